@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (only those missing), then
+# configures and builds into build/. Safe to run again: quiet when all is there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libcli11-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}" >&2
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+if [ ! -f build/build.ninja ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+if ! cmake --build build --parallel "$(nproc)" >build/build.log 2>&1; then
+  cat build/build.log >&2
+  exit 1
+fi

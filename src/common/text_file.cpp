@@ -1,0 +1,88 @@
+#include "common/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace quarlin {
+
+TextBuilder& TextBuilder::Line(const std::string& text) {
+  text_ += text;
+  text_ += kLineEnd;
+  return *this;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return SplitLines(content.str());
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content) {
+  std::filesystem::path folder = path.parent_path();
+  if (folder.empty()) folder = ".";
+  std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool ok = true;
+  size_t written = 0;
+  while (ok && written < content.size()) {
+    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+    if (n <= 0) ok = false;
+    else written += static_cast<size_t>(n);
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  ok = ok && ::chmod(temp.c_str(), 0644) == 0;
+  if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) std::remove(temp.c_str());
+  return ok;
+}
+
+std::filesystem::path ChangeExtension(const std::filesystem::path& path,
+                                      const std::string& extension) {
+  std::filesystem::path result = path;
+  result.replace_extension(extension);
+  return result;
+}
+
+std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder,
+                                       const std::string& stem, const std::string& suffix) {
+  std::random_device seed;
+  std::mt19937 random(seed());
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    const auto candidate =
+        folder / (stem + "." + std::to_string(::getpid()) + "." +
+                  std::to_string(random() % 1000000) + suffix);
+    const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd >= 0) {
+      ::close(fd);
+      return candidate;
+    }
+  }
+  return {};
+}
+
+}  // namespace quarlin

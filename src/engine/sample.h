@@ -1,0 +1,22 @@
+#pragma once
+// The ranked, shifted data that every fit reads and none writes.
+
+#include <vector>
+
+namespace quarlin {
+
+struct Sample {
+  int N = 0;
+  // Index 0 carries nothing; data at 1..N, ascending, after the shift.
+  std::vector<long double> X;
+  // Plotting positions i/(N+1).
+  std::vector<long double> Fc;
+  // Serial number (position in the input file) of the datum at rank i.
+  std::vector<int> SerialOf;
+  // Shift constant: 0.0001 for positive data, the negative minimum when the
+  // data were moved up, 0.75*X[1] after a left shift.
+  double C = 0.0001;
+  bool HighShift = false;
+};
+
+}  // namespace quarlin
