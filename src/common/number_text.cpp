@@ -1,9 +1,9 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 
 namespace quarlin {
 namespace {
@@ -95,12 +95,14 @@ std::string PadLeft(const std::string& text, int width) {
 }
 
 std::string Fix(long double value, int width, int decimals) {
-  if (!std::isfinite(value)) return PadLeft(std::isnan(value) ? "Nan" : (value > 0 ? "+Inf" : "-Inf"), width);
+  if (!std::isfinite(value))
+    return PadLeft(std::isnan(value) ? "Nan" : (value > 0 ? "+Inf" : "-Inf"), width);
   const Decimal d = value == 0.0L ? Decimal{false, "0", 0} : RoundAt(ToDecimal(value), -decimals);
   std::string integer, fraction;
   for (int pos = std::max(d.exponent, 0); pos >= -decimals; --pos) {
     const int index = d.exponent - pos;
-    const char digit = index >= 0 && index < static_cast<int>(d.digits.size()) ? d.digits[index] : '0';
+    const char digit =
+        index >= 0 && index < static_cast<int>(d.digits.size()) ? d.digits[index] : '0';
     (pos >= 0 ? integer : fraction).push_back(digit);
   }
   const bool zero = integer.find_first_not_of('0') == std::string::npos &&
@@ -118,12 +120,13 @@ std::string Ext(long double value, int width) {
 
 std::string SciDigits(long double value, int digits, int width) {
   const Decimal d = ToSignificant(value, digits);
-  return PadLeft(std::string(d.negative ? "-" : "") + Mantissa(d) + "E" +
-                     ExponentText(d.exponent, 3),
-                 width);
+  return PadLeft(
+      std::string(d.negative ? "-" : "") + Mantissa(d) + "E" + ExponentText(d.exponent, 3), width);
 }
 
-std::string Int(long long value, int width) { return PadLeft(std::to_string(value), width); }
+std::string Int(long long value, int width) {
+  return PadLeft(std::to_string(value), width);
+}
 
 std::string General(double value) {
   if (value == 0.0) return "0";

@@ -18,11 +18,17 @@ std::string Ext(long double value, int width = 23);
 // sign and at least three digits ("1.23E+002"), padded on the left to
 // `width` characters: the forms "%8.3e" and "%8.5e".
 std::string SciDigits(long double value, int digits, int width = 8);
-inline std::string Sci3(long double value) { return SciDigits(value, 3); }
-inline std::string Sci5(long double value) { return SciDigits(value, 5); }
+inline std::string Sci3(long double value) {
+  return SciDigits(value, 3);
+}
+inline std::string Sci5(long double value) {
+  return SciDigits(value, 5);
+}
 
 // "%8.3f": fixed point with 3 decimals, at least 8 characters.
-inline std::string Fix3(long double value) { return Fix(value, 8, 3); }
+inline std::string Fix3(long double value) {
+  return Fix(value, 8, 3);
+}
 
 // An integer with no leading blanks, right-aligned in `width` when given.
 std::string Int(long long value, int width = 0);

@@ -50,8 +50,10 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::string& c
   size_t written = 0;
   while (ok && written < content.size()) {
     const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-    if (n <= 0) ok = false;
-    else written += static_cast<size_t>(n);
+    if (n <= 0)
+      ok = false;
+    else
+      written += static_cast<size_t>(n);
   }
   ok = ok && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
@@ -68,14 +70,13 @@ std::filesystem::path ChangeExtension(const std::filesystem::path& path,
   return result;
 }
 
-std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder,
-                                       const std::string& stem, const std::string& suffix) {
+std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder, const std::string& stem,
+                                       const std::string& suffix) {
   std::random_device seed;
   std::mt19937 random(seed());
   for (int attempt = 0; attempt < 1000; ++attempt) {
-    const auto candidate =
-        folder / (stem + "." + std::to_string(::getpid()) + "." +
-                  std::to_string(random() % 1000000) + suffix);
+    const auto candidate = folder / (stem + "." + std::to_string(::getpid()) + "." +
+                                     std::to_string(random() % 1000000) + suffix);
     const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (fd >= 0) {
       ::close(fd);

@@ -40,7 +40,7 @@ std::filesystem::path ChangeExtension(const std::filesystem::path& path,
 
 // A path in `folder` that no file occupies yet, named stem.NNNN.suffix;
 // the file is created empty so that a second caller gets another name.
-std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder,
-                                       const std::string& stem, const std::string& suffix);
+std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder, const std::string& stem,
+                                       const std::string& suffix);
 
 }  // namespace quarlin

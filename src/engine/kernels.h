@@ -36,14 +36,16 @@ void RatioUpper(std::span<const long double> Xt, std::span<const long double> Ft
 
 // SS = sum (Fc - Fcalc)^2 over 1..N; with `capAtOne` a deviation larger than
 // 1 in absolute value counts as 1.
-long double SumOfSquares(std::span<const long double> Fc, std::span<const long double> Fcalc,
-                         int N, bool capAtOne = false);
+long double SumOfSquares(std::span<const long double> Fc, std::span<const long double> Fcalc, int N,
+                         bool capAtOne = false);
 
 // SAD = sum |Fc - Fcalc| over 1..N.
 long double SumOfAbsolute(std::span<const long double> Fc, std::span<const long double> Fcalc,
                           int N);
 
 // 100 * SAD / N, in per cent.
-inline double AvAbsDiff(long double SAD, int N) { return static_cast<double>(100.0L * SAD / N); }
+inline double AvAbsDiff(long double SAD, int N) {
+  return static_cast<double>(100.0L * SAD / N);
+}
 
 }  // namespace quarlin

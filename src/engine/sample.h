@@ -19,4 +19,9 @@ struct Sample {
   bool HighShift = false;
 };
 
+// Ranks `values` ascending (ties keep their order), numbers them 1..N in
+// their given order as serials and gives rank i the plotting position
+// i/(N+1). The values are taken as they are: no zero replacement, no shift.
+Sample RankValues(const std::vector<long double>& values);
+
 }  // namespace quarlin

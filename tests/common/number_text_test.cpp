@@ -22,14 +22,15 @@ TEST_P(FixTest, Formats) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FixTest,
-    testing::Values(FixCase{123.456L, 10, 2, "    123.46"}, FixCase{1234.5678L, 10, 2, "   1234.57"},
-                    FixCase{1.0L, 10, 2, "      1.00"}, FixCase{0.0L, 8, 3, "   0.000"},
-                    FixCase{-1.6L, 8, 3, "  -1.600"}, FixCase{9.995L, 6, 2, " 10.00"},
-                    FixCase{9.994L, 6, 2, "  9.99"}, FixCase{99.96L, 4, 1, "100.0"},
-                    FixCase{-0.0004L, 7, 3, "  0.000"}, FixCase{0.5L, 4, 0, "   1"},
-                    FixCase{0.4L, 4, 0, "   0"}, FixCase{12345678.9L, 6, 2, "12345678.90"},
-                    FixCase{41.5L, 7, 2, "  41.50"}, FixCase{-2.5L, 5, 0, "   -3"},
-                    FixCase{0.0625L, 6, 3, " 0.063"}, FixCase{1e-9L, 8, 4, "  0.0000"}));
+    testing::Values(FixCase{123.456L, 10, 2, "    123.46"},
+                    FixCase{1234.5678L, 10, 2, "   1234.57"}, FixCase{1.0L, 10, 2, "      1.00"},
+                    FixCase{0.0L, 8, 3, "   0.000"}, FixCase{-1.6L, 8, 3, "  -1.600"},
+                    FixCase{9.995L, 6, 2, " 10.00"}, FixCase{9.994L, 6, 2, "  9.99"},
+                    FixCase{99.96L, 4, 1, "100.0"}, FixCase{-0.0004L, 7, 3, "  0.000"},
+                    FixCase{0.5L, 4, 0, "   1"}, FixCase{0.4L, 4, 0, "   0"},
+                    FixCase{12345678.9L, 6, 2, "12345678.90"}, FixCase{41.5L, 7, 2, "  41.50"},
+                    FixCase{-2.5L, 5, 0, "   -3"}, FixCase{0.0625L, 6, 3, " 0.063"},
+                    FixCase{1e-9L, 8, 4, "  0.0000"}));
 
 struct ExtCase {
   long double value;
@@ -92,17 +93,19 @@ struct GeneralCase {
 
 class GeneralTest : public testing::TestWithParam<GeneralCase> {};
 
-TEST_P(GeneralTest, Formats) { EXPECT_EQ(General(GetParam().value), GetParam().expected); }
+TEST_P(GeneralTest, Formats) {
+  EXPECT_EQ(General(GetParam().value), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, GeneralTest,
     testing::Values(GeneralCase{0.0, "0"}, GeneralCase{0.1, "0.1"}, GeneralCase{-1.6, "-1.6"},
                     GeneralCase{1234.57, "1234.57"}, GeneralCase{100.0, "100"},
                     GeneralCase{1.0 / 3.0, "0.333333333333333"},
-                    GeneralCase{2.0 / 3.0, "0.666666666666667"},
-                    GeneralCase{0.00001, "0.00001"}, GeneralCase{0.000001, "1E-6"},
-                    GeneralCase{1.5e20, "1.5E20"}, GeneralCase{123456789012345.0, "123456789012345"},
-                    GeneralCase{1e15, "1E15"}, GeneralCase{-2.5e-7, "-2.5E-7"}));
+                    GeneralCase{2.0 / 3.0, "0.666666666666667"}, GeneralCase{0.00001, "0.00001"},
+                    GeneralCase{0.000001, "1E-6"}, GeneralCase{1.5e20, "1.5E20"},
+                    GeneralCase{123456789012345.0, "123456789012345"}, GeneralCase{1e15, "1E15"},
+                    GeneralCase{-2.5e-7, "-2.5E-7"}));
 
 }  // namespace
 }  // namespace quarlin

@@ -13,9 +13,10 @@ namespace fs = std::filesystem;
 class TextFileTest : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quarlin-textfile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ =
+        fs::temp_directory_path() /
+        ("quarlin-textfile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -30,13 +31,16 @@ struct SplitCase {
 
 class SplitLinesTest : public testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitLinesTest, Splits) { EXPECT_EQ(SplitLines(GetParam().text), GetParam().lines); }
+TEST_P(SplitLinesTest, Splits) {
+  EXPECT_EQ(SplitLines(GetParam().text), GetParam().lines);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    LineEnds, SplitLinesTest,
-    testing::Values(SplitCase{"a\r\nb\r\n", {"a", "b"}}, SplitCase{"a\nb\n", {"a", "b"}},
-                    SplitCase{"a\nb", {"a", "b"}}, SplitCase{"a\r\n\r\nb", {"a", "", "b"}},
-                    SplitCase{"", {}}, SplitCase{"\r\n", {""}}));
+INSTANTIATE_TEST_SUITE_P(LineEnds, SplitLinesTest,
+                         testing::Values(SplitCase{"a\r\nb\r\n", {"a", "b"}},
+                                         SplitCase{"a\nb\n", {"a", "b"}},
+                                         SplitCase{"a\nb", {"a", "b"}},
+                                         SplitCase{"a\r\n\r\nb", {"a", "", "b"}}, SplitCase{"", {}},
+                                         SplitCase{"\r\n", {""}}));
 
 TEST_F(TextFileTest, AtomicWriteReplacesAndLeavesNoTemporary) {
   const fs::path target = dir_ / "report.out";
@@ -59,7 +63,9 @@ TEST_F(TextFileTest, FailedWriteKeepsOldFile) {
   EXPECT_TRUE(fs::is_directory(dirTarget));
 }
 
-TEST_F(TextFileTest, ReadMissingFileFails) { EXPECT_FALSE(ReadLines(dir_ / "nope.inp")); }
+TEST_F(TextFileTest, ReadMissingFileFails) {
+  EXPECT_FALSE(ReadLines(dir_ / "nope.inp"));
+}
 
 TEST_F(TextFileTest, UniqueFilesDiffer) {
   const fs::path a = CreateUniqueFile(dir_, "Temp", ".tmp");
