@@ -20,9 +20,8 @@ struct FitResult {
   long double SAD = 0;
   // Calculated frequencies at the ranked data, 1..N (element 0 unused).
   std::vector<long double> Fcalc;
-  // Lines the fit asks the driver to show while it runs, in order, with the
-  // index of the point in the fit at which each belongs (e.g. " Burr is
-  // busy ....." before the final " 31 done").
+  // Progress lines that belong inside the fit (" Burr is busy ....."), in
+  // order; the driver shows them before the candidate's own closing line.
   std::vector<std::string> extraProgress;
 };
 
