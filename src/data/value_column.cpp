@@ -1,6 +1,5 @@
 #include "data/value_column.h"
 
-#include <algorithm>
 #include <sstream>
 
 #include "common/text_file.h"
@@ -50,7 +49,14 @@ std::vector<std::string> ValueColumnCells(const std::vector<std::string>& lines)
   };
   size_t first = 0;
   if (!rows.empty() && numericAt(rows[0]) < 0) first = 1;
-  const int column = first < rows.size() ? std::max(numericAt(rows[first]), 0) : 0;
+  // The column of the first number in the first row that holds one.
+  int column = 0;
+  for (size_t r = first; r < rows.size(); ++r) {
+    if (const int at = numericAt(rows[r]); at >= 0) {
+      column = at;
+      break;
+    }
+  }
   std::vector<std::string> cells;
   for (size_t r = first; r < rows.size(); ++r)
     cells.push_back(column < static_cast<int>(rows[r].size()) ? rows[r][column] : std::string());

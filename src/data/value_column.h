@@ -10,7 +10,8 @@
 
 namespace quarlin {
 
-// The cells of the first numeric column: fields are split at tabs, else at
+// The cells of the column that holds the first number of the first row
+// with a number in it: fields are split at tabs, else at
 // semicolons, else at commas, else at blanks, and lose surrounding blanks
 // and double quotes. A first line without any number is a header and is
 // skipped; blank lines are not rows. A row without that field gives an
