@@ -1,0 +1,32 @@
+#pragma once
+// `quarlin-cli run`: the GUI's Save-Run for one series, without a screen.
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "data/run_stages.h"
+
+namespace quarlin {
+
+struct RunOptions {
+  std::string input;              // an *.inp, or a plain column / CSV of values
+  std::string prefer = "1";       // preference text, "1" = best of all
+  std::optional<bool> composite;  // unset: as the input file says (CSV: not allowed)
+  std::optional<int> classes;
+  std::optional<std::string> title1;
+  std::optional<std::string> title2;
+  std::optional<std::string> output;  // base name of the run's files
+  bool quiet = false;
+};
+
+// The preference texts that --prefer accepts: those of the selection dialog
+// and of the composite-type list.
+const std::vector<std::string>& PreferenceTexts();
+
+// Exit status: 0 when the report was made, 1 when the data were refused or
+// the run stopped (the reason is on `err`).
+int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& err);
+
+}  // namespace quarlin

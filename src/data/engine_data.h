@@ -1,0 +1,35 @@
+#pragma once
+// The engine's view of one run: the ranked, shifted data and the run flags.
+// Rebuilt by every run from the input file just written.
+
+#include <string>
+#include <vector>
+
+#include "data/messages.h"
+#include "engine/sample.h"
+
+namespace quarlin {
+
+struct EngineData {
+  // X, Fc, SerialOf, N, the shift constant C and HighShift.
+  Sample sample;
+  double LowLimit = kLowLimit;
+  int ChosenCode = 0;
+  std::string PrefCode = "1";
+  std::string EngTitle1;
+  std::string EngTitle2;
+  // Calculated Fc, its standard deviation and lower 90% limit per rank
+  // (fractions, index 1..N), read back from the report of the run.
+  std::vector<double> ObsCalc;
+  std::vector<double> ObsSd;
+  std::vector<double> ObsLower;
+  std::string InputPath;
+  std::string OutName;
+  bool StopRun = false;
+  bool FitStarted = false;
+  bool GraphMode = false;
+  bool CompositeWanted = false;
+  bool ResultsReady = false;
+};
+
+}  // namespace quarlin

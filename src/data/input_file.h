@@ -1,0 +1,32 @@
+#pragma once
+// The input file (*.inp): titles, number of classes, composite option and
+// the numbered data values, in fixed-width fields.
+
+#include <string>
+
+#include "data/run_state.h"
+#include "data/status.h"
+
+namespace quarlin {
+
+// One data line: the serial in 5 characters, a blank, then the value in 10
+// characters (two decimals from 1.0 upwards, two significant digits in
+// exponent notation below).
+std::string DataLine(int serial, long double value);
+
+// The complete file for `state.FileName` with CR LF line ends, listing the
+// first NrOfData values that are not marked in Removed, numbered from 1.
+std::string InputFileText(const RunState& state);
+
+// Writes the input file. On success NrOfData is the number of data written
+// and Values, Serial and Removed hold just those data, numbered 1..N in
+// their order. On failure the file's old contents and the run state stay.
+Status WriteInputFile(RunState& state);
+
+// Reads `state.FileName` into the titles, NrOfClasses, CompositeAllowed,
+// Serial, Values, Removed (all 0) and NrOfData. Both the current layout and
+// the older one without the composite line are read; lines holding only
+// blanks are not data. On failure the run state is left as it was.
+Status ReadInputFile(RunState& state);
+
+}  // namespace quarlin

@@ -1,0 +1,48 @@
+#pragma once
+// Message texts of the data and run subsystem, kept in one place because
+// several operations show the same words.
+
+#include <string>
+
+namespace quarlin {
+
+// Read or write failure of an input file (also of the run's own files).
+std::string CouldNotOpenMessage(const std::string& path);
+
+// "A program error occurred." directly followed by `detail`.
+std::string ProgramErrorMessage(const std::string& detail);
+
+// The fatal-error detail for an unreadable serial or value in an input file.
+std::string InvalidRealsDetail(const std::string& path);
+
+// The report file of a run cannot be opened for the Output page.
+std::string OutputNotOpenedMessage(const std::string& path);
+
+inline constexpr const char* kNotSavedMessage = "The input data were not saved";
+inline constexpr const char* kOverwriteQuestion = "The file already exists, overwrite?";
+inline constexpr const char* kNotRealMessage = "Not all data values in the inputfile are real";
+inline constexpr const char* kTooManyZerosMessage =
+    "There are too many zero input data. Input is invalid.";
+inline constexpr const char* kNoVariationMessage =
+    "No variation between data. Program stops running";
+inline constexpr const char* kLeftShiftMessage =
+    "The first values are high. The distribution will be  temporarily shifted to the left.";
+inline constexpr const char* kNoAuxMessage =
+    " If you wish to make use of the calculator, run the program again";
+inline constexpr const char* kMinimumDataMessage = " The minimum number of data is 6";
+
+// Refusals that keep a run within what the engine is built for.
+inline constexpr const char* kTooManyDataMessage =
+    "There are more than 2500 input data. Input is invalid.";
+inline constexpr const char* kValueTooLowMessage =
+    "There are input data of -1000000 or less. Input is invalid.";
+inline constexpr const char* kClassesOutOfRangeMessage =
+    "The number of classes should be between 2 and 50. Input is invalid.";
+
+// Fixed limits of a run.
+inline constexpr int kMaxData = 2500;
+inline constexpr double kLowLimit = -1000000.0;
+inline constexpr int kMinClasses = 2;
+inline constexpr int kMaxClasses = 50;
+
+}  // namespace quarlin

@@ -1,0 +1,36 @@
+#pragma once
+// Turning text into numbers the way the program's files and entry fields
+// expect, independent of the process locale (the GUI toolkit may set one).
+
+#include <optional>
+#include <string_view>
+
+namespace quarlin {
+
+// A whole text holding one integer: optional blanks, an optional sign,
+// digits, optional blanks.
+std::optional<int> ParseInteger(std::string_view text);
+
+// A whole text holding one real in fixed or exponent notation ("12",
+// "-3.5", ".5", "5.", "1.5E+0003"), with optional blanks around it and a
+// full stop as decimal separator. Infinities, NaN and values out of range
+// are not numbers.
+std::optional<long double> ParseReal(std::string_view text);
+
+// Typed numbers under the user's decimal separator. When a conversion fails
+// under a comma, the separator becomes a full stop for the rest of the
+// session and the text is tried once more.
+class NumberConversion {
+ public:
+  explicit NumberConversion(char decimalSeparator = '.') : separator_(decimalSeparator) {}
+
+  std::optional<double> StringToFloat(std::string_view text);
+  char DecimalSeparator() const { return separator_; }
+
+ private:
+  std::optional<double> Convert(std::string_view text) const;
+
+  char separator_;
+};
+
+}  // namespace quarlin

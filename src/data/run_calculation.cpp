@@ -1,0 +1,85 @@
+#include "data/run_calculation.h"
+
+#include "common/text_file.h"
+#include "data/engine_reader.h"
+#include "data/messages.h"
+#include "data/run_files.h"
+#include "data/run_steps.h"
+
+namespace quarlin {
+namespace {
+
+void Pause(RunEnvironment& env) {
+  if (env.pause) env.pause();
+}
+
+Status WriteTempParameters(RunContext& run, RunStages& stages) {
+  const ChosenParameters params = stages.TempParameters(run);
+  const Sample& s = run.engine.sample;
+  if (!WriteFileAtomically(run.files.Temp,
+                           TempParameterText(s.N, run.engine.ChosenCode, s.C, params)))
+    return Status::Error(CouldNotOpenMessage(run.files.Temp.string()));
+  return Status::Ok();
+}
+
+// The run driver: engine reader, fit, evaluation and report.
+Status Drive(RunContext& run, RunEnvironment& env) {
+  EngineData& engine = run.engine;
+  engine.PrefCode = run.state.Preference;
+  if (Status read = ReadEngineData(run.state, engine); !read.ok()) return read;
+  if (engine.sample.HighShift) env.dialogs.Message(kLeftShiftMessage);
+  engine.StopRun = false;
+  if (run.state.NrOfData < 1) {
+    engine.StopRun = true;
+    return Status::Ok();
+  }
+  engine.FitStarted = true;
+  if (Status fitted = env.stages.FitAll(run); !fitted.ok() || engine.StopRun) return fitted;
+  if (Status s = env.stages.EvaluateCalculated(run); !s.ok()) return s;
+  if (Status s = WriteTempParameters(run, env.stages); !s.ok()) return s;
+  engine.GraphMode = true;
+  if (Status s = env.stages.EvaluateIntervals(run); !s.ok()) return s;
+  return env.stages.WriteReport(run);
+}
+
+// Finishing: confidence analysis, final analysis and the *.out.
+Status Finish(RunContext& run, RunEnvironment& env) {
+  if (Status s = LoadObservationTable(run.files.Report, run.engine); !s.ok()) return s;
+  if (Status s = env.stages.AnalyseConfidence(run); !s.ok()) return s;
+  if (run.state.NrOfData > 250) run.progress.Line(" Almost done ...");
+  if (Status s = env.stages.FinalAnalysis(run); !s.ok()) return s;
+  run.engine.OutName = run.files.Output.string();
+  if (Status s = AssembleOutput(run.files, run.engine.ChosenCode); !s.ok()) return s;
+  run.engine.ResultsReady = true;
+  return Status::Ok();
+}
+
+}  // namespace
+
+RunOutcome RunCalculation(RunState& state, EngineData& engine, RunEnvironment& env) {
+  env.progress.Line(" Saving data .....");
+  Pause(env);
+  env.progress.Line(" Calculating .....");
+  RunFiles files = CompanionFiles(state.FileName);
+  TemporaryFiles temporaries;
+  Status status = CreateTemporaryRunFiles(files, temporaries);
+  RunContext run{state, engine, files, env.progress};
+  if (status.ok()) status = Drive(run, env);
+  if (status.ok() && engine.StopRun) {
+    env.dialogs.Message(kNoVariationMessage);
+    return RunOutcome::Stopped;
+  }
+  if (status.ok()) {
+    Pause(env);
+    env.progress.Line(" Progress 75% ....");
+    status = Finish(run, env);
+  }
+  if (!status.ok()) {
+    env.dialogs.Message(status.message());
+    return RunOutcome::Stopped;
+  }
+  Pause(env);
+  return RunOutcome::Done;
+}
+
+}  // namespace quarlin

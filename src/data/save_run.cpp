@@ -1,0 +1,138 @@
+#include "data/save_run.h"
+
+#include <filesystem>
+
+#include "common/text_file.h"
+#include "data/input_file.h"
+#include "data/messages.h"
+#include "data/open_output.h"
+#include "data/run_calculation.h"
+
+namespace quarlin {
+namespace {
+
+struct Entries {
+  DataArrayR values;
+  RemoveSet removed;
+  int classes = 5;
+};
+
+// Converts and checks the Input page's cells. Every refusal happens here,
+// before any file is touched.
+Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entries& entries) {
+  const int rows = static_cast<int>(input.Cells.size());
+  int zeros = 0;
+  int kept = 0;
+  bool tooLow = false;
+  for (const auto& cell : input.Cells) {
+    if (cell.empty()) {
+      entries.values.push_back(0.0L);
+      entries.removed.push_back(1);
+      continue;
+    }
+    const auto value = numbers.StringToFloat(cell);
+    if (!value) return Status::Error(kNotRealMessage);
+    entries.values.push_back(*value);
+    entries.removed.push_back(0);
+    ++kept;
+    if (*value == 0.0) ++zeros;
+    if (*value <= kLowLimit) tooLow = true;
+  }
+  if (zeros > 0.5 * rows) return Status::Error(kTooManyZerosMessage);
+  if (kept > kMaxData) return Status::Error(kTooManyDataMessage);
+  if (tooLow) return Status::Error(kValueTooLowMessage);
+  const auto classes = ParseInteger(input.NrOfClassesText);
+  if (!classes || *classes < kMinClasses || *classes > kMaxClasses)
+    return Status::Error(kClassesOutOfRangeMessage);
+  entries.classes = *classes;
+  return Status::Ok();
+}
+
+// Stage A: the file choice. False when the user gave none or refused to
+// overwrite.
+bool ChooseSaveFile(RunState& state, Dialogs& dialogs) {
+  const auto chosen = dialogs.ChooseSaveFile(kInputFilter);
+  if (chosen) {
+    state.FileName = *chosen;
+    if (!std::filesystem::exists(state.FileName) || dialogs.Question(kOverwriteQuestion))
+      return true;
+  }
+  dialogs.Message(kNotSavedMessage);
+  return false;
+}
+
+// Stage G: after a successful calculation.
+RunResult ShowResults(RunState& state, EngineData& engine, RunEnvironment& env) {
+  for (int i = 1; i < static_cast<int>(state.SortedValues.size()); ++i)
+    state.SortedValues[i - 1] = state.SortedValues[i];
+  env.progress.Line(" Filing results ..");
+  if (env.pause) env.pause();
+  const std::string inputName = ChangeExtension(state.FileName, ".inp").string();
+  state.FileName = ChangeExtension(state.FileName, ".out").string();
+  RunResult result;
+  auto lines = OpenOutput(state, env.dialogs);
+  if (!lines) {
+    result.outcome = RunOutcome::OutputNotShown;
+    return result;
+  }
+  result.outputLines = std::move(*lines);
+  if (state.Preference == "1") {
+    const RunFiles files = CompanionFiles(inputName);
+    RunContext run{state, engine, files, env.progress};
+    const Status resorted = env.stages.ResortRankedList(run);
+    if (resorted.ok())
+      result.rankedListShown = true;
+    else
+      env.dialogs.Message(resorted.message());
+  }
+  env.dialogs.Message("The input is saved in " + inputName +
+                      "   Calculations were done and the output is saved in  " + state.FileName);
+  result.outcome = RunOutcome::Done;
+  return result;
+}
+
+}  // namespace
+
+RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input,
+                  RunEnvironment& env) {
+  RunResult result;
+  engine.GraphMode = false;
+  if (!ChooseSaveFile(state, env.dialogs)) return result;
+  state.Title1 = input.Title1;
+  state.Title2 = input.Title2;
+  state.Threshold = kLowLimit;
+
+  Entries entries;
+  const Status checked = CheckEntries(input, env.numbers, entries);
+  if (!checked.ok()) {
+    env.dialogs.Message(checked.message());
+    result.outcome = RunOutcome::Refused;
+    return result;
+  }
+  RunState entered = state;
+  entered.NrOfData = static_cast<int>(input.Cells.size());
+  entered.Serial.resize(entered.NrOfData);
+  for (int i = 0; i < entered.NrOfData; ++i) entered.Serial[i] = i + 1;
+  entered.Values = std::move(entries.values);
+  entered.Removed = std::move(entries.removed);
+  entered.NrOfClasses = entries.classes;
+  entered.NrOfClassesText = input.NrOfClassesText;
+
+  const Status written = WriteInputFile(entered);
+  if (!written.ok()) {
+    env.dialogs.Message(written.message());
+    result.outcome = RunOutcome::NotWritten;
+    return result;
+  }
+  state = std::move(entered);
+  std::error_code ignored;
+  std::filesystem::remove(ChangeExtension(state.FileName, ".Lst"), ignored);
+  engine.InputPath = state.FileName;
+  engine.CompositeWanted = state.OptionIndex == 1;
+
+  result.outcome = RunCalculation(state, engine, env);
+  if (result.outcome != RunOutcome::Done) return result;
+  return ShowResults(state, engine, env);
+}
+
+}  // namespace quarlin

@@ -1,0 +1,61 @@
+#pragma once
+// Save-Run: from the values on the Input page to a finished report. Checks
+// the values, writes the input file, reads it back into the engine data,
+// runs the engine's stages and assembles the output.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/dialogs.h"
+#include "data/engine_data.h"
+#include "data/number_reading.h"
+#include "data/run_stages.h"
+#include "data/run_state.h"
+#include "engine/progress.h"
+
+namespace quarlin {
+
+// What the Input page holds when Save-Run is pressed.
+struct SaveRunInput {
+  std::string Title1;
+  std::string Title2;
+  // The value cell of every grid row; an empty cell drops its row.
+  std::vector<std::string> Cells;
+  std::string NrOfClassesText = "5";
+};
+
+// What a run talks to besides the run state.
+struct RunEnvironment {
+  Dialogs& dialogs;
+  ProgressSink& progress;
+  RunStages& stages;
+  NumberConversion& numbers;
+  // Called between the pipeline's own progress lines; the GUI waits there
+  // so that the lines can be read, the batch command and the tests do not.
+  std::function<void()> pause;
+};
+
+enum class RunOutcome {
+  NotSaved,        // no file chosen, or overwriting refused
+  Refused,         // the values were refused; nothing written
+  NotWritten,      // the input file could not be written; the run stopped
+  Stopped,         // no variation, or a stage stopped the run; the *.inp stays
+  OutputNotShown,  // the run finished but its *.out could not be opened
+  Done,
+};
+
+struct RunResult {
+  RunOutcome outcome = RunOutcome::NotSaved;
+  // The *.out for the Output page (Done only).
+  std::vector<std::string> outputLines;
+  // The ranked list was re-sorted and may be offered to the user.
+  bool rankedListShown = false;
+};
+
+inline constexpr const char* kInputFilter = "Input files (*.inp)|*.inp";
+
+RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input,
+                  RunEnvironment& env);
+
+}  // namespace quarlin

@@ -1,0 +1,269 @@
+// Runs the built quarlin-cli on temporary files and compares exact output.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProgram = std::string(QUARLIN_BIN_DIR) + "/quarlin-cli";
+const std::string kFixtures = QUARLIN_FIXTURES_DIR;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string Crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class CliTest : public testing::Test {
+ protected:
+  CliTest() {
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "-" + info->name();
+    for (char& c : name)
+      if (c == '/') c = '_';
+    root_ = fs::temp_directory_path() / ("quarlin-cli-" + name);
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "work");
+    work_ = fs::canonical(root_ / "work");
+  }
+  ~CliTest() override { fs::remove_all(root_); }
+
+  // Runs `quarlin-cli ARGS` in the work folder under the C locale.
+  Outcome Run(const std::string& args) {
+    const std::string command = "cd '" + work_.string() + "' && LC_ALL=C '" + kProgram + "' " +
+                                args + " >'" + (root_ / "stdout").string() + "' 2>'" +
+                                (root_ / "stderr").string() + "'";
+    const int raw = std::system(command.c_str());
+    Outcome outcome;
+    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    outcome.out = ReadAll(root_ / "stdout");
+    outcome.err = ReadAll(root_ / "stderr");
+    return outcome;
+  }
+
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(work_))
+      names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  std::string Stopped(int n) const {
+    return "quarlin-cli: the data were read (N = " + std::to_string(n) +
+           "); fitting is not available in this build yet\n";
+  }
+
+  fs::path root_;
+  fs::path work_;
+};
+
+constexpr const char* kProgress = " Saving data .....\n Calculating .....\n";
+
+TEST_F(CliTest, CsvBecomesAnInputFileInTheExactLayout) {
+  WriteAll(work_ / "values.csv", "\"value\"\n12.5\n0.25\n-3.456\n1234.5678\n0\n7\n0.123\n");
+  const Outcome outcome = Run("run values.csv");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err, kProgress + Stopped(7));
+  EXPECT_EQ(ReadAll(work_ / "values.inp"), Crlf({" Input data for Quarlin program",
+                                                 " Cumulative frequency analysis",
+                                                 "",
+                                                 " ",
+                                                 " ",
+                                                 "",
+                                                 " Filename: " + (work_ / "values.inp").string(),
+                                                 " Number of data: 7  Number of classes :  5",
+                                                 " Threshold: not used",
+                                                 " No Composite distributions allowed",
+                                                 "",
+                                                 " ------------------",
+                                                 " Serial    Variable",
+                                                 " ------------------",
+                                                 "    1      12.50",
+                                                 "    2  2.5E-0001",
+                                                 "    3 -3.5E+0000",
+                                                 "    4    1234.57",
+                                                 "    5  0.0E+0000",
+                                                 "    6       7.00",
+                                                 "    7  1.2E-0001"}));
+  EXPECT_EQ(Names(), (std::set<std::string>{"values.csv", "values.inp"}))
+      << "no temporary file stays behind";
+}
+
+TEST_F(CliTest, OptionsReachTheInputFile) {
+  WriteAll(work_ / "flows.txt", "1\n2\n3\n4\n5\n6\n");
+  fs::create_directory(work_ / "out");
+  const Outcome outcome =
+      Run("run flows.txt --title1 'River A' --title2 'm3/s' --classes 7 --composite "
+          "--output out/base --quiet");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err, Stopped(6));
+  const std::string inp = ReadAll(work_ / "out" / "base.inp");
+  EXPECT_NE(
+      inp.find("\r\n River A\r\n m3/s\r\n\r\n Filename: " + (work_ / "out/base.inp").string() +
+               "\r\n Number of data: 6  Number of classes :  7\r\n Threshold: not used\r\n"
+               " Composite distributions are allowed\r\n"),
+      std::string::npos)
+      << inp;
+  EXPECT_EQ(Names(), (std::set<std::string>{"flows.txt", "out"}));
+}
+
+TEST_F(CliTest, OlderInputFileIsRewrittenInTheCurrentLayout) {
+  fs::copy_file(kFixtures + "/flow_old.inp", work_ / "flow.inp");
+  const Outcome outcome = Run("run flow.inp --quiet");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err, Stopped(7));
+  EXPECT_EQ(ReadAll(work_ / "flow.inp"), Crlf({" Input data for Quarlin program",
+                                               " Cumulative frequency analysis",
+                                               "",
+                                               " Old river flows",
+                                               " m3/s",
+                                               "",
+                                               " Filename: " + (work_ / "flow.inp").string(),
+                                               " Number of data: 7  Number of classes :  5",
+                                               " Threshold: not used",
+                                               " No Composite distributions allowed",
+                                               "",
+                                               " ------------------",
+                                               " Serial    Variable",
+                                               " ------------------",
+                                               "    1      12.50",
+                                               "    2       7.25",
+                                               "    3  5.0E-0001",
+                                               "    4     100.00",
+                                               "    5       7.25",
+                                               "    6       3.00",
+                                               "    7      44.00"}));
+}
+
+TEST_F(CliTest, CompositeOptionOfTheFileCanBeOverridden) {
+  fs::copy_file(kFixtures + "/rain.inp", work_ / "rain.inp");
+  EXPECT_EQ(Run("run rain.inp --quiet --output kept").status, 1);
+  EXPECT_NE(ReadAll(work_ / "kept.inp").find(" Composite distributions are allowed\r\n"),
+            std::string::npos);
+  EXPECT_NE(ReadAll(work_ / "kept.inp").find(" Number of classes :  7\r\n"), std::string::npos);
+  EXPECT_EQ(Run("run rain.inp --quiet --no-composite --output off").status, 1);
+  EXPECT_NE(ReadAll(work_ / "off.inp").find(" No Composite distributions allowed\r\n"),
+            std::string::npos);
+}
+
+TEST_F(CliTest, LeftShiftIsAnnounced) {
+  WriteAll(work_ / "tiny.csv", "0.00011\n0.00012\n0.0002\n0.00025\n0.0003\n0.00035\n");
+  const Outcome outcome = Run("run tiny.csv");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err, std::string(kProgress) +
+                             "The first values are high. The distribution will be  temporarily "
+                             "shifted to the left.\n" +
+                             Stopped(6));
+}
+
+TEST_F(CliTest, UnreadableNumberInAnInputFile) {
+  WriteAll(work_ / "bad.inp",
+           Crlf({" a", " b", "", " t1", " t2", "", " Filename: x", " Number of data: 6",
+                 " Threshold: not used", " No Composite distributions allowed", "", " -", " Serial",
+                 " -", "    1      1.00", "    2      x.00"}));
+  const std::string before = ReadAll(work_ / "bad.inp");
+  const Outcome outcome = Run("run bad.inp");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "A program error occurred.Real numbers in the inputfile \"bad.inp\" are invalid\n");
+  EXPECT_EQ(ReadAll(work_ / "bad.inp"), before);
+}
+
+TEST_F(CliTest, UnwritableOutputStopsTheRun) {
+  WriteAll(work_ / "v.csv", "1\n2\n3\n4\n5\n6\n");
+  const Outcome outcome = Run("run v.csv --output missing/base");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err, "The file \"" + (work_ / "missing/base.inp").string() +
+                             "\"could not be opened. It may be in use by another program\n");
+}
+
+struct RefusalCase {
+  std::string name;
+  std::string csv;
+  std::string options;
+  std::string message;
+};
+
+class CliRefusalTest : public CliTest, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(CliRefusalTest, PrintsTheMessageAndWritesNothing) {
+  WriteAll(work_ / "v.csv", GetParam().csv);
+  const Outcome outcome = Run("run v.csv " + GetParam().options);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err, GetParam().message + "\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"v.csv"});
+}
+
+std::string ManyValues(int n) {
+  std::string text;
+  for (int i = 0; i < n; ++i) text += std::to_string(i % 97) + "\n";
+  return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Data, CliRefusalTest,
+    testing::Values(
+        RefusalCase{"TooManyZeros", "0\n0\n0\n0\n5\n6\n", "",
+                    "There are too many zero input data. Input is invalid."},
+        RefusalCase{"NotReal", "v\n1\n2\nabc\n4\n5\n6\n", "",
+                    "Not all data values in the inputfile are real"},
+        RefusalCase{"FewerThanSix", "1\n2\n3\n4\n5\n", "", " The minimum number of data is 6"},
+        RefusalCase{"TooMany", ManyValues(2501), "",
+                    "There are more than 2500 input data. Input is invalid."},
+        RefusalCase{"TooLow", "1\n2\n-1000000\n4\n5\n6\n", "",
+                    "There are input data of -1000000 or less. Input is invalid."},
+        RefusalCase{"OneClass", "1\n2\n3\n4\n5\n6\n", "--classes 1",
+                    "The number of classes should be between 2 and 50. Input is invalid."},
+        RefusalCase{"TooManyClasses", "1\n2\n3\n4\n5\n6\n", "--classes 51",
+                    "The number of classes should be between 2 and 50. Input is invalid."}),
+    [](const auto& info) { return info.param.name; });
+
+class CliUsageTest : public CliTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(CliUsageTest, ExitsWithTwoAndWritesNothing) {
+  WriteAll(work_ / "v.csv", "1\n2\n3\n4\n5\n6\n");
+  const Outcome outcome = Run(GetParam());
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err.rfind("quarlin-cli: ", 0), 0u) << outcome.err;
+  const std::string tail = "\nRun with --help for more information.\n";
+  ASSERT_GE(outcome.err.size(), tail.size());
+  EXPECT_EQ(outcome.err.substr(outcome.err.size() - tail.size()), tail);
+  EXPECT_EQ(Names(), std::set<std::string>{"v.csv"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, CliUsageTest,
+                         testing::Values("", "run", "run missing.csv", "frobnicate v.csv",
+                                         "run v.csv --prefer 2", "run v.csv --prefer 12345",
+                                         "run v.csv --composite --no-composite",
+                                         "run v.csv --classes x", "run v.csv --title1 'a\nb'",
+                                         "run v.csv --unknown", "run v.csv w.csv"));
+
+}  // namespace

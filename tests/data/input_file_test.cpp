@@ -1,0 +1,238 @@
+#include "data/input_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/text_file.h"
+#include "data/messages.h"
+#include "temp_dir.h"
+
+namespace quarlin {
+namespace {
+
+using testing_support::ReadAll;
+using testing_support::TempDir;
+using testing_support::WriteAll;
+
+const std::string kFixtures = QUARLIN_FIXTURES_DIR;
+
+// Six data after dropping the empty second row, in every field form.
+RunState RainState() {
+  RunState state;
+  state.FileName = "/data/rain.inp";
+  state.Title1 = "Yearly rainfall at station 7";
+  state.Title2 = "mm per year";
+  state.NrOfClasses = 7;
+  state.OptionIndex = 1;
+  state.Values = {123.456L, 99.0L, 0.5L, -3.456L, 1234.5678L, 0.0L, 0.123L};
+  state.Removed = {0, 1, 0, 0, 0, 0, 0};
+  state.NrOfData = 7;
+  return state;
+}
+
+TEST(InputFileText, MatchesTheFixtureCharacterForCharacter) {
+  EXPECT_EQ(InputFileText(RainState()), ReadAll(kFixtures + "/rain.inp"));
+}
+
+TEST(InputFileText, CompositeLineFollowsTheOption) {
+  RunState state = RainState();
+  state.OptionIndex = 0;
+  const auto lines = SplitLines(InputFileText(state));
+  EXPECT_EQ(lines[9], " No Composite distributions allowed");
+}
+
+struct DataLineCase {
+  long double value;
+  std::string line;
+};
+
+class DataLineTest : public testing::TestWithParam<DataLineCase> {};
+
+TEST_P(DataLineTest, ReducesTheValue) {
+  EXPECT_EQ(DataLine(12, GetParam().value), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, DataLineTest,
+                         testing::Values(DataLineCase{123.456L, "   12     123.46"},
+                                         DataLineCase{1.0L, "   12       1.00"},
+                                         DataLineCase{0.99999L, "   12  1.0E+0000"},
+                                         DataLineCase{0.5L, "   12  5.0E-0001"},
+                                         DataLineCase{0.0L, "   12  0.0E+0000"},
+                                         DataLineCase{-3.456L, "   12 -3.5E+0000"},
+                                         DataLineCase{-1234.5L, "   12 -1.2E+0003"},
+                                         DataLineCase{9.995L, "   12      10.00"},
+                                         DataLineCase{123456789.125L, "   12 123456789.13"}));
+
+class InputFileTest : public testing::Test {
+ protected:
+  TempDir dir_;
+};
+
+TEST_F(InputFileTest, WriteDropsEmptyCellsAndRenumbers) {
+  RunState state = RainState();
+  state.FileName = (dir_ / "rain.inp").string();
+  ASSERT_TRUE(WriteInputFile(state).ok());
+  EXPECT_EQ(state.NrOfData, 6);
+  EXPECT_EQ(state.Values, (DataArrayR{123.456L, 0.5L, -3.456L, 1234.5678L, 0.0L, 0.123L}));
+  EXPECT_EQ(state.Serial, (DataArrayI{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(state.Removed, RemoveSet(6, 0));
+  const auto lines = ReadLines(state.FileName);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ((*lines)[7], " Number of data: 6  Number of classes :  7");
+  EXPECT_EQ((*lines)[6], " Filename: " + state.FileName);
+  EXPECT_EQ(lines->back(), "    6  1.2E-0001");
+}
+
+TEST_F(InputFileTest, UnwritableFileKeepsStateAndNamesTheFile) {
+  RunState state = RainState();
+  state.FileName = (dir_ / "missing" / "rain.inp").string();
+  const RunState before = state;
+  const Status status = WriteInputFile(state);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.message(), "The file \"" + state.FileName +
+                                  "\"could not be opened. It may be in use by another program");
+  EXPECT_EQ(state.NrOfData, before.NrOfData);
+  EXPECT_EQ(state.Values, before.Values);
+}
+
+struct RoundTripCase {
+  int n;
+  int classes;
+  int option;
+};
+
+class RoundTripTest : public InputFileTest, public testing::WithParamInterface<RoundTripCase> {};
+
+TEST_P(RoundTripTest, ReadsBackWhatWasWritten) {
+  RunState written;
+  written.FileName = (dir_ / "series.inp").string();
+  written.Title1 = "Title with  double blanks ";
+  written.Title2 = "units";
+  written.NrOfClasses = GetParam().classes;
+  written.OptionIndex = GetParam().option;
+  for (int i = 0; i < GetParam().n; ++i) {
+    // Values on both sides of 1.0, negative ones and repeats.
+    written.Values.push_back(std::pow(-1.0L, i) * (i % 17) * 0.3579L + (i % 5) * 123.4567L);
+    written.Removed.push_back(0);
+  }
+  written.NrOfData = GetParam().n;
+  ASSERT_TRUE(WriteInputFile(written).ok());
+
+  RunState read;
+  read.FileName = written.FileName;
+  ASSERT_TRUE(ReadInputFile(read).ok());
+  EXPECT_EQ(read.Title1, written.Title1);
+  EXPECT_EQ(read.Title2, written.Title2);
+  EXPECT_EQ(read.NrOfClasses, GetParam().classes);
+  EXPECT_EQ(read.CompositeAllowed, GetParam().option == 1);
+  ASSERT_EQ(read.NrOfData, GetParam().n);
+  EXPECT_EQ(read.Removed, RemoveSet(GetParam().n, 0));
+  for (int i = 0; i < GetParam().n; ++i) {
+    const long double v = written.Values[i];
+    // The file keeps two decimals from 1.0 upwards, two significant digits below.
+    const long double tolerance =
+        v >= 1.0L ? 0.005L
+                  : (v == 0 ? 0.0L : 0.05L * std::pow(10.0L, std::floor(std::log10(std::fabs(v)))));
+    EXPECT_NEAR(static_cast<double>(read.Values[i]), static_cast<double>(v),
+                static_cast<double>(tolerance) * 1.0000001)
+        << "datum " << i + 1;
+    EXPECT_EQ(read.Serial[i], i + 1);
+    EXPECT_EQ(DataLine(i + 1, read.Values[i]), DataLine(i + 1, v))
+        << "a second save changes nothing";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, RoundTripTest,
+                         testing::Values(RoundTripCase{6, 5, 0}, RoundTripCase{6, 2, 1},
+                                         RoundTripCase{2500, 7, 0}, RoundTripCase{2500, 50, 1}));
+
+TEST_F(InputFileTest, ReducedValuesReadBackAsTheFileShowsThem) {
+  RunState state;
+  state.FileName = (dir_ / "r.inp").string();
+  state.Values = {1234.5678L, 0.123L, 0.5L};
+  state.Removed = {0, 0, 0};
+  state.NrOfData = 3;
+  ASSERT_TRUE(WriteInputFile(state).ok());
+  ASSERT_TRUE(ReadInputFile(state).ok());
+  EXPECT_EQ(state.Values, (DataArrayR{1234.57L, 0.12L, 0.5L}));
+}
+
+TEST(ReadInputFile, OlderVariantWithoutCompositeLine) {
+  RunState state;
+  state.FileName = kFixtures + "/flow_old.inp";
+  ASSERT_TRUE(ReadInputFile(state).ok());
+  EXPECT_EQ(state.Title1, "Old river flows");
+  EXPECT_EQ(state.Title2, "m3/s");
+  EXPECT_EQ(state.NrOfClasses, 5) << "an unreadable class count falls back to 5";
+  EXPECT_FALSE(state.CompositeAllowed);
+  // The serials stand as the file has them; the trailing empty line is no datum.
+  EXPECT_EQ(state.Serial, (DataArrayI{3, 1, 2, 10, 5, 6, 7}));
+  EXPECT_EQ(state.Values, (DataArrayR{12.5L, 7.25L, 0.5L, 100.0L, 7.25L, 3.0L, 44.0L}));
+  EXPECT_EQ(state.NrOfData, 7);
+}
+
+struct LineTenCase {
+  std::string line10;
+  bool allowed;
+};
+
+class LineTenTest : public InputFileTest, public testing::WithParamInterface<LineTenCase> {};
+
+TEST_P(LineTenTest, OnlyCoMeansAllowed) {
+  std::string text = InputFileText(RainState());
+  auto lines = SplitLines(text);
+  lines[9] = GetParam().line10;
+  TextBuilder builder;
+  for (const auto& line : lines) builder.Line(line);
+  WriteAll(dir_ / "x.inp", builder.Text());
+  RunState state;
+  state.FileName = (dir_ / "x.inp").string();
+  ASSERT_TRUE(ReadInputFile(state).ok());
+  EXPECT_EQ(state.CompositeAllowed, GetParam().allowed);
+  EXPECT_EQ(state.NrOfData, 6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LineTenTest,
+                         testing::Values(LineTenCase{" Composite distributions are allowed", true},
+                                         LineTenCase{" Co", true},
+                                         LineTenCase{" No Composite distributions allowed", false},
+                                         LineTenCase{"Composite distributions are allowed", false},
+                                         LineTenCase{" co", false}));
+
+class BadNumberTest : public InputFileTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(BadNumberTest, ShowsTheProgramErrorAndKeepsTheState) {
+  auto lines = SplitLines(InputFileText(RainState()));
+  lines[16] = GetParam();
+  TextBuilder builder;
+  for (const auto& line : lines) builder.Line(line);
+  const std::string path = (dir_ / "bad.inp").string();
+  WriteAll(path, builder.Text());
+
+  RunState state = RainState();
+  state.FileName = path;
+  const Status status = ReadInputFile(state);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.message(),
+            "A program error occurred.Real numbers in the inputfile \"" + path + "\" are invalid");
+  EXPECT_EQ(state.Title1, "Yearly rainfall at station 7");
+  EXPECT_EQ(state.NrOfData, 7);
+  EXPECT_EQ(state.Values.size(), 7u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, BadNumberTest,
+                         testing::Values("    3  1,5", "    3", "  x   12.00", "    3 12.0E",
+                                         "  1.5   12.00", "    3 inf"));
+
+TEST_F(InputFileTest, MissingFileKeepsTheState) {
+  RunState state = RainState();
+  state.FileName = (dir_ / "none.inp").string();
+  const Status status = ReadInputFile(state);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.message(), CouldNotOpenMessage(state.FileName));
+  EXPECT_EQ(state.NrOfData, 7);
+}
+
+}  // namespace
+}  // namespace quarlin

@@ -1,0 +1,63 @@
+#pragma once
+// A Save-Run in a fresh folder with the test doubles.
+
+#include <gtest/gtest.h>
+
+#include "data/engine_data.h"
+#include "data/number_reading.h"
+#include "data/run_state.h"
+#include "data/save_run.h"
+#include "run_doubles.h"
+#include "temp_dir.h"
+
+namespace quarlin::testing_support {
+
+// `count` cells 1, 2, 3, ... as typed text.
+inline std::vector<std::string> Cells(int count) {
+  std::vector<std::string> cells;
+  for (int i = 1; i <= count; ++i) cells.push_back(std::to_string(i));
+  return cells;
+}
+
+class RunFixture : public ::testing::Test {
+ protected:
+  RunFixture() { dialogs_.saveFile = Inp(); }
+
+  std::string Inp() const { return (dir_ / "s.inp").string(); }
+  std::string Companion(const std::string& extension) const {
+    return (dir_ / ("s" + extension)).string();
+  }
+
+  RunResult Run(std::vector<std::string> cells, std::string classes = "5") {
+    input_.Title1 = "first title";
+    input_.Title2 = "second title";
+    input_.Cells = std::move(cells);
+    input_.NrOfClassesText = std::move(classes);
+    return SaveRun(state_, engine_, input_, env_);
+  }
+
+  // The events from the first one that starts with `prefix`.
+  Events From(const std::string& prefix) const {
+    for (size_t i = 0; i < events_.size(); ++i)
+      if (events_[i].rfind(prefix, 0) == 0) return Events(events_.begin() + i, events_.end());
+    return {};
+  }
+
+  bool Logged(const std::string& event) const {
+    return std::find(events_.begin(), events_.end(), event) != events_.end();
+  }
+
+  TempDir dir_;
+  Events events_;
+  ScriptedDialogs dialogs_{events_};
+  LoggingProgress progress_{events_};
+  FakeStages stages_{events_};
+  NumberConversion numbers_{'.'};
+  RunEnvironment env_{dialogs_, progress_, stages_, numbers_,
+                      [this] { events_.push_back("pause"); }};
+  RunState state_;
+  EngineData engine_;
+  SaveRunInput input_;
+};
+
+}  // namespace quarlin::testing_support

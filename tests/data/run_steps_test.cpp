@@ -1,0 +1,172 @@
+#include "data/run_steps.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "common/number_text.h"
+#include "common/text_file.h"
+#include "data/messages.h"
+#include "temp_dir.h"
+
+namespace quarlin {
+namespace {
+
+using testing_support::ReadAll;
+using testing_support::TempDir;
+using testing_support::WriteAll;
+
+constexpr const char* kA = " 1.50000000000000E+0000";
+constexpr const char* kB = "-2.25000000000000E+0000";
+constexpr const char* kFirst = " 3.00000000000000E+0000";
+constexpr const char* kSecond = " 5.00000000000000E-0001";
+constexpr const char* kOne = " 1.00000000000000E+0000";
+
+struct TempCase {
+  int code;
+  std::vector<std::string> values;
+};
+
+class TempParameterTest : public testing::TestWithParam<TempCase> {};
+
+TEST_P(TempParameterTest, WritesTheValuesOfTheCode) {
+  const ChosenParameters params{1.5, -2.25, 3.0, 0.5};
+  std::vector<std::string> expected = {"  70", PadLeft(std::to_string(GetParam().code), 3),
+                                       "-2.50000000000000E+0000"};
+  expected.insert(expected.end(), GetParam().values.begin(), GetParam().values.end());
+  EXPECT_EQ(SplitLines(TempParameterText(70, GetParam().code, -2.5, params)), expected);
+}
+
+std::vector<TempCase> TempCases() {
+  std::vector<TempCase> cases;
+  const auto add = [&](int from, int to, std::vector<std::string> values) {
+    for (int code = from; code <= to; ++code) cases.push_back({code, values});
+  };
+  add(1, 5, {kA, kB});
+  add(6, 6, {kA});
+  add(7, 18, {});
+  add(20, 26, {kFirst, kSecond});
+  add(31, 36, {});
+  add(51, 60, {kA, kB});
+  add(61, 61, {kFirst, kSecond});
+  add(62, 63, {kOne, kOne});
+  add(64, 66, {kA, kB});
+  add(67, 68, {});
+  add(69, 69, {kFirst, kSecond});
+  add(70, 72, {kA, kB});
+  add(73, 73, {});
+  add(74, 74, {kA, kB});
+  add(80, 85, {kA, kB});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, TempParameterTest, testing::ValuesIn(TempCases()),
+                         [](const auto& info) { return "Code" + std::to_string(info.param.code); });
+
+// A report with the observation table in the layout of the report writer.
+std::string Report(const std::vector<std::string>& rows) {
+  TextBuilder text;
+  text.Line(" RESULTS OF Quarlin PROGRAM").Line().Line(" Interval analysis");
+  text.Line("    Lower    Upper      Obs. (%)  Calc.").Line();
+  text.Line(" Observed and calculated cumulative frequencies")
+      .Line(" ------------------------------------------------------------------")
+      .Line("   X-value   Serial    Cumulative frequency (%)       90%conf limit")
+      .Line("   Ranked     No.      Rank      Calc.    St.Dev     Lower    Upper")
+      .Line(" ------------------------------------------------------------------");
+  for (const auto& row : rows) text.Line(row);
+  text.Line(" ------------------------------------------------------------------");
+  return text.Text();
+}
+
+class RunStepsTest : public testing::Test {
+ protected:
+  TempDir dir_;
+};
+
+TEST_F(RunStepsTest, ObservationTableInFractionsWithStandInsForZeroDeviation) {
+  WriteAll(dir_ / "r.Tmp",
+           Report({"    1.00      3       25.00     20.00      4.00     13.00    27.000",
+                   "    2.00     12       50.00     55.00      0.00     40.00    70.000",
+                   "    3.00    101       75.00     80.00     -1.00     70.00    90.000"}));
+  EngineData engine;
+  engine.sample.N = 3;
+  ASSERT_TRUE(LoadObservationTable(dir_ / "r.Tmp", engine).ok());
+  using testing::DoubleEq;
+  using testing::Pointwise;
+  EXPECT_THAT(engine.ObsCalc, Pointwise(DoubleEq(), std::vector<double>{0, 0.2, 0.4 * 2 / 3, 0.4}));
+  EXPECT_THAT(engine.ObsSd, Pointwise(DoubleEq(), std::vector<double>{0, 0.04, 0.2 * 2 / 3, 0.2}));
+  EXPECT_THAT(engine.ObsLower, Pointwise(DoubleEq(), std::vector<double>{0, 0.13, 2.0 / 3, 1.0}));
+}
+
+TEST_F(RunStepsTest, IncompleteObservationTableIsAProgramError) {
+  EngineData engine;
+  engine.sample.N = 3;
+  const auto path = dir_ / "r.Tmp";
+  const std::string expected = ProgramErrorMessage("The observation table in the file \"" +
+                                                   path.string() + "\" is incomplete");
+  WriteAll(path, Report({"    1.00      3       25.00     20.00      4.00     13.00    27.000"}));
+  EXPECT_EQ(LoadObservationTable(path, engine).message(), expected);
+  WriteAll(path, Report({"    1.00      3       25.00     20.00      4.00", "", ""}));
+  EXPECT_EQ(LoadObservationTable(path, engine).message(), expected);
+  WriteAll(path, "no table\r\n");
+  EXPECT_EQ(LoadObservationTable(path, engine).message(), expected);
+  EXPECT_TRUE(engine.ObsCalc.empty());
+  EXPECT_EQ(LoadObservationTable(dir_ / "none", engine).message(),
+            CouldNotOpenMessage((dir_ / "none").string()));
+}
+
+class AssembleTest : public RunStepsTest, public testing::WithParamInterface<int> {};
+
+TEST_P(AssembleTest, ReportThenValuesExceptForGamma) {
+  RunFiles files = CompanionFiles(dir_ / "s.inp");
+  files.Report = dir_ / "report.Tmp";
+  files.Values = dir_ / "values.Tmp";
+  WriteAll(files.Report, " report\r\n\r\n end\r\n");
+  WriteAll(files.Values, "\n\n Confidence limits of calculated X-values\n");
+  ASSERT_TRUE(AssembleOutput(files, GetParam()).ok());
+  const std::string report = " report\r\n\r\n end\r\n";
+  EXPECT_EQ(
+      ReadAll(dir_ / "s.out"),
+      GetParam() == 61 ? report : report + "\r\n\r\n Confidence limits of calculated X-values\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, AssembleTest, testing::Values(57, 61, 20));
+
+TEST_F(RunStepsTest, AssembleNamesTheMissingPiece) {
+  RunFiles files = CompanionFiles(dir_ / "s.inp");
+  files.Report = dir_ / "report.Tmp";
+  files.Values = dir_ / "values.Tmp";
+  EXPECT_EQ(AssembleOutput(files, 57).message(), CouldNotOpenMessage(files.Report.string()));
+  WriteAll(files.Report, "r\r\n");
+  EXPECT_EQ(AssembleOutput(files, 57).message(), CouldNotOpenMessage(files.Values.string()));
+  EXPECT_FALSE(std::filesystem::exists(files.Output));
+}
+
+TEST_F(RunStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
+  RunFiles first = CompanionFiles(dir_ / "s.inp");
+  RunFiles second = first;
+  {
+    TemporaryFiles a, b;
+    ASSERT_TRUE(CreateTemporaryRunFiles(first, a).ok());
+    ASSERT_TRUE(CreateTemporaryRunFiles(second, b).ok());
+    for (const auto* files : {&first, &second})
+      for (const auto& path : {files->Temp, files->Report, files->Values}) {
+        EXPECT_TRUE(std::filesystem::exists(path));
+        EXPECT_EQ(path.parent_path(), dir_.path());
+      }
+    EXPECT_NE(first.Report, second.Report);
+    EXPECT_NE(first.Temp, first.Values);
+    EXPECT_EQ(dir_.Names().size(), 6u);
+  }
+  EXPECT_TRUE(dir_.Names().empty());
+}
+
+TEST_F(RunStepsTest, TemporaryFilesInAMissingFolderFail) {
+  RunFiles files = CompanionFiles(dir_ / "missing" / "s.inp");
+  TemporaryFiles owner;
+  const Status status = CreateTemporaryRunFiles(files, owner);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.message(), CouldNotOpenMessage((dir_ / "missing" / "s.Temp.Tmp").string()));
+}
+
+}  // namespace
+}  // namespace quarlin

@@ -1,0 +1,201 @@
+// Every message of Save-Run in its situation, and what each failure leaves.
+#include "data/save_run.h"
+
+#include <gtest/gtest.h>
+
+#include "common/text_file.h"
+#include "data/messages.h"
+#include "run_fixture.h"
+
+namespace quarlin {
+namespace {
+
+using testing_support::Cells;
+using testing_support::Events;
+using testing_support::ReadAll;
+using testing_support::WriteAll;
+
+class SaveRunMessagesTest : public testing_support::RunFixture {
+ protected:
+  // A state as a previous command left it.
+  void SetUp() override {
+    state_.Values = {7, 8, 9};
+    state_.Serial = {1, 2, 3};
+    state_.Removed = {0, 0, 0};
+    state_.NrOfData = 3;
+  }
+  void ExpectStateUntouched() const {
+    EXPECT_EQ(state_.Values, (DataArrayR{7, 8, 9}));
+    EXPECT_EQ(state_.NrOfData, 3);
+  }
+};
+
+TEST_F(SaveRunMessagesTest, CancelledChoiceSavesNothing) {
+  dialogs_.saveFile.reset();
+  EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::NotSaved);
+  EXPECT_EQ(events_, (Events{"choose: Input files (*.inp)|*.inp",
+                             "message: The input data were not saved"}));
+  EXPECT_TRUE(dir_.Names().empty());
+  ExpectStateUntouched();
+}
+
+TEST_F(SaveRunMessagesTest, RefusedOverwriteKeepsTheFile) {
+  WriteAll(Inp(), "old contents");
+  dialogs_.answer = false;
+  EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::NotSaved);
+  EXPECT_EQ(From("question"), (Events{"question: The file already exists, overwrite?",
+                                      "message: The input data were not saved"}));
+  EXPECT_EQ(ReadAll(Inp()), "old contents");
+  EXPECT_EQ(state_.FileName, Inp());
+  ExpectStateUntouched();
+}
+
+TEST_F(SaveRunMessagesTest, AcceptedOverwriteRuns) {
+  WriteAll(Inp(), "old contents");
+  EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  EXPECT_TRUE(Logged("question: The file already exists, overwrite?"));
+}
+
+TEST_F(SaveRunMessagesTest, NoQuestionForANewFile) {
+  EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  EXPECT_TRUE(From("question").empty());
+}
+
+struct RefusalCase {
+  std::string name;
+  std::vector<std::string> cells;
+  std::string classes;
+  std::string message;  // empty: the values pass
+};
+
+class RefusalTest : public SaveRunMessagesTest, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(RefusalTest, RefusesBeforeAnythingIsWritten) {
+  WriteAll(Companion(".Lst"), "list of an earlier run");
+  stages_.noVariation = true;  // a passing check only needs to reach the fit
+  const RunResult result = Run(GetParam().cells, GetParam().classes);
+  if (GetParam().message.empty()) {
+    EXPECT_EQ(result.outcome, RunOutcome::Stopped);
+    EXPECT_TRUE(std::filesystem::exists(Inp()));
+    return;
+  }
+  EXPECT_EQ(result.outcome, RunOutcome::Refused);
+  EXPECT_EQ(From("message"), Events{"message: " + GetParam().message});
+  EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.Lst"});
+  ExpectStateUntouched();
+}
+
+std::vector<std::string> WithZeros(int zeros, int rows) {
+  std::vector<std::string> cells(rows, "2.5");
+  for (int i = 0; i < zeros; ++i) cells[i] = i % 2 ? "0.0" : "0";
+  return cells;
+}
+
+std::vector<std::string> Many(int n) {
+  std::vector<std::string> cells(n, "1");
+  cells[7] = "2";
+  return cells;
+}
+
+std::vector<std::string> With(std::vector<std::string> cells, int at, const std::string& text) {
+  cells[at] = text;
+  return cells;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RefusalTest,
+    testing::Values(
+        RefusalCase{"NotANumber", With(Cells(6), 3, "1,5"), "5", kNotRealMessage},
+        RefusalCase{"Letters", With(Cells(6), 5, "abc"), "5", kNotRealMessage},
+        RefusalCase{"BlanksOnly", With(Cells(6), 0, " "), "5", kNotRealMessage},
+        RefusalCase{"HalfZeros", WithZeros(4, 8), "5", ""},
+        RefusalCase{"MoreThanHalfZeros", WithZeros(5, 8), "5", kTooManyZerosMessage},
+        RefusalCase{"MaxData", Many(2500), "5", ""},
+        RefusalCase{"TooManyData", Many(2501), "5", kTooManyDataMessage},
+        RefusalCase{"TooManyRowsButEmpty", With(Many(2501), 0, ""), "5", ""},
+        RefusalCase{"AtLowLimit", With(Cells(6), 2, "-1000000"), "5", kValueTooLowMessage},
+        RefusalCase{"BelowLowLimit", With(Cells(6), 2, "-1E7"), "5", kValueTooLowMessage},
+        RefusalCase{"AboveLowLimit", With(Cells(6), 2, "-999999.99"), "5", ""},
+        RefusalCase{"OneClass", Cells(6), "1", kClassesOutOfRangeMessage},
+        RefusalCase{"TwoClasses", Cells(6), "2", ""},
+        RefusalCase{"FiftyClasses", Cells(6), "50", ""},
+        RefusalCase{"FiftyOneClasses", Cells(6), "51", kClassesOutOfRangeMessage},
+        RefusalCase{"ClassesNotANumber", Cells(6), "x", kClassesOutOfRangeMessage}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(SaveRunMessagesTest, UnwritableInputFileStopsTheRun) {
+  dialogs_.saveFile = (dir_ / "missing" / "s.inp").string();
+  EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::NotWritten);
+  EXPECT_EQ(From("message"), Events{"message: " + CouldNotOpenMessage(*dialogs_.saveFile)});
+  EXPECT_TRUE(From("stage").empty());
+  EXPECT_TRUE(From("progress").empty());
+  ExpectStateUntouched();
+}
+
+TEST_F(SaveRunMessagesTest, NoVariationKeepsOnlyTheInputFile) {
+  stages_.noVariation = true;
+  EXPECT_EQ(Run({"5", "5", "5", "5", "5", "5"}).outcome, RunOutcome::Stopped);
+  EXPECT_EQ(From("stage"),
+            (Events{"stage: FitAll", "message: No variation between data. Program stops running"}));
+  EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.inp"});
+  EXPECT_EQ(state_.NrOfData, 6);
+  EXPECT_FALSE(engine_.ResultsReady);
+  EXPECT_EQ(state_.FileName, Inp());
+}
+
+TEST_F(SaveRunMessagesTest, NoDataStopsBeforeTheFit) {
+  EXPECT_EQ(Run({"", "", "", "", "", ""}).outcome, RunOutcome::Stopped);
+  EXPECT_FALSE(Logged("stage: FitAll"));
+  EXPECT_EQ(events_.back(), "message: No variation between data. Program stops running");
+  EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.inp"});
+}
+
+TEST_F(SaveRunMessagesTest, LeftShiftIsAnnouncedBeforeTheFit) {
+  EXPECT_EQ(Run({"0.00011", "0.00012", "0.0002", "0.00025", "0.0003", "0.00035"}).outcome,
+            RunOutcome::Done);
+  EXPECT_EQ(From("progress:  Calculating").at(1), std::string("message: ") + kLeftShiftMessage);
+  EXPECT_EQ(From("progress:  Calculating").at(2), "stage: FitAll");
+  EXPECT_TRUE(engine_.sample.HighShift);
+}
+
+class StageFailureTest : public SaveRunMessagesTest,
+                         public testing::WithParamInterface<std::string> {};
+
+TEST_P(StageFailureTest, ShowsTheStagesMessageAndRemovesTheTemporaries) {
+  stages_.failAt = GetParam();
+  EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::Stopped);
+  EXPECT_EQ(From("stage: " + GetParam()),
+            (Events{"stage: " + GetParam(), "message: stage " + GetParam() + " failed"}));
+  std::set<std::string> left = dir_.Names();
+  left.erase("s.Lst");
+  EXPECT_EQ(left, std::set<std::string>{"s.inp"});
+  EXPECT_FALSE(engine_.ResultsReady);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, StageFailureTest,
+                         testing::Values("FitAll", "EvaluateCalculated", "EvaluateIntervals",
+                                         "WriteReport", "AnalyseConfidence", "FinalAnalysis"));
+
+TEST_F(SaveRunMessagesTest, MissingParameterFileLeavesTheCalculatorHint) {
+  stages_.writeAux = false;
+  EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  const Events tail = From("progress:  Filing results ..");
+  ASSERT_EQ(tail.size(), 5u);
+  EXPECT_EQ(tail[2], std::string("message: ") + kNoAuxMessage);
+  EXPECT_EQ(tail[3], "stage: ResortRankedList");
+  EXPECT_EQ(state_.AuxCode, 0);
+}
+
+TEST_F(SaveRunMessagesTest, FailedResortIsShownAndTheRunStillCounts) {
+  stages_.failAt = "ResortRankedList";
+  const RunResult result = Run(Cells(6));
+  EXPECT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_FALSE(result.rankedListShown);
+  const Events tail = From("stage: ResortRankedList");
+  ASSERT_EQ(tail.size(), 3u);
+  EXPECT_EQ(tail[1], "message: stage ResortRankedList failed");
+  EXPECT_EQ(tail[2].rfind("message: The input is saved in ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace quarlin

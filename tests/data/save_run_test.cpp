@@ -1,0 +1,152 @@
+// The course of a successful run: order of the stages, the files and the
+// state it leaves.
+#include "data/save_run.h"
+
+#include <gtest/gtest.h>
+
+#include "common/text_file.h"
+#include "data/messages.h"
+#include "data/run_steps.h"
+#include "run_fixture.h"
+
+namespace quarlin {
+namespace {
+
+using testing_support::Cells;
+using testing_support::ReadAll;
+using testing_support::WriteAll;
+
+class SaveRunTest : public testing_support::RunFixture {};
+
+TEST_F(SaveRunTest, StagesRunInOrderBetweenTheProgressLines) {
+  ASSERT_EQ(Run(Cells(8)).outcome, RunOutcome::Done);
+  const testing_support::Events expected = {
+      "choose: Input files (*.inp)|*.inp",
+      "progress:  Saving data .....",
+      "pause",
+      "progress:  Calculating .....",
+      "stage: FitAll",
+      "stage: EvaluateCalculated",
+      "stage: TempParameters",
+      "stage: EvaluateIntervals",
+      "stage: WriteReport",
+      "pause",
+      "progress:  Progress 75% ....",
+      "stage: AnalyseConfidence",
+      "stage: FinalAnalysis",
+      "pause",
+      "progress:  Filing results ..",
+      "pause",
+      "stage: ResortRankedList",
+      "message: The input is saved in " + Inp() +
+          "   Calculations were done and the output is saved in  " + Companion(".out")};
+  EXPECT_EQ(events_, expected);
+}
+
+TEST_F(SaveRunTest, SuccessLeavesTheStateTheWindowsRead) {
+  state_.OptionIndex = 1;
+  const RunResult result = Run({"3", "1", "2", "5", "4", "6"}, "7");
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_EQ(state_.FileName, Companion(".out"));
+  EXPECT_EQ(engine_.InputPath, Inp());
+  EXPECT_EQ(engine_.OutName, Companion(".out"));
+  EXPECT_TRUE(engine_.ResultsReady);
+  EXPECT_EQ(state_.AuxCode, 57);
+  EXPECT_EQ(state_.NrOfClasses, 7);
+  EXPECT_EQ(state_.NrOfClassesText, "7");
+  EXPECT_EQ(state_.Threshold, -1000000.0);
+  EXPECT_EQ(state_.Title1, "first title");
+  // The ranked data moved down to 0..N-1.
+  ASSERT_GE(state_.SortedValues.size(), 6u);
+  EXPECT_EQ(DataArrayR(state_.SortedValues.begin(), state_.SortedValues.begin() + 6),
+            (DataArrayR{1, 2, 3, 4, 5, 6}));
+  EXPECT_TRUE(result.rankedListShown);
+  const auto out = ReadLines(Companion(".out"));
+  ASSERT_TRUE(out);
+  EXPECT_EQ(result.outputLines, *out);
+  EXPECT_EQ(out->back(), " Confidence limits");
+
+  const auto& seen = stages_.seen;
+  EXPECT_TRUE(seen.fitStarted);
+  EXPECT_EQ(seen.prefCode, "1");
+  EXPECT_TRUE(seen.compositeWanted);
+  EXPECT_FALSE(seen.graphModeAtEvaluation);
+  EXPECT_TRUE(seen.graphModeAtIntervals);
+  EXPECT_EQ(seen.obsRows, 7u);
+  EXPECT_EQ(seen.tempText, TempParameterText(6, 57, 0.0001, stages_.params));
+}
+
+TEST_F(SaveRunTest, TemporaryFilesLiveBesideTheInputOnlyDuringTheRun) {
+  WriteAll(dir_ / "other.txt", "kept");
+  ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  EXPECT_TRUE(stages_.seen.temporariesExisted);
+  for (const auto& path : stages_.seen.temporaries) {
+    EXPECT_EQ(path.parent_path(), dir_.path());
+    EXPECT_FALSE(std::filesystem::exists(path));
+  }
+  EXPECT_EQ(dir_.Names(), (std::set<std::string>{"other.txt", "s.inp", "s.out", "s.aux", "s.Lst"}));
+}
+
+TEST_F(SaveRunTest, EmptyCellsAreDroppedAndTheRestRenumbered) {
+  ASSERT_EQ(Run({"4", "", "5", "6", "", "7", "8", "9"}).outcome, RunOutcome::Done);
+  EXPECT_EQ(state_.NrOfData, 6);
+  EXPECT_EQ(state_.Values, (DataArrayR{4, 5, 6, 7, 8, 9}));
+  EXPECT_EQ(state_.Serial, (DataArrayI{1, 2, 3, 4, 5, 6}));
+  const auto lines = ReadLines(Inp());
+  ASSERT_TRUE(lines);
+  ASSERT_EQ(lines->size(), 20u);
+  EXPECT_EQ((*lines)[7], " Number of data: 6  Number of classes :  5");
+  EXPECT_EQ((*lines)[15], "    2       5.00");
+}
+
+TEST_F(SaveRunTest, CompositeOptionComesFromTheOptionIndex) {
+  state_.OptionIndex = 0;
+  ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  EXPECT_FALSE(stages_.seen.compositeWanted);
+  EXPECT_EQ(ReadLines(Inp())->at(9), " No Composite distributions allowed");
+}
+
+TEST_F(SaveRunTest, PreferredDistributionIsNotResorted) {
+  state_.Preference = "57";
+  const RunResult result = Run(Cells(6));
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_EQ(stages_.seen.prefCode, "57");
+  EXPECT_FALSE(Logged("stage: ResortRankedList"));
+  EXPECT_FALSE(result.rankedListShown);
+}
+
+TEST_F(SaveRunTest, OldRankedListGoesAtTheStart) {
+  WriteAll(Companion(".Lst"), "old list");
+  state_.Preference = "57";
+  ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  EXPECT_FALSE(std::filesystem::exists(Companion(".Lst")));
+}
+
+class GammaOutputTest : public SaveRunTest, public testing::WithParamInterface<int> {};
+
+TEST_P(GammaOutputTest, ValuesSectionFollowsExceptForCode61) {
+  stages_.chosenCode = GetParam();
+  ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  const std::string out = ReadAll(Companion(".out"));
+  EXPECT_EQ(out.find(" Confidence limits") != std::string::npos, GetParam() != 61);
+  EXPECT_EQ(out.rfind(" RESULTS OF Quarlin PROGRAM\r\n", 0), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, GammaOutputTest, testing::Values(61, 62, 20));
+
+class AlmostDoneTest : public SaveRunTest, public testing::WithParamInterface<int> {};
+
+TEST_P(AlmostDoneTest, ShownOnlyAbove250Data) {
+  ASSERT_EQ(Run(Cells(GetParam())).outcome, RunOutcome::Done);
+  const auto tail = From("stage: AnalyseConfidence");
+  ASSERT_GE(tail.size(), 2u);
+  if (GetParam() > 250)
+    EXPECT_EQ(tail[1], "progress:  Almost done ...");
+  else
+    EXPECT_EQ(tail[1], "stage: FinalAnalysis");
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, AlmostDoneTest, testing::Values(250, 251));
+
+}  // namespace
+}  // namespace quarlin
