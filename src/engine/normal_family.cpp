@@ -1,0 +1,244 @@
+#include "engine/normal_family.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "engine/exponent_grid.h"
+#include "engine/kernels.h"
+#include "engine/normal_cdf.h"
+
+namespace quarlin {
+namespace {
+
+constexpr int kGridTrials = 201;
+// Every search starts from this SS; a sum over at most 2500 squared
+// frequency differences stays far below it.
+constexpr double kSearchStart = 1000000;
+constexpr int kGeneralizedCode = 26;
+
+using Trials = std::array<double, kGridTrials>;
+
+struct PlainStats {
+  double M0 = 0, S0 = 0;
+};
+
+// The sums are kept in double: the plain values, and with them the whole
+// search grid, follow from double sums.
+PlainStats PlainStatsOf(std::span<const long double> x, int N) {
+  double sumX = 0, sumSquares = 0;
+  for (int i = 1; i <= N; ++i) {
+    sumX += x[i];
+    sumSquares += x[i] * x[i];
+  }
+  const double SSx = sumSquares - sumX * sumX / N;
+  return {sumX / N, std::sqrt(SSx / (N - 1))};
+}
+
+// Equal values leave a cancellation remainder in SSx that can be positive,
+// so they are also compared directly.
+bool HasSpread(std::span<const long double> x, int N, const PlainStats& plain) {
+  if (!(plain.S0 > 0)) return false;
+  for (int i = 2; i <= N; ++i)
+    if (x[i] != x[1]) return true;
+  return false;
+}
+
+long double PowerOfLog(long double lnX, double E) {
+  return std::exp(E * lnX);
+}
+
+long double Transformed(int code, long double X, double E) {
+  switch (code) {
+    case 22:
+    case 23:
+      return std::log(X);
+    case 24:
+      return std::sqrt(X);
+    case 25:
+      return X * X;
+    case kGeneralizedCode:
+      return PowerOfLog(std::log(X), E);
+    default:
+      return X;
+  }
+}
+
+void TransformAll(int code, const Sample& sample, double E, std::vector<long double>& x) {
+  for (int i = 1; i <= sample.N; ++i) x[i] = Transformed(code, sample.X[i], E);
+}
+
+void NormalCdfAll(std::span<const long double> x, int N, double M, double S,
+                  std::vector<long double>& Fcalc) {
+  for (int i = 1; i <= N; ++i) Fcalc[i] = NormalCdfHastings((x[i] - M) / S);
+}
+
+// SS of one trial, kept as the double that the search tables hold; Fcalc is
+// scratch storage.
+double TrialSs(std::span<const long double> x, const Sample& sample, double M, double S,
+               bool capAtOne, std::vector<long double>& Fcalc) {
+  NormalCdfAll(x, sample.N, M, S, Fcalc);
+  return static_cast<double>(SumOfSquares(sample.Fc, Fcalc, sample.N, capAtOne));
+}
+
+// Codes 21, 24, 25: the mean stays, the spread is searched.
+double SearchSpread(std::span<const long double> x, const Sample& sample, const PlainStats& plain,
+                    std::vector<long double>& Fcalc) {
+  Trials ss;
+  for (int k = 1; k <= kGridTrials; ++k)
+    ss[k - 1] = TrialSs(x, sample, plain.M0, NormalGridValue(k, plain.S0), false, Fcalc);
+  const int best = FirstMinimum(ss, kSearchStart);
+  return NormalGridValue(best < 0 ? 1 : best + 1, plain.S0);
+}
+
+// Code 23: mean (outer) and spread (inner) on a 201 x 201 grid.
+void SearchMeanAndSpread(std::span<const long double> x, const Sample& sample,
+                         const PlainStats& plain, std::vector<long double>& Fcalc,
+                         NormalParams& params) {
+  std::vector<double> ss(kGridTrials * kGridTrials);
+  for (int j = 1; j <= kGridTrials; ++j) {
+    const double M = NormalGridValue(j, plain.M0);
+    for (int k = 1; k <= kGridTrials; ++k)
+      ss[(j - 1) * kGridTrials + (k - 1)] =
+          TrialSs(x, sample, M, NormalGridValue(k, plain.S0), false, Fcalc);
+  }
+  const int best = std::max(FirstMinimum(ss, kSearchStart), 0);
+  params.M = NormalGridValue(best / kGridTrials + 1, plain.M0);
+  params.S = NormalGridValue(best % kGridTrials + 1, plain.S0);
+  params.M0 = params.M;  // the optimised mean takes the plain one's slot
+}
+
+// Code 26: exponent (outer) and spread (inner); leaves x transformed with
+// the final exponent.
+void SearchExponent(const Sample& sample, std::vector<long double>& x,
+                    std::vector<long double>& Fcalc, NormalParams& params) {
+  const int N = sample.N;
+  std::vector<long double> lnX(N + 1);
+  for (int i = 1; i <= N; ++i) lnX[i] = std::log(sample.X[i]);
+  Trials ss;
+  double bestSs = kSearchStart;
+  int bestJ = 1, bestK = 1;
+  for (int j = 1; j <= kExponentTrials; ++j) {
+    const double E = ExponentOfTrial(j);
+    for (int i = 1; i <= N; ++i) x[i] = PowerOfLog(lnX[i], E);
+    const PlainStats plain = PlainStatsOf(x, N);
+    if (!HasSpread(x, N, plain)) continue;
+    for (int k = 1; k <= kGridTrials; ++k)
+      ss[k - 1] = TrialSs(x, sample, plain.M0, NormalGridValue(k, plain.S0), true, Fcalc);
+    const int k = FirstMinimum(ss, bestSs);
+    if (k >= 0) {
+      bestSs = ss[k];
+      bestJ = j;
+      bestK = k + 1;
+    }
+  }
+  params.E = GuardExponent(ExponentOfTrial(bestJ));
+  TransformAll(kGeneralizedCode, sample, params.E, x);
+  const PlainStats plain = PlainStatsOf(x, N);
+  params.M0 = params.M = plain.M0;
+  params.S0 = plain.S0;
+  params.S = NormalGridValue(bestK, plain.S0);
+}
+
+void Finish(std::span<const long double> x, const Sample& sample, NormalFit& fit) {
+  NormalCdfAll(x, sample.N, fit.params.M, fit.params.S, fit.Fcalc);
+  fit.SAD = SumOfAbsolute(sample.Fc, fit.Fcalc, sample.N);
+  fit.fitted = true;
+}
+
+bool FellBackToPlain(const NormalFit& fit) {
+  return fit.code == kGeneralizedCode && fit.params.E == 1;
+}
+
+}  // namespace
+
+double NormalGridValue(int k, double plain) {
+  return (k + 99) * plain / 200;
+}
+
+int FirstMinimum(std::span<const double> values, double bound) {
+  int best = -1;
+  for (int i = 0; i < static_cast<int>(values.size()); ++i) {
+    if (values[i] < bound) {
+      bound = values[i];
+      best = i;
+    }
+  }
+  return best;
+}
+
+NormalFit FitNormalFamily(int code, const Sample& sample) {
+  NormalFit fit;
+  fit.code = code;
+  if (!IsNormalFamilyCode(code)) return fit;
+  const int N = sample.N;
+  std::vector<long double> x(N + 1), Fcalc(N + 1);
+  // For code 26 the spread test is made on X itself: every positive power
+  // keeps values distinct or equal as they were.
+  TransformAll(code, sample, 1.0, x);
+  const PlainStats plain = PlainStatsOf(x, N);
+  if (!HasSpread(x, N, plain)) return fit;
+
+  NormalParams& p = fit.params;
+  p.M0 = p.M = plain.M0;
+  p.S0 = p.S = plain.S0;
+  switch (code) {
+    case 21:
+    case 24:
+    case 25:
+      p.S = SearchSpread(x, sample, plain, Fcalc);
+      break;
+    case 23:
+      SearchMeanAndSpread(x, sample, plain, Fcalc, p);
+      break;
+    case kGeneralizedCode:
+      SearchExponent(sample, x, Fcalc, p);
+      break;
+    default:
+      break;
+  }
+  fit.Fcalc = std::move(Fcalc);
+  Finish(x, sample, fit);
+  return fit;
+}
+
+NormalFit EvaluateNormalFamily(int code, const Sample& sample, const NormalParams& params) {
+  NormalFit fit;
+  fit.code = code;
+  if (!IsNormalFamilyCode(code)) return fit;
+  std::vector<long double> x(sample.N + 1);
+  TransformAll(code, sample, params.E, x);
+  if (!HasSpread(x, sample.N, PlainStatsOf(x, sample.N))) return fit;
+  fit.params = params;
+  fit.Fcalc.assign(sample.N + 1, 0.0L);
+  Finish(x, sample, fit);
+  return fit;
+}
+
+long double NormalSadSlot(const NormalFit& fit, bool rankingAll) {
+  constexpr long double kKeptOutOfChoice = 1000;
+  if (!fit.fitted) return 0;
+  return rankingAll && FellBackToPlain(fit) ? kKeptOutOfChoice : fit.SAD;
+}
+
+bool NormalHasListEntry(const NormalFit& fit, bool rankingAll) {
+  return rankingAll && fit.fitted && !FellBackToPlain(fit);
+}
+
+std::string NormalProgressLine(int code) {
+  if (!IsNormalFamilyCode(code)) return {};
+  return " " + std::to_string(code + 70) + " done";
+}
+
+std::string NormalListName(int code) {
+  static constexpr const char* kNames[] = {
+      " Normal distribution standard",       " Normal distribution optimized",
+      " Log-normal distribution standard",   " Log-normal distribution optimized",
+      " Root-normal distribution optimized", " Square normal distribution optimized",
+      " Generalized normal distribution",
+  };
+  if (!IsNormalFamilyCode(code)) return {};
+  return kNames[code - kFirstNormalCode];
+}
+
+}  // namespace quarlin
