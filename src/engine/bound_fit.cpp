@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/links.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -58,8 +59,7 @@ void BoundTransform(const Sample& s, const BoundFamily& family, double C,
 
 // Ft = Ln(-Ln F) or Ln(-Ln(1 - F)) = A*Xt + B, solved for F.
 long double BoundCurve(const BoundFamily& family, long double z) {
-  const long double inner = std::exp(-std::exp(z));
-  return family.mirrored ? 1.0L - inner : inner;
+  return LinkF(family.mirrored ? Link::Weibull : Link::MirroredWeibull, z);
 }
 
 void CalculateBoundCurve(const BoundFamily& family, const LineFit& line, int N,

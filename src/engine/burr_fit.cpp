@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/links.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -15,9 +16,10 @@ namespace {
 constexpr int kBurrExponentTrials = 330;
 constexpr int kBurrScaleTrials = 2000;
 
-// Burr: Fcalc = 1 - exp(z) of Ft = Ln(1 - Fc); Dagum: exp(z) of Ln(Fc).
+// Ft = z solved for F: Burr 1 - exp(z) of Ft = Ln(1 - Fc), Dagum exp(z) of
+// Ft = Ln(Fc).
 long double BurrCurve(bool dagum, long double z) {
-  return dagum ? std::exp(z) : 1.0L - std::exp(z);
+  return LinkF(dagum ? Link::MirroredPoisson : Link::Poisson, -z);
 }
 
 double TrialExponent(bool dagum, int i) {

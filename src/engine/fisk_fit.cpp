@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/special_families.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -19,15 +20,11 @@ double TrialExponent(int i) {
 }
 
 double TrialScale(int j, double meanX) {
-  const double B = (0.3 + 0.01 * j) * meanX;
-  return B < 0.001 && B > -0.001 ? 0.001 : B;
+  return GuardedFiskScale((0.3 + 0.01 * j) * meanX);
 }
 
-// 1 - 1/(1 + (X/B)^A), with Ln X given.
-void FiskCurve(const std::vector<long double>& lnX, double A, double B, int N,
-               std::vector<long double>& Fcalc) {
-  const long double lnB = std::log(static_cast<long double>(B));
-  for (int r = 1; r <= N; ++r) Fcalc[r] = 1.0L - 1.0L / (1.0L + std::exp(A * (lnX[r] - lnB)));
+void FiskCurve(const Sample& s, const FiskParams& p, std::vector<long double>& Fcalc) {
+  for (int r = 1; r <= s.N; ++r) Fcalc[r] = FiskF(s.X[r], p);
 }
 
 }  // namespace
@@ -36,14 +33,13 @@ FitResult FitAdjustedFisk(const Sample& s) {
   const int N = s.N;
   LineFit plain;
   if (!RegressAll(s.X, s.Fc, N, plain)) return NotFitted(56);
-  const auto lnX = MapValues(s, [](long double x) { return std::log(x); });
   auto Fcalc = PointArray(s);
 
   SmallestSS best;
   int bestI = 0, bestJ = 0;
   for (int i = 1; i <= kExponentTrials; ++i) {
     for (int j = 1; j <= kScaleTrials; ++j) {
-      FiskCurve(lnX, TrialExponent(i), TrialScale(j, plain.meanX), N, Fcalc);
+      FiskCurve(s, FiskParams{TrialExponent(i), TrialScale(j, plain.meanX)}, Fcalc);
       if (best.Offer(TrialSS(s, Fcalc))) {
         bestI = i;
         bestJ = j;
@@ -55,7 +51,7 @@ FitResult FitAdjustedFisk(const Sample& s) {
   FittedParams params;
   params.fisk.A = TrialExponent(bestI);
   params.fisk.B = TrialScale(bestJ, plain.meanX);
-  FiskCurve(lnX, params.fisk.A, params.fisk.B, N, Fcalc);
+  FiskCurve(s, params.fisk, Fcalc);
   return FinishFit(56, s, params, std::move(Fcalc));
 }
 

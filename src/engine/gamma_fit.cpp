@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/special_families.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -17,19 +18,8 @@ double TrialScale(int j) {
   return 0.1 * j;
 }
 
-// 1 - sum over k = 0..n-1 of (X/theta)^k exp(-X/theta)/k!, each term built
-// from the one before it so that neither the power nor k! overflows.
-void GammaCurve(const Sample& s, int n, double theta, std::vector<long double>& Fcalc) {
-  for (int r = 1; r <= s.N; ++r) {
-    const long double t = s.X[r] / theta;
-    long double term = std::exp(-t);
-    long double sum = term;
-    for (int k = 1; k < n; ++k) {
-      term = term * t / k;
-      sum += term;
-    }
-    Fcalc[r] = 1.0L - sum;
-  }
+void GammaCurve(const Sample& s, const GammaParams& p, std::vector<long double>& Fcalc) {
+  for (int r = 1; r <= s.N; ++r) Fcalc[r] = GammaF(s.X[r], p);
 }
 
 }  // namespace
@@ -40,7 +30,7 @@ FitResult FitGamma(const Sample& s) {
   int bestN = 0, bestJ = 0;
   for (int n = 1; n <= kOrderTrials; ++n) {
     for (int j = 1; j <= kScaleTrials; ++j) {
-      GammaCurve(s, n, TrialScale(j), Fcalc);
+      GammaCurve(s, GammaParams{TrialScale(j), static_cast<double>(n)}, Fcalc);
       if (best.Offer(TrialSS(s, Fcalc))) {
         bestN = n;
         bestJ = j;
@@ -52,7 +42,7 @@ FitResult FitGamma(const Sample& s) {
   FittedParams params;
   params.gamma.a = TrialScale(bestJ);
   params.gamma.b = bestN;
-  GammaCurve(s, bestN, params.gamma.a, Fcalc);
+  GammaCurve(s, params.gamma, Fcalc);
   return FinishFit(61, s, params, std::move(Fcalc));
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/bounded_families.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -34,12 +35,8 @@ double Location(const Sample& s) {
   return static_cast<double>(s.X[i - 1] + fraction * (s.X[i] - s.X[i - 1]));
 }
 
-// exp(-w^(-1/K)) with w = 1 + K(X - A)/S; outside the support exp(-1).
-void GevCurve(const Sample& s, double K, double A, double S, std::vector<long double>& Fcalc) {
-  for (int r = 1; r <= s.N; ++r) {
-    const long double w = 1.0L + K * (s.X[r] - A) / S;
-    Fcalc[r] = w > 0.0L ? std::exp(-std::exp(-std::log(w) / K)) : std::exp(-1.0L);
-  }
+void GevCurve(const Sample& s, const GevParams& p, std::vector<long double>& Fcalc) {
+  for (int r = 1; r <= s.N; ++r) Fcalc[r] = GevF(s.X[r], p);
 }
 
 // When the support bound U = A - S/K does not clear the most extreme datum by
@@ -79,7 +76,7 @@ FitResult FitGev(const Sample& s) {
     const double K = TrialShape(j);
     if (K == 0.0) continue;
     for (int m = 1; m <= kScaleTrials; ++m) {
-      GevCurve(s, K, A, TrialScale(m, plain.SDx), Fcalc);
+      GevCurve(s, GevParams{K, A, TrialScale(m, plain.SDx), false}, Fcalc);
       if (best.Offer(TrialSS(s, Fcalc))) {
         bestJ = j;
         bestM = m;
@@ -94,7 +91,7 @@ FitResult FitGev(const Sample& s) {
   gev.B = TrialScale(bestM, plain.SDx);
   gev.K = TrialShape(bestJ);
   gev.boundCorrected = CorrectShapeForBound(s, gev.A, gev.B, gev.K);
-  GevCurve(s, gev.K, gev.A, gev.B, Fcalc);
+  GevCurve(s, gev, Fcalc);
   FitResult result = FinishFit(67, s, params, std::move(Fcalc));
   result.extraProgress = std::move(extra);
   return result;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/links.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -18,7 +19,7 @@ double GridValue(int i) {
 
 // The ratio line has no intercept term in the law: Fcalc = 1 - exp(A*Xt).
 long double GompertzCurve(double A, long double Xt) {
-  return 1.0L - std::exp(A * Xt);
+  return LinkF(Link::Poisson, -A * Xt);
 }
 
 void GompertzTransform(const std::vector<long double>& zPowP, double q, int N,

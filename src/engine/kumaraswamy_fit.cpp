@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/exponent_grid.h"
+#include "engine/links.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -28,7 +29,7 @@ void KumaraswamyTransform(const std::vector<long double>& lnRatio, double E, int
 // The law 1 - (1 - (X/U)^E)^A has no intercept: the ratio line's slope is
 // the outer exponent and its intercept is not used.
 long double KumaraswamyCurve(double A, long double Xt) {
-  return 1.0L - std::exp(A * Xt);
+  return LinkF(Link::Poisson, -A * Xt);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/links.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -26,9 +27,10 @@ double TrialDivisor(int j, double meanOfPowers, double E) {
       std::exp(E * std::log(static_cast<long double>(0.01 * j * meanOfPowers))));
 }
 
+// 1 - exp(-X^E/S), with X^E given.
 void RayleighCurve(const std::vector<long double>& xPowE, double S, int N,
                    std::vector<long double>& Fcalc) {
-  for (int r = 1; r <= N; ++r) Fcalc[r] = 1.0L - std::exp(-xPowE[r] / S);
+  for (int r = 1; r <= N; ++r) Fcalc[r] = LinkF(Link::Poisson, xPowE[r] / S);
 }
 
 }  // namespace

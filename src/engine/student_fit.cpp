@@ -2,10 +2,9 @@
 // the help variable T = (X - mean)/sd with the mean and standard deviation
 // of the data.
 
-#include <cmath>
-#include <numbers>
 #include <utility>
 
+#include "engine/special_families.h"
 #include "engine/special_fits.h"
 #include "engine/special_search.h"
 
@@ -26,9 +25,8 @@ StudentFits FitStudent(const Sample& s) {
   auto one = PointArray(s);
   auto two = PointArray(s);
   for (int r = 1; r <= s.N; ++r) {
-    const long double T = (s.X[r] - params.student.mean) / params.student.sd;
-    one[r] = 0.5L + std::atan(T) / std::numbers::pi_v<long double>;
-    two[r] = 0.5L * (1.0L + T / std::sqrt(T * T + 2.0L));
+    one[r] = StudentOneF(s.X[r], params.student);
+    two[r] = StudentTwoF(s.X[r], params.student);
   }
   fits.oneDf = FinishFit(62, s, params, std::move(one));
   fits.twoDf = FinishFit(63, s, params, std::move(two));
