@@ -14,8 +14,7 @@ constexpr std::array<int, 35> kCandidateOrder{21, 22, 23, 24, 25, 26, 3,  4,  5,
 
 long double NormalSlot(const std::map<int, FitResult>& candidates, int code) {
   const auto it = candidates.find(code);
-  if (it == candidates.end() || !it->second.fitted || it->second.SAD < 0.001L)
-    return kExcludedSad;
+  if (it == candidates.end() || !it->second.fitted || it->second.SAD < 0.001L) return kExcludedSad;
   return it->second.SAD;
 }
 

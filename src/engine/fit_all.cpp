@@ -16,14 +16,44 @@ namespace {
 // simple composites, 1 that of the generalised ones (only when wanted).
 constexpr int kSimpleComposites = 0;
 constexpr int kGeneralizedComposites = 1;
-const std::vector<int> kFitOrder{3,  4,  5,  6,  kSimpleComposites,
-                                 31, 34, 36, 32, 51,
-                                 52, 53, 54, 69, 55,
-                                 68, 73, kGeneralizedComposites,
-                                 56, 57, 58, 35, 33,
-                                 59, 60, 61, 62, 64,
-                                 65, 66, 67, 20, 21,
-                                 22, 23, 24, 25, 26};
+const std::vector<int> kFitOrder{3,
+                                 4,
+                                 5,
+                                 6,
+                                 kSimpleComposites,
+                                 31,
+                                 34,
+                                 36,
+                                 32,
+                                 51,
+                                 52,
+                                 53,
+                                 54,
+                                 69,
+                                 55,
+                                 68,
+                                 73,
+                                 kGeneralizedComposites,
+                                 56,
+                                 57,
+                                 58,
+                                 35,
+                                 33,
+                                 59,
+                                 60,
+                                 61,
+                                 62,
+                                 64,
+                                 65,
+                                 66,
+                                 67,
+                                 20,
+                                 21,
+                                 22,
+                                 23,
+                                 24,
+                                 25,
+                                 26};
 
 struct SpecialListing {
   int code;
@@ -59,11 +89,12 @@ constexpr double kSpreadFactor = 1.28;
 class Driver {
  public:
   Driver(const Sample& sample, const FitAllRequest& request, ProgressSink& progress,
-         RankedList* list)
+         RankedList* list, const CandidateFits& fits)
       : s_(sample),
         request_(request),
         progress_(progress),
-        list_(request.PrefCode == kBestOfAll ? list : nullptr) {}
+        list_(request.PrefCode == kBestOfAll ? list : nullptr),
+        fits_(fits) {}
 
   FitAllOutcome RankAll() {
     for (int step : kFitOrder) {
@@ -103,7 +134,7 @@ class Driver {
   }
 
   void FitRegression(const RegressionMember& m) {
-    FitResult r = FitRegressionMember(s_, m);
+    FitResult r = fits_.Regression(s_, m);
     progress_.Line(m.progressLine);
     if (r.fitted) {
       const bool exponentOne = m.scale == Scale::Power && r.params.line.E == 1.0;
@@ -115,7 +146,7 @@ class Driver {
   }
 
   void FitSpecial(int code) {
-    FitResult r = RunSpecialFit(code);
+    FitResult r = fits_.Special(s_, code);
     for (const auto& line : r.extraProgress) progress_.Line(line);
     const SpecialListing& listing = *SpecialListingOf(code);
     if (*listing.progressLine) progress_.Line(listing.progressLine);
@@ -126,43 +157,8 @@ class Driver {
     candidates_[code] = std::move(r);
   }
 
-  FitResult RunSpecialFit(int code) {
-    switch (code) {
-      case 31:
-        return FitBurr(s_);
-      case 32:
-        return FitDagum(s_);
-      case 34:
-        return FitGompertz(s_);
-      case 36:
-        return FitKumaraswamy(s_);
-      case 56:
-        return FitAdjustedFisk(s_);
-      case 33:
-      case 35:
-      case 58:
-      case 59:
-        return FitBoundFamily(s_, code);
-      case 61:
-        return FitGamma(s_);
-      case 67:
-        return FitGev(s_);
-      case 68:
-        return FitLaplace(s_);
-      case 69:
-        return FitGeneralizedRayleigh(s_);
-      case 73:
-        return FitGeneralizedLaplace(s_);
-      default: {
-        FitResult none;
-        none.code = code;
-        return none;
-      }
-    }
-  }
-
   void FitStudentPair() {
-    student_ = FitStudent(s_);
+    student_ = fits_.Student(s_);
     progress_.Line(" 62 done");
     const FitResult& better = student_.Better();
     if (better.fitted)
@@ -174,7 +170,7 @@ class Driver {
   }
 
   void FitNormal(int code) {
-    NormalFit fit = FitNormalFamily(code, s_);
+    NormalFit fit = fits_.Normal(s_, code);
     if (!fit.fitted) return;
     progress_.Line(NormalProgressLine(code));
     const bool rankingAll = list_ != nullptr || request_.PrefCode == kBestOfAll;
@@ -212,6 +208,7 @@ class Driver {
   const FitAllRequest& request_;
   ProgressSink& progress_;
   RankedList* list_;
+  const CandidateFits& fits_;
   std::map<int, FitResult> candidates_;
   StudentFits student_;
   FitAllOutcome outcome_;
@@ -226,13 +223,48 @@ bool HasVariation(const Sample& s) {
 
 }  // namespace
 
+FitResult CandidateFits::Special(const Sample& s, int code) const {
+  switch (code) {
+    case 31:
+      return FitBurr(s);
+    case 32:
+      return FitDagum(s);
+    case 34:
+      return FitGompertz(s);
+    case 36:
+      return FitKumaraswamy(s);
+    case 56:
+      return FitAdjustedFisk(s);
+    case 33:
+    case 35:
+    case 58:
+    case 59:
+      return FitBoundFamily(s, code);
+    case 61:
+      return FitGamma(s);
+    case 67:
+      return FitGev(s);
+    case 68:
+      return FitLaplace(s);
+    case 69:
+      return FitGeneralizedRayleigh(s);
+    case 73:
+      return FitGeneralizedLaplace(s);
+    default: {
+      FitResult none;
+      none.code = code;
+      return none;
+    }
+  }
+}
+
 int PreferredCode(const std::string& text) {
   static const std::map<std::string, int> kSpecial{{"39", 36}, {"62", 62}, {"90", 74}};
   if (const auto it = kSpecial.find(text); it != kSpecial.end()) return it->second;
   const std::vector<std::pair<int, int>> ranges{{3, 18},  {20, 26}, {31, 35},
                                                 {51, 61}, {64, 73}, {80, 85}};
-  if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos ||
-      text[0] == '0')
+  if (text.empty() || text.size() > 2 ||
+      text.find_first_not_of("0123456789") != std::string::npos || text[0] == '0')
     return 0;
   const int code = std::stoi(text);
   for (const auto& [low, high] : ranges)
@@ -241,13 +273,13 @@ int PreferredCode(const std::string& text) {
 }
 
 FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, ProgressSink& progress,
-                     RankedList* list) {
+                     RankedList* list, const CandidateFits& fits) {
   FitAllOutcome stopped;
   if (!HasVariation(sample)) {
     stopped.StopRun = true;
     return stopped;
   }
-  Driver driver(sample, request, progress, list);
+  Driver driver(sample, request, progress, list, fits);
   if (request.PrefCode == kBestOfAll) return driver.RankAll();
   const int code = PreferredCode(request.PrefCode);
   if (code == 0) return {};

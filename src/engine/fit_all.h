@@ -6,9 +6,12 @@
 #include <string>
 
 #include "engine/fit_result.h"
+#include "engine/normal_family.h"
 #include "engine/progress.h"
 #include "engine/ranked_list.h"
+#include "engine/regression_members.h"
 #include "engine/sample.h"
+#include "engine/special_fits.h"
 
 namespace quarlin {
 
@@ -35,10 +38,23 @@ struct FitAllOutcome {
   double spreadS = 0;
 };
 
+// The fits the driver runs, one entry per kind. The driver only orders
+// them, so tests can hand it fits of their own.
+class CandidateFits {
+ public:
+  virtual ~CandidateFits() = default;
+  virtual FitResult Regression(const Sample& s, const RegressionMember& m) const {
+    return FitRegressionMember(s, m);
+  }
+  virtual FitResult Special(const Sample& s, int code) const;
+  virtual StudentFits Student(const Sample& s) const { return FitStudent(s); }
+  virtual NormalFit Normal(const Sample& s, int code) const { return FitNormalFamily(code, s); }
+};
+
 // `list` receives the entries of a best-of-all run (it may be null); the
 // caller saves it unless the outcome says StopRun.
 FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, ProgressSink& progress,
-                     RankedList* list);
+                     RankedList* list, const CandidateFits& fits = CandidateFits());
 
 // The code a preference text selects ("39" -> 36, "62" -> 62 for the Student
 // pair, "90" -> 74); 0 for texts that select nothing.

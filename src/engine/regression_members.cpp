@@ -18,8 +18,8 @@ constexpr std::array<RegressionMember, 14> kMembers{{
     {4, " Gumbel distribution", " 4 done", Link::Gumbel, Scale::Plain, false, false, false, true},
     {5, " Mirrored Gumbel distribution", " 5 done", Link::MirroredGumbel, Scale::Plain, false,
      false, false, true},
-    {6, " Exponential distribution (Poisson type)", " please wait ...", Link::Poisson,
-     Scale::Plain, true, false, false, false},
+    {6, " Exponential distribution (Poisson type)", " please wait ...", Link::Poisson, Scale::Plain,
+     true, false, false, false},
     {51, " Gumbel distribution generalized", " 51 done", Link::Gumbel, Scale::Power, false, false,
      true, true},
     {52, " Generalized Mirrored Gumbel distribution", " 52 done", Link::MirroredGumbel,
@@ -44,28 +44,18 @@ constexpr std::array<RegressionMember, 14> kMembers{{
 
 constexpr double kSearchStart = 1000000;
 
-// The value a search compares: the link with its saturation guards. Code 6
-// has no intercept, so its z is A*Xt alone.
-long double SearchF(const RegressionMember& m, const LineFit& line, long double Xt) {
-  const long double z = m.ratioLine ? line.A * Xt : line.A * Xt + line.B;
-  return GuardedLinkF(m.link, z);
-}
-
-// The value the fit hands on. For the exponential forms the saturation of
-// the search only caps a deviation: a point beyond it lies far below 0, so
-// the raw value is taken and then held within 0.001..0.999.
-long double FinalF(const RegressionMember& m, const LineFit& line, long double Xt) {
-  if (!m.finalGuards) return SearchF(m, line, Xt);
-  const long double F = LinkF(m.link, line.A * Xt + line.B);
-  if (F <= 0.0L) return 0.001L;
-  if (F > 0.999L) return 0.999L;
-  return F;
+// z of the line at Xt; code 6 has no intercept.
+long double Predictor(const RegressionMember& m, const LineFit& line, long double Xt) {
+  return m.ratioLine ? line.A * Xt : line.A * Xt + line.B;
 }
 
 void FillCalculated(const RegressionMember& m, const LineFit& line,
                     const std::vector<long double>& Xt, int N, std::vector<long double>& Fcalc,
                     bool final) {
-  for (int i = 1; i <= N; ++i) Fcalc[i] = final ? FinalF(m, line, Xt[i]) : SearchF(m, line, Xt[i]);
+  for (int i = 1; i <= N; ++i) {
+    const long double z = Predictor(m, line, Xt[i]);
+    Fcalc[i] = final ? FinalValue(m, z) : SearchValue(m, z);
+  }
 }
 
 // The exponent with the smallest SS over trials 2..280 (the first trial
@@ -94,6 +84,18 @@ double SearchExponent(const Sample& s, const RegressionMember& m,
 }
 
 }  // namespace
+
+long double SearchValue(const RegressionMember& m, long double z) { return GuardedLinkF(m.link, z); }
+
+long double FinalValue(const RegressionMember& m, long double z) {
+  if (!m.finalGuards) return SearchValue(m, z);
+  // The search's saturation only caps a deviation; a point beyond it lies
+  // far below 0 (or far above 1), so the raw value decides.
+  const long double F = LinkF(m.link, z);
+  if (F <= 0.0L) return 0.001L;
+  if (F > 0.999L) return 0.999L;
+  return F;
+}
 
 std::optional<RegressionMember> RegressionMemberOf(int code) {
   for (const auto& m : kMembers)
