@@ -80,7 +80,7 @@ FitResult FitGev(const Sample& s) {
       }
     }
   }
-  if (!best.found()) return NotFitted(67);
+  if (!best.found()) return WithProgress(NotFitted(67), std::move(extra));
 
   FittedParams params;
   GevParams& gev = params.gev;
@@ -89,9 +89,7 @@ FitResult FitGev(const Sample& s) {
   gev.K = TrialShape(bestJ);
   CorrectGevBound(s, gev);
   GevCurve(s, gev, Fcalc);
-  FitResult result = FinishFit(67, s, params, std::move(Fcalc));
-  result.extraProgress = std::move(extra);
-  return result;
+  return WithProgress(FinishFit(67, s, params, std::move(Fcalc)), std::move(extra));
 }
 
 }  // namespace quarlin
