@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quarlin {
 namespace {
 
@@ -25,6 +27,10 @@ struct GuardCase {
   int j;
   bool becomesOne;
 };
+
+void PrintTo(const GuardCase& c, std::ostream* os) {
+  *os << "trial " << c.j;
+}
 
 class ExponentGuardTest : public testing::TestWithParam<GuardCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 namespace quarlin {
@@ -58,6 +59,10 @@ struct EqualCase {
   long double value;
   int N;
 };
+
+void PrintTo(const EqualCase& c, std::ostream* os) {
+  *os << c.N << " x " << static_cast<double>(c.value);
+}
 
 class AllEqualXTest : public testing::TestWithParam<EqualCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "engine/exponent_grid.h"
@@ -79,6 +80,10 @@ struct EqualCase {
   long double value;
   int N;
 };
+
+void PrintTo(const EqualCase& c, std::ostream* os) {
+  *os << c.N << " x " << static_cast<double>(c.value);
+}
 
 class NoSpreadTest : public testing::TestWithParam<EqualCase> {};
 
