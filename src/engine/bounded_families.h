@@ -20,12 +20,14 @@ struct BoundedValue {
 BoundedValue BoundedF(int code, long double Y, const BoundParams& p, bool atDataPoint);
 std::optional<long double> BoundedInverse(int code, long double F, const BoundParams& p);
 
-// Code 67. Outside the support (1 + K(Y - A)/B not positive) F is exp(-1);
-// a shape of exactly 0 is the Gumbel limit of the law.
+// Code 67 with shape K, location A and scale B. Outside the support (1 + K(Y - A)/B not positive) F
+// is exp(-1); a shape of exactly 0 is the Gumbel limit of the law.
 long double GevF(long double Y, const GevParams& p);
 std::optional<long double> GevInverse(long double F, const GevParams& p);
 
-// Code 36. Beyond the upper end M the law has all its mass below Y: F = 1.
+// Code 36, 1 - (1 - (Y/M)^A)^B: the fit's upper end U goes to M, its exponent
+// to A and the slope of its line to B. Beyond M the law has all its mass
+// below Y: F = 1.
 long double KumaraswamyF(long double Y, const KumaraswamyParams& p);
 std::optional<long double> KumaraswamyInverse(long double F, const KumaraswamyParams& p);
 

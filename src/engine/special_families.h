@@ -10,6 +10,9 @@
 
 namespace quarlin {
 
+// BurrParams carry the letters of the formula 1 - exp(E*ln(B/(Y^A + B)) + D):
+// the fit's exponent goes to A, its scale K to K and K^A to B, the slope of
+// its line to E and the intercept to D.
 long double BurrF(long double Y, const BurrParams& p);
 long double DagumF(long double Y, const BurrParams& p);
 // K*|exp(-(ln(1 - F) - D)/E) - 1|^(1/A): the absolute value keeps the root
@@ -17,6 +20,7 @@ long double DagumF(long double Y, const BurrParams& p);
 std::optional<long double> BurrInverse(long double F, const BurrParams& p);
 std::optional<long double> DagumInverse(long double F, const BurrParams& p);
 
+// 1 - exp(A*(exp(B*Z^E) - 1)): the fit's q goes to B, p to E, the slope to A.
 long double GompertzF(long double Y, const GompertzParams& p);
 std::optional<long double> GompertzInverse(long double F, const GompertzParams& p);
 
