@@ -32,7 +32,9 @@ void ScaleTransform(const std::vector<long double>& xPowE, long double kPowE, in
   for (int r = 1; r <= N; ++r) Xt[r] = std::log(kPowE / (xPowE[r] + kPowE));
 }
 
-FitResult FitBurrType(const Sample& s, bool dagum) {
+// The search and final fit; the progress lines go to `extra` whether or not
+// a trial qualifies.
+FitResult SearchBurrType(const Sample& s, bool dagum, std::vector<std::string>& extra) {
   const int N = s.N;
   const int code = dagum ? 32 : 31;
 
@@ -55,7 +57,6 @@ FitResult FitBurrType(const Sample& s, bool dagum) {
   auto xPowE = PointArray(s);
   auto Xt = PointArray(s);
   auto Fcalc = PointArray(s);
-  std::vector<std::string> extra;
 
   SmallestSS best;
   int bestI = 0, bestM = 0;
@@ -87,9 +88,13 @@ FitResult FitBurrType(const Sample& s, bool dagum) {
   burr.E = line.A;
   burr.D = line.B;
   for (int r = 1; r <= N; ++r) Fcalc[r] = BurrCurve(dagum, line.A * Xt[r] + line.B);
-  FitResult result = FinishFit(code, s, params, std::move(Fcalc));
-  result.extraProgress = std::move(extra);
-  return result;
+  return FinishFit(code, s, params, std::move(Fcalc));
+}
+
+FitResult FitBurrType(const Sample& s, bool dagum) {
+  std::vector<std::string> extra;
+  FitResult result = SearchBurrType(s, dagum, extra);
+  return WithProgress(std::move(result), std::move(extra));
 }
 
 }  // namespace

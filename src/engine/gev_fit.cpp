@@ -39,27 +39,24 @@ void GevCurve(const Sample& s, const GevParams& p, std::vector<long double>& Fca
   for (int r = 1; r <= s.N; ++r) Fcalc[r] = GevF(s.X[r], p);
 }
 
-// When the support bound U = A - S/K does not clear the most extreme datum by
-// 0.1%, the shape is recomputed so that the bound lies 0.1% beyond that
-// datum: every datum is then inside the support instead of being given
-// exp(-1). Returns whether the bound had to be moved.
-bool CorrectShapeForBound(const Sample& s, double A, double S, double& K) {
-  const double U = A - S / K;
-  const long double first = s.X[1], last = s.X[s.N];
-  if (K < 0 && last >= 0.999 * U) {
-    const long double bound = last + 0.001L * std::fabs(last);
-    K = static_cast<double>(-S / (bound - A));
-    return true;
-  }
-  if (K > 0 && first <= 1.001 * U) {
-    const long double bound = first - 0.001L * std::fabs(first);
-    K = static_cast<double>(-S / (bound - A));
-    return true;
-  }
-  return false;
-}
-
 }  // namespace
+
+void CorrectGevBound(const Sample& s, GevParams& gev) {
+  gev.boundCorrected = false;
+  if (gev.K == 0.0) return;
+  const double U = gev.A - gev.B / gev.K;
+  const long double first = s.X[1], last = s.X[s.N];
+  long double bound;
+  if (gev.K < 0 && last >= 0.999 * U) {
+    bound = last + 0.001L * std::fabs(last);
+  } else if (gev.K > 0 && first <= 1.001 * U) {
+    bound = first - 0.001L * std::fabs(first);
+  } else {
+    return;
+  }
+  gev.K = static_cast<double>(-gev.B / (bound - gev.A));
+  gev.boundCorrected = true;
+}
 
 FitResult FitGev(const Sample& s) {
   LineFit plain;
@@ -83,18 +80,16 @@ FitResult FitGev(const Sample& s) {
       }
     }
   }
-  if (!best.found()) return NotFitted(67);
+  if (!best.found()) return WithProgress(NotFitted(67), std::move(extra));
 
   FittedParams params;
   GevParams& gev = params.gev;
   gev.A = A;
   gev.B = TrialScale(bestM, plain.SDx);
   gev.K = TrialShape(bestJ);
-  gev.boundCorrected = CorrectShapeForBound(s, gev.A, gev.B, gev.K);
+  CorrectGevBound(s, gev);
   GevCurve(s, gev, Fcalc);
-  FitResult result = FinishFit(67, s, params, std::move(Fcalc));
-  result.extraProgress = std::move(extra);
-  return result;
+  return WithProgress(FinishFit(67, s, params, std::move(Fcalc)), std::move(extra));
 }
 
 }  // namespace quarlin

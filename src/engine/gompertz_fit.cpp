@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "engine/links.h"
 #include "engine/special_fits.h"

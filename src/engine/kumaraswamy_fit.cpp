@@ -26,8 +26,9 @@ void KumaraswamyTransform(const std::vector<long double>& lnRatio, double E, int
   for (int r = 1; r <= N; ++r) Xt[r] = std::log(1.0L - std::exp(E * lnRatio[r]));
 }
 
-// The law 1 - (1 - (X/U)^E)^A has no intercept: the ratio line's slope is
-// the outer exponent and its intercept is not used.
+// The law 1 - (1 - (X/M)^A)^B has no intercept: the ratio line's slope is
+// the outer exponent B and its intercept is not used, as for the other ratio
+// lines (codes 6 and 34).
 long double KumaraswamyCurve(double A, long double Xt) {
   return LinkF(Link::Poisson, -A * Xt);
 }

@@ -15,9 +15,11 @@ namespace {
 constexpr int kLocationTrials = 20;
 constexpr int kExponentTrials = 80;
 
-// A half whose scale has the wrong sign grows without bound away from L;
-// its exponent is capped at 100 so that the point's deviation stays finite
-// (and counts as 1 in the search) instead of overflowing.
+// A half whose scale came out with the wrong sign grows without bound away
+// from L. Its exponent is capped at 100 on either side, so that the point's
+// value stays finite (its deviation counts as 1 in the search) instead of
+// overflowing into an infinite SAD. With ranked data the lower line always
+// rises, so the cap matters in practice only for a rising ratio line above.
 constexpr long double kExponentCap = 100.0L;
 
 double TrialExponent(int i) {

@@ -63,6 +63,13 @@ StudentFits FitStudent(const Sample& sample);
 // at the 160th when N > 500.
 FitResult FitGev(const Sample& sample);
 
+// The bound correction of the GEV fit: when the support bound U = A - B/K
+// does not clear the most extreme datum by 0.1% (the largest for K < 0, the
+// smallest for K > 0), K is recomputed so that the bound lies 0.1% beyond
+// that datum, and boundCorrected is set; otherwise it is cleared. Every
+// datum is then inside the support instead of being given exp(-1).
+void CorrectGevBound(const Sample& sample, GevParams& gev);
+
 // Laplace (68): laplace = {L, D1, D2, E1 = E2 = 1}.
 FitResult FitLaplace(const Sample& sample);
 

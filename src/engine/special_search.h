@@ -2,6 +2,8 @@
 // Bookkeeping shared by the searches of the special families.
 
 #include <cmath>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/fit_result.h"
@@ -69,5 +71,12 @@ FitResult FinishFit(int code, const Sample& sample, const FittedParams& params,
 
 // A candidate none of whose trials could be completed.
 FitResult NotFitted(int code);
+
+// The result with the progress lines its search produced, which are shown
+// whether or not the candidate could be fitted.
+inline FitResult WithProgress(FitResult result, std::vector<std::string> lines) {
+  result.extraProgress = std::move(lines);
+  return result;
+}
 
 }  // namespace quarlin

@@ -53,6 +53,14 @@ TEST(BurrFitTest, NoTrialScaleBelowLargestDatumLeavesBurrUnfitted) {
   EXPECT_FALSE(FitDagum(s).fitted);
 }
 
+TEST(BurrFitTest, BusyLineStaysWhenNoTrialQualifies) {
+  std::vector<long double> values;
+  for (int i = 1; i <= 501; ++i) values.push_back(0.0001L + 0.0009L * i / 501);
+  const FitResult fit = FitBurr(RankValues(values));
+  EXPECT_FALSE(fit.fitted);
+  EXPECT_EQ(fit.extraProgress, std::vector<std::string>{" Burr is busy ....."});
+}
+
 // Burr: F = 1 - (1 + (x/K)^E)^-c, so Ln(1 - F) = c*Ln(K^E/(x^E + K^E)): slope
 // c, intercept 0. E = 1.5 is trial 130; the data reach 11.7, giving step 0.1
 // and K = 5 as trial scale 50.
