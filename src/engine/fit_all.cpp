@@ -151,7 +151,10 @@ class Driver {
     const SpecialListing& listing = *SpecialListingOf(code);
     if (*listing.progressLine) progress_.Line(listing.progressLine);
     if (r.fitted) {
-      List(listing.nameLine, r);
+      // Kumaraswamy searches its exponent with the guards of the E search, so
+      // like those members it is not listed when the exponent falls back to 1.
+      const bool exponentOne = code == 36 && r.params.kumaraswamy.A == 1.0;
+      if (!exponentOne) List(listing.nameLine, r);
       if (code == 36) outcome_.spreadS = kSpreadFactor / r.params.kumaraswamy.B;
     }
     candidates_[code] = std::move(r);

@@ -35,7 +35,7 @@ class FakeFits : public CandidateFits {
   FitResult Special(const Sample& s, int code) const override {
     FitResult r = Make(s, code);
     if (code == 31) r.extraProgress = {" Burr is busy ....."};
-    r.params.kumaraswamy.B = 0.64;
+    r.params.kumaraswamy = {10.0, exponent.count(code) ? exponent.at(code) : 2.0, 0.64};
     return r;
   }
   StudentFits Student(const Sample& s) const override { return {Make(s, 62), Make(s, 63)}; }
@@ -233,6 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"GammaNeverChosen", {{61, 0.1L}}, {}, {}, 20},
                     ChoiceCase{"ExponentOneExcludes", {{51, 0.1L}}, {{51, 1.0}}, {}, 20},
                     ChoiceCase{"ExponentOneOf66Stays", {{66, 0.1L}}, {{66, 1.0}}, {}, 66},
+                    ChoiceCase{"ExponentOneOfKumaraswamyStays", {{36, 0.1L}}, {{36, 1.0}}, {}, 36},
                     ChoiceCase{"UnfittedNormalCountsAs1000", {}, {}, {{20}}, 21},
                     ChoiceCase{"NearZeroNormalSlotCountsAs1000", {{20, 0.0005L}}, {}, {}, 21},
                     ChoiceCase{"UnfittedCandidateSkipped", {{57, 1}}, {}, {{57}}, 20},
@@ -242,14 +243,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FitAllTest, ExponentOneMembersAreNotListed) {
   FakeFits fits;
-  fits.exponent = {{3, 1.0}, {66, 1.0}};
+  fits.exponent = {{3, 1.0}, {66, 1.0}, {36, 1.0}};
   const DriverRun run = RunWith(fits, 20);
   const auto listed = [&](const std::string& n) {
     return std::count(run.names.begin(), run.names.end(), n) > 0;
   };
   EXPECT_FALSE(listed(" Generalized exponential (Poisson-type) distribution"));
   EXPECT_FALSE(listed(" Mirrored exponential (Poisson) distribution"));
-  EXPECT_EQ(run.names.size(), kListNames.size() - 2);
+  EXPECT_FALSE(listed(" Kumaraswamy distribution"));
+  EXPECT_EQ(run.names.size(), kListNames.size() - 3);
 }
 
 TEST(FitAllTest, OnlyTheBetterStudentIsListed) {
