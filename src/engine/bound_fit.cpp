@@ -1,0 +1,102 @@
+// Frechet (58), mirrored Frechet (35), Fisher-Tippett type 3 (59) and its
+// mirror (33): a least-squares line of Ln(-Ln F) on the logarithm of the
+// distance to a trial bound, over a grid of bounds beyond the data.
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "engine/links.h"
+#include "engine/special_fits.h"
+#include "engine/special_search.h"
+
+namespace quarlin {
+namespace {
+
+struct BoundFamily {
+  bool lowerBound;  // 58, 35: bound below the data; 59, 33: above
+  bool mirrored;    // 35, 33: F = 1 - exp(-w^A); 58, 59: F = exp(-w^A)
+  int trials;
+  // The trial taken when no trial qualifies at all.
+  int startIndex;
+};
+
+bool Describe(int code, BoundFamily& family) {
+  switch (code) {
+    case 58:
+      family = {true, false, 10000, 10000};
+      return true;
+    case 35:
+      family = {true, true, 10000, 10000};
+      return true;
+    case 59:
+      family = {false, false, 100000, 100};
+      return true;
+    case 33:
+      family = {false, true, 100000, 100};
+      return true;
+  }
+  return false;
+}
+
+// The bound of trial j, kept at least 0.001 away from the nearest datum so
+// that the logarithm of the distance stays defined.
+double TrialBound(const Sample& s, const BoundFamily& family, int j) {
+  const long double first = s.X[1], last = s.X[s.N];
+  const long double range = last - first;
+  if (family.lowerBound) {
+    const double C = static_cast<double>(first - 0.01 * j * range);
+    return first - C > 0.0L ? C : static_cast<double>(first - 0.001L);
+  }
+  const double C = static_cast<double>(last + 0.01 * j * range);
+  return C - last > 0.0L ? C : static_cast<double>(last + 0.001L);
+}
+
+void BoundTransform(const Sample& s, const BoundFamily& family, double C,
+                    std::vector<long double>& Xt) {
+  for (int r = 1; r <= s.N; ++r) Xt[r] = std::log(family.lowerBound ? s.X[r] - C : C - s.X[r]);
+}
+
+// Ft = Ln(-Ln F) or Ln(-Ln(1 - F)) = A*Xt + B, solved for F.
+long double BoundCurve(const BoundFamily& family, long double z) {
+  return LinkF(family.mirrored ? Link::Weibull : Link::MirroredWeibull, z);
+}
+
+void CalculateBoundCurve(const BoundFamily& family, const LineFit& line, int N,
+                         const std::vector<long double>& Xt, std::vector<long double>& Fcalc) {
+  for (int r = 1; r <= N; ++r) Fcalc[r] = BoundCurve(family, line.A * Xt[r] + line.B);
+}
+
+}  // namespace
+
+FitResult FitBoundFamily(const Sample& s, int code) {
+  BoundFamily family;
+  if (!Describe(code, family)) return NotFitted(code);
+  const int N = s.N;
+  const auto Ft = MapFrequencies(
+      s, [&](long double F) { return std::log(-std::log(family.mirrored ? 1.0L - F : F)); });
+  auto Xt = PointArray(s);
+  auto Fcalc = PointArray(s);
+
+  SmallestSS best;
+  int bestJ = family.startIndex;
+  LineFit line;
+  for (int j = 1; j <= family.trials; ++j) {
+    BoundTransform(s, family, TrialBound(s, family, j), Xt);
+    if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) continue;
+    CalculateBoundCurve(family, line, N, Xt, Fcalc);
+    if (best.Offer(TrialSS(s, Fcalc))) bestJ = j;
+  }
+
+  FittedParams params;
+  BoundParams& bound = params.bound;
+  bound.C = TrialBound(s, family, bestJ);
+  BoundTransform(s, family, bound.C, Xt);
+  if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) return NotFitted(code);
+  bound.A = line.A;
+  bound.B = line.B;
+  CalculateBoundCurve(family, line, N, Xt, Fcalc);
+  return FinishFit(code, s, params, std::move(Fcalc));
+}
+
+}  // namespace quarlin

@@ -1,0 +1,63 @@
+#pragma once
+// The fit-all driver: fits the candidates in their fixed order, shows a
+// progress line after each, lists each in the ranked list and chooses the
+// one with the smallest SAD; or fits the one preferred distribution alone.
+
+#include <string>
+
+#include "engine/fit_result.h"
+#include "engine/normal_family.h"
+#include "engine/progress.h"
+#include "engine/ranked_list.h"
+#include "engine/regression_members.h"
+#include "engine/sample.h"
+#include "engine/special_fits.h"
+
+namespace quarlin {
+
+// "1" ranks all distributions and chooses the best.
+inline constexpr const char* kBestOfAll = "1";
+
+struct FitAllRequest {
+  std::string PrefCode = kBestOfAll;
+  bool CompositeWanted = false;
+  // Set by the run before the call: the first " Continuing ....." line of a
+  // run depends on it.
+  bool FitStarted = true;
+};
+
+struct FitAllOutcome {
+  // The data have no variation: nothing was fitted and nothing listed.
+  bool StopRun = false;
+  // 0 when the preference text names no distribution.
+  int ChosenCode = 0;
+  // The chosen candidate: its parameters, SAD and calculated frequencies.
+  FitResult chosen;
+  // The spread the report prints for code 4: 1.28/A of a preferred 4, 5, 36
+  // or 51, S of a preferred normal member, S of code 20 after a choice.
+  double spreadS = 0;
+};
+
+// The fits the driver runs, one entry per kind. The driver only orders
+// them, so tests can hand it fits of their own.
+class CandidateFits {
+ public:
+  virtual ~CandidateFits() = default;
+  virtual FitResult Regression(const Sample& s, const RegressionMember& m) const {
+    return FitRegressionMember(s, m);
+  }
+  virtual FitResult Special(const Sample& s, int code) const;
+  virtual StudentFits Student(const Sample& s) const { return FitStudent(s); }
+  virtual NormalFit Normal(const Sample& s, int code) const { return FitNormalFamily(code, s); }
+};
+
+// `list` receives the entries of a best-of-all run (it may be null); the
+// caller saves it unless the outcome says StopRun.
+FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, ProgressSink& progress,
+                     RankedList* list, const CandidateFits& fits = CandidateFits());
+
+// The code a preference text selects ("39" -> 36, "62" -> 62 for the Student
+// pair, "90" -> 74); 0 for texts that select nothing.
+int PreferredCode(const std::string& prefCode);
+
+}  // namespace quarlin
