@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/run_command.h"
-#include "cli/unavailable_stages.h"
+#include "data/engine_stages.h"
 
 namespace {
 
@@ -68,6 +68,6 @@ int main(int argc, char** argv) {
   if (*title2Option) options.title2 = title2;
   if (*outputOption) options.output = output;
 
-  quarlin::UnavailableStages stages;
+  quarlin::EngineStages stages;
   return quarlin::RunCommand(options, stages, std::cerr);
 }

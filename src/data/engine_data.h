@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/messages.h"
+#include "engine/fit_result.h"
 #include "engine/sample.h"
 
 namespace quarlin {
@@ -15,6 +16,10 @@ struct EngineData {
   Sample sample;
   double LowLimit = kLowLimit;
   int ChosenCode = 0;
+  // The chosen distribution's parameters, SAD and calculated frequencies.
+  FitResult Chosen;
+  // The spread the report prints for the Gumbel distribution.
+  double SpreadS = 0;
   std::string PrefCode = "1";
   std::string EngTitle1;
   std::string EngTitle2;

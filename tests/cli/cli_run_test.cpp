@@ -73,9 +73,20 @@ class CliTest : public testing::Test {
     return names;
   }
 
-  std::string Stopped(int n) const {
-    return "quarlin-cli: the data were read (N = " + std::to_string(n) +
-           "); fitting is not available in this build yet\n";
+  // The run goes as far as the fit; the evaluation is not built yet.
+  std::string Stopped(int) const {
+    return "the evaluation is not available in this build yet: the run stopped after the fit\n";
+  }
+
+  // Progress lines: the pipeline's own first, the fit's (ending with the
+  // last normal member) in between, then the stop.
+  static void ExpectFitProgress(const std::string& err, const std::string& head,
+                                const std::string& tail) {
+    EXPECT_EQ(err.substr(0, head.size()), head) << err;
+    ASSERT_GE(err.size(), tail.size());
+    EXPECT_EQ(err.substr(err.size() - tail.size()), tail) << err;
+    EXPECT_NE(err.find("\n 3 done\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("\n 96 done\n"), std::string::npos) << err;
   }
 
   fs::path root_;
@@ -89,7 +100,7 @@ TEST_F(CliTest, CsvBecomesAnInputFileInTheExactLayout) {
   const Outcome outcome = Run("run values.csv");
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.out, "");
-  EXPECT_EQ(outcome.err, kProgress + Stopped(7));
+  ExpectFitProgress(outcome.err, kProgress, Stopped(7));
   EXPECT_EQ(ReadAll(work_ / "values.inp"), Crlf({" Input data for Quarlin program",
                                                  " Cumulative frequency analysis",
                                                  "",
@@ -111,7 +122,7 @@ TEST_F(CliTest, CsvBecomesAnInputFileInTheExactLayout) {
                                                  "    5  0.0E+0000",
                                                  "    6       7.00",
                                                  "    7  1.2E-0001"}));
-  EXPECT_EQ(Names(), (std::set<std::string>{"values.csv", "values.inp"}))
+  EXPECT_EQ(Names(), (std::set<std::string>{"values.Lst", "values.csv", "values.inp"}))
       << "no temporary file stays behind";
 }
 
@@ -176,10 +187,11 @@ TEST_F(CliTest, LeftShiftIsAnnounced) {
   WriteAll(work_ / "tiny.csv", "0.00011\n0.00012\n0.0002\n0.00025\n0.0003\n0.00035\n");
   const Outcome outcome = Run("run tiny.csv");
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.err, std::string(kProgress) +
-                             "The first values are high. The distribution will be  temporarily "
-                             "shifted to the left.\n" +
-                             Stopped(6));
+  ExpectFitProgress(outcome.err,
+                    std::string(kProgress) +
+                        "The first values are high. The distribution will be  temporarily "
+                        "shifted to the left.\n",
+                    Stopped(6));
 }
 
 TEST_F(CliTest, UnreadableNumberInAnInputFile) {

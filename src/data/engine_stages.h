@@ -1,12 +1,12 @@
 #pragma once
-// The engine's stages as far as this build has them: none yet. A run stops
-// right after the data were read back and says so.
+// The run's stages done by the fitting engine, as far as this build has
+// them: the fit-all driver. A run stops after the fit and says so.
 
 #include "data/run_stages.h"
 
 namespace quarlin {
 
-class UnavailableStages : public RunStages {
+class EngineStages : public RunStages {
  public:
   Status FitAll(RunContext& run) override;
   Status EvaluateCalculated(RunContext& run) override;
