@@ -1,0 +1,198 @@
+#include "engine/generalized_composite.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "engine/composite_sides.h"
+#include "engine/links.h"
+#include "engine/normal_family.h"
+
+namespace quarlin {
+namespace {
+
+constexpr double kExponentSearchStart = 1000000;
+constexpr double kBreakSearchStart = 100000;
+constexpr double kNoTrial = std::numeric_limits<double>::infinity();
+
+struct SideFit {
+  bool fitted = false;
+  LineFit line;
+  double E = 1;
+  double ss = 0;
+};
+
+// The trials of one side at one break index.
+struct SideTrials {
+  std::array<double, kSideExponentTrials> ss{};
+  std::array<LineFit, kSideExponentTrials> lines{};
+};
+
+// Working arrays of one fit, sized N + 1 once. The powers of a trial
+// exponent do not depend on the break index, so each is taken once per side
+// and shared by all break indices.
+struct Work {
+  std::vector<long double> lnX, FtLower, FtUpper, Xt, Fcalc;
+  std::array<double, kSideExponentTrials> exponent{};
+};
+
+void PowerOfRange(Work& w, double E, int first, int last) {
+  for (int i = first; i <= last; ++i) w.Xt[i] = std::exp(E * w.lnX[i]);
+}
+
+// Sum of squares over points first..last of the guarded link of `line`,
+// a deviation beyond 1 counting as 1.
+double RangeSs(const Sample& s, Work& w, Link link, const LineFit& line, int first, int last) {
+  for (int i = first; i <= last; ++i) w.Fcalc[i] = GuardedLinkF(link, line.A * w.Xt[i] + line.B);
+  const int shift = first - 1;
+  return static_cast<double>(SumOfSquares(std::span<const long double>(s.Fc).subspan(shift),
+                                          std::span<const long double>(w.Fcalc).subspan(shift),
+                                          last - shift, true));
+}
+
+SideFit Chosen(const Work& w, const SideTrials& trials) {
+  const int best = ChooseSideExponent(trials.ss);
+  if (best < 0) return {};
+  return {true, trials.lines[best], w.exponent[best], trials.ss[best]};
+}
+
+// The lower side at every break index K: least-squares lines on X^E over
+// points 1..K; a trial without variation takes no part.
+std::vector<SideFit> SearchLowerSides(const Sample& s, Work& w, Link link,
+                                      const std::vector<int>& indices) {
+  const int count = static_cast<int>(indices.size());
+  std::vector<SideTrials> trials(count);
+  const int lastK = *std::max_element(indices.begin(), indices.end());
+  for (int j = 0; j < kSideExponentTrials; ++j) {
+    PowerOfRange(w, w.exponent[j], 1, lastK);
+    for (int b = 0; b < count; ++b) {
+      const int K = indices[b];
+      LineFit& line = trials[b].lines[j];
+      trials[b].ss[j] =
+          RegressLower(w.Xt, w.FtLower, K, line) ? RangeSs(s, w, link, line, 1, K) : kNoTrial;
+    }
+  }
+  std::vector<SideFit> sides;
+  for (const SideTrials& t : trials) sides.push_back(Chosen(w, t));
+  return sides;
+}
+
+// The upper side at every break index K whose lower side was fitted: lines
+// on X^E over points K+1..N, anchored at point K with the lower side's
+// values there.
+std::vector<SideFit> SearchUpperSides(const Sample& s, Work& w, Link link,
+                                      const std::vector<int>& indices,
+                                      const std::vector<SideFit>& lowers) {
+  const int N = s.N;
+  const int count = static_cast<int>(indices.size());
+  std::vector<SideTrials> trials(count);
+  std::vector<long double> XtAtK(count);
+  for (int b = 0; b < count; ++b) XtAtK[b] = std::exp(lowers[b].E * w.lnX[indices[b]]);
+  const int firstK = *std::min_element(indices.begin(), indices.end());
+  for (int j = 0; j < kSideExponentTrials; ++j) {
+    PowerOfRange(w, w.exponent[j], firstK + 1, N);
+    for (int b = 0; b < count; ++b) {
+      if (!lowers[b].fitted) continue;
+      const int K = indices[b];
+      LineFit& line = trials[b].lines[j];
+      line = AnchoredUpperLine(w.Xt, w.FtUpper, N, K, XtAtK[b], w.FtLower[K]);
+      trials[b].ss[j] = RangeSs(s, w, link, line, K + 1, N);
+    }
+  }
+  std::vector<SideFit> sides;
+  for (int b = 0; b < count; ++b)
+    sides.push_back(lowers[b].fitted ? Chosen(w, trials[b]) : SideFit{});
+  return sides;
+}
+
+// Both sides at break index K; the break point is the datum there.
+CompositeParams Joined(const SideFit& lower, const SideFit& upper, const Sample& s, int K) {
+  CompositeParams p;
+  p.As = lower.line.A;
+  p.Bs = lower.line.B;
+  p.Es = lower.E;
+  p.Ag = upper.line.A;
+  p.Bg = upper.line.B;
+  p.Eg = upper.E;
+  p.P = static_cast<double>(s.X[K]);
+  p.K = K;
+  return p;
+}
+
+}  // namespace
+
+double SideExponentOfTrial(int j) {
+  double E = 0;
+  for (int step = 1; step <= j; ++step) E += 0.01;
+  return E;
+}
+
+std::vector<int> GeneralizedBreakIndices(int N) {
+  std::vector<int> indices;
+  for (int i = 1; i <= kBreakIndexTrials; ++i) {
+    const int K = N * (4 + i) / 20;
+    if (BothSidesCounted(N, K)) indices.push_back(K);
+  }
+  return indices;
+}
+
+int ChooseSideExponent(std::span<const double> ss) {
+  std::vector<double> positive(ss.begin(), ss.end());
+  for (double& value : positive)
+    if (!(value > 0)) value = kNoTrial;
+  return FirstMinimum(positive, kExponentSearchStart);
+}
+
+int ChooseBreakIndex(std::span<const double> totals) {
+  int best = -1;
+  double bestTotal = kBreakSearchStart;
+  for (int i = 0; i < static_cast<int>(totals.size()); ++i) {
+    if (totals[i] <= bestTotal) {
+      bestTotal = totals[i];
+      best = i;
+    }
+  }
+  return best;
+}
+
+FitResult FitGeneralizedComposite(const Sample& s, int code) {
+  FitResult result;
+  result.code = code;
+  const auto shape = CompositeShapeOf(code);
+  if (!shape || !shape->generalized) return result;
+
+  const int N = s.N;
+  Work w;
+  for (auto* v : {&w.lnX, &w.FtLower, &w.FtUpper, &w.Xt, &w.Fcalc}) v->assign(N + 1, 0.0L);
+  for (int i = 1; i <= N; ++i) {
+    w.lnX[i] = std::log(s.X[i]);
+    w.FtLower[i] = LinkFt(shape->lower, s.Fc[i]);
+    w.FtUpper[i] = LinkFt(shape->upper, s.Fc[i]);
+  }
+  for (int j = 0; j < kSideExponentTrials; ++j) w.exponent[j] = SideExponentOfTrial(j + 1);
+
+  const std::vector<int> indices = GeneralizedBreakIndices(N);
+  if (indices.empty()) return result;
+  const std::vector<SideFit> lowers = SearchLowerSides(s, w, shape->lower, indices);
+  const std::vector<SideFit> uppers = SearchUpperSides(s, w, shape->upper, indices, lowers);
+  std::vector<double> totals(indices.size(), kNoTrial);
+  std::vector<CompositeParams> trials(indices.size());
+  for (std::size_t b = 0; b < indices.size(); ++b) {
+    const SideFit& lower = lowers[b];
+    const SideFit& upper = uppers[b];
+    if (!lower.fitted || !upper.fitted) continue;
+    totals[b] = lower.ss + upper.ss;
+    trials[b] = Joined(lower, upper, s, indices[b]);
+  }
+
+  const int best = ChooseBreakIndex(totals);
+  if (best < 0) return result;
+  result.fitted = true;
+  result.params.composite = trials[best];
+  CompositeCalculated(*shape, trials[best], s, result.Fcalc);
+  result.SAD = SumOfAbsolute(s.Fc, result.Fcalc, N);
+  return result;
+}
+
+}  // namespace quarlin
