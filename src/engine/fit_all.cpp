@@ -4,9 +4,14 @@
 #include <vector>
 
 #include "engine/choice.h"
+#include "engine/composite_eligibility.h"
+#include "engine/composite_listing.h"
+#include "engine/composite_members.h"
+#include "engine/generalized_composite.h"
 #include "engine/kernels.h"
 #include "engine/normal_family.h"
 #include "engine/regression_members.h"
+#include "engine/simple_composite.h"
 #include "engine/special_fits.h"
 
 namespace quarlin {
@@ -98,14 +103,21 @@ class Driver {
 
   FitAllOutcome RankAll() {
     for (int step : kFitOrder) {
-      if (step == kSimpleComposites || step == kGeneralizedComposites) continue;
-      if (step == 62 || !IsNormalFamilyCode(step)) {
-        Fit(step);
-      } else {
+      if (step == kSimpleComposites) {
+        if (request_.CompositeWanted)
+          for (int code : kSimpleCompositeOrder) Fit(code);
+      } else if (step == kGeneralizedComposites) {
+        if (request_.CompositeWanted)
+          for (int code : kGeneralizedCompositeOrder) Fit(code);
+      } else if (IsNormalFamilyCode(step)) {
         FitNormalInSequence(step);
+      } else {
+        Fit(step);
       }
     }
-    const Choice best = ChooseBestNonComposite(candidates_);
+    const Choice bestNonComposite = ChooseBestNonComposite(candidates_);
+    Choice best = bestNonComposite;
+    if (request_.CompositeWanted) best = ChooseComposite(best, bestNonComposite);
     outcome_.ChosenCode = best.code;
     outcome_.chosen = candidates_[best.code];
     outcome_.spreadS = NormalSpread(20);
@@ -126,8 +138,23 @@ class Driver {
   }
 
  private:
+  // A composite replaces the best only when it beats both the best so far
+  // and the best non-composite and leaves enough points beside its break.
+  Choice ChooseComposite(Choice best, const Choice& bestNonComposite) {
+    const auto consider = [&](int code) {
+      const auto it = candidates_.find(code);
+      if (it != candidates_.end() &&
+          CompositeEligible(code, it->second, best.SAD, bestNonComposite.SAD, s_.N))
+        best = {code, it->second.SAD};
+    };
+    for (int code : kSimpleCompositeOrder) consider(code);
+    for (int code : kGeneralizedCompositeOrder) consider(code);
+    return best;
+  }
+
   void Fit(int code) {
     if (IsNormalFamilyCode(code)) return FitNormal(code);
+    if (IsComposite(code)) return FitComposite(code);
     if (const auto member = RegressionMemberOf(code)) return FitRegression(*member);
     if (code == 62) return FitStudentPair();
     FitSpecial(code);
@@ -157,6 +184,14 @@ class Driver {
       if (!exponentOne) List(listing.nameLine, r);
       if (code == 36) outcome_.spreadS = kSpreadFactor / r.params.kumaraswamy.B;
     }
+    candidates_[code] = std::move(r);
+  }
+
+  void FitComposite(int code) {
+    FitResult r = fits_.Composite(s_, code);
+    const CompositeListing& listing = CompositeListingOf(code);
+    for (const auto& line : listing.progressLines) progress_.Line(line);
+    if (r.fitted) List(listing.nameLine, r);
     candidates_[code] = std::move(r);
   }
 
@@ -259,6 +294,12 @@ FitResult CandidateFits::Special(const Sample& s, int code) const {
       return none;
     }
   }
+}
+
+FitResult CandidateFits::Composite(const Sample& s, int code) const {
+  const auto shape = CompositeShapeOf(code);
+  if (shape && shape->generalized) return FitGeneralizedComposite(s, code);
+  return FitSimpleComposite(s, code);
 }
 
 int PreferredCode(const std::string& text) {

@@ -49,6 +49,7 @@ class CandidateFits {
   virtual FitResult Special(const Sample& s, int code) const;
   virtual StudentFits Student(const Sample& s) const { return FitStudent(s); }
   virtual NormalFit Normal(const Sample& s, int code) const { return FitNormalFamily(code, s); }
+  virtual FitResult Composite(const Sample& s, int code) const;
 };
 
 // `list` receives the entries of a best-of-all run (it may be null); the

@@ -25,6 +25,7 @@ class FakeFits : public CandidateFits {
   std::map<int, long double> sad;
   std::map<int, double> exponent;
   std::set<int> unfitted;
+  std::map<int, int> breakIndex;
   mutable std::vector<int> calls;
 
   FitResult Regression(const Sample& s, const RegressionMember& m) const override {
@@ -39,6 +40,11 @@ class FakeFits : public CandidateFits {
     return r;
   }
   StudentFits Student(const Sample& s) const override { return {Make(s, 62), Make(s, 63)}; }
+  FitResult Composite(const Sample& s, int code) const override {
+    FitResult r = Make(s, code);
+    r.params.composite.K = breakIndex.count(code) ? breakIndex.at(code) : 10;
+    return r;
+  }
   NormalFit Normal(const Sample& s, int code) const override {
     calls.push_back(code);
     NormalFit fit;
@@ -77,13 +83,14 @@ struct DriverRun {
 };
 
 DriverRun RunWith(const FakeFits& fits, int N, const std::string& pref = "1",
-                  bool fitStarted = true) {
+                  bool fitStarted = true, bool composites = false) {
   RecordingSink sink;
   RankedList list("/tmp/fit-all-test.inp");
   DriverRun run;
   FitAllRequest request;
   request.PrefCode = pref;
   request.FitStarted = fitStarted;
+  request.CompositeWanted = composites;
   run.outcome = FitAll(SampleOf(N), request, sink, &list, fits);
   run.progress = sink.lines;
   for (const auto& e : list.Entries()) run.names.push_back(e.nameLine);
@@ -191,6 +198,71 @@ INSTANTIATE_TEST_SUITE_P(
                               true,
                               {" Progressing ......", " 94 done", " 95 done", " Iterations ....",
                                " 96 done", " Continuing ....."}}));
+
+TEST(FitAllTest, CompositesTakeTheirPlacesWhenWanted) {
+  const DriverRun run = RunWith(FakeFits(), 20, "1", true, true);
+  std::vector<std::string> progress{" 3 done", " 4 done", " 5 done", " please wait ..."};
+  for (int code = 7; code <= 18; ++code) progress.push_back(" " + std::to_string(code) + " done");
+  const std::vector<std::string> afterSimple(kProgressHead.begin() + 4, kProgressHead.begin() + 17);
+  progress.insert(progress.end(), afterSimple.begin(), afterSimple.end());
+  for (const char* line :
+       {" 70 done", " 71 done", " 72 done", " 74 done", " 80 done", " Progress 20% .....",
+        " 81 done", " 82 done .....", " 83 done", " 84 done", " Progress 60% .....", " 85 done"})
+    progress.push_back(line);
+  progress.insert(progress.end(), kProgressHead.begin() + 17, kProgressHead.end());
+  for (const char* line : {" 94 done", " 95 done", " Iterations ....", " 96 done"})
+    progress.push_back(line);
+  EXPECT_EQ(run.progress, progress);
+
+  ASSERT_EQ(run.names.size(), kListNames.size() + 22);
+  EXPECT_EQ(run.names[4], " Composite Gumbel distribution mirrored");
+  EXPECT_EQ(run.names[8], " Gumbel mirrored  + Gumbel standard distribution ");
+  EXPECT_EQ(run.names[15], " Logistic + Poisson distribution");
+  EXPECT_EQ(run.names[16], " Burr distribution generalized");
+  EXPECT_EQ(run.names[27], " Generalized Laplace distribution");
+  EXPECT_EQ(run.names[28], " Composite generalizd logistic distribution");
+  EXPECT_EQ(run.names[37], " Generalized Poisson + Gumbel distribution");
+  EXPECT_EQ(run.names[38], " Adjusted Fisk distribution");
+}
+
+TEST(FitAllTest, UnfittedCompositeIsShownButNotListed) {
+  FakeFits fits;
+  fits.unfitted = {12};
+  const DriverRun run = RunWith(fits, 20, "1", true, true);
+  EXPECT_EQ(std::count(run.progress.begin(), run.progress.end(), " 12 done"), 1);
+  EXPECT_EQ(std::count(run.names.begin(), run.names.end(), " Gumbel + Logistic distribution"), 0);
+  EXPECT_EQ(run.names.size(), kListNames.size() + 21);
+}
+
+struct CompositeChoiceCase {
+  const char* name;
+  std::map<int, long double> sad;
+  std::map<int, int> breakIndex;
+  bool wanted;
+  int chosen;
+};
+
+class FitAllCompositeChoiceTest : public testing::TestWithParam<CompositeChoiceCase> {};
+
+TEST_P(FitAllCompositeChoiceTest, CompositeMustBeatTheBestAndKeepPointsBesideItsBreak) {
+  const auto& c = GetParam();
+  FakeFits fits;
+  fits.sad = c.sad;
+  fits.breakIndex = c.breakIndex;
+  EXPECT_EQ(RunWith(fits, 20, "1", true, c.wanted).outcome.ChosenCode, c.chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, FitAllCompositeChoiceTest,
+    testing::Values(CompositeChoiceCase{"Better", {{8, 1}}, {}, true, 8},
+                    CompositeChoiceCase{"NotWanted", {{8, 1}}, {}, false, 20},
+                    CompositeChoiceCase{"EqualRefused", {{8, 1}, {57, 1}}, {}, true, 57},
+                    CompositeChoiceCase{"BreakAtFiveRefused", {{8, 1}}, {{8, 5}}, true, 20},
+                    CompositeChoiceCase{"BreakAtFiveOf70", {{70, 1}}, {{70, 5}}, true, 70},
+                    CompositeChoiceCase{"TooFewAbove", {{8, 1}}, {{8, 15}}, true, 20},
+                    CompositeChoiceCase{"LaterMustBeatEarlier", {{8, 1}, {85, 1}}, {}, true, 8},
+                    CompositeChoiceCase{"LaterBetter", {{8, 1}, {85, 0.5L}}, {}, true, 85}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FitAllTest, NoVariationStopsBeforeAnyFit) {
   FakeFits fits;
@@ -300,6 +372,9 @@ INSTANTIATE_TEST_SUITE_P(
                     PreferenceCase{"22", {22}, 22, {" 92 done"}},
                     PreferenceCase{"61", {61}, 61, {" Advancing ..."}},
                     PreferenceCase{"31", {31}, 31, {" Burr is busy .....", " 31 done"}},
+                    PreferenceCase{"7", {7}, 7, {" 7 done"}},
+                    PreferenceCase{"90", {74}, 74, {" 74 done"}},
+                    PreferenceCase{"80", {80}, 80, {" 80 done", " Progress 20% ....."}},
                     PreferenceCase{"36", {}, 0, {}}, PreferenceCase{"63", {}, 0, {}},
                     PreferenceCase{"74", {}, 0, {}}, PreferenceCase{"19", {}, 0, {}},
                     PreferenceCase{"abc", {}, 0, {}}, PreferenceCase{"", {}, 0, {}},
