@@ -5,6 +5,7 @@
 #include "data/messages.h"
 #include "engine/fit_all.h"
 #include "engine/ranked_list.h"
+#include "engine/ranked_list_resort.h"
 
 namespace quarlin {
 namespace {
@@ -59,8 +60,10 @@ Status EngineStages::FinalAnalysis(RunContext&) {
   return NotAvailable("the final analysis");
 }
 
-Status EngineStages::ResortRankedList(RunContext&) {
-  return NotAvailable("the ranked list");
+Status EngineStages::ResortRankedList(RunContext& run) {
+  if (!ResortRankedListFile(run.files.RankedList))
+    return Status::Error(CouldNotOpenMessage(run.files.RankedList.string()));
+  return Status::Ok();
 }
 
 }  // namespace quarlin
