@@ -1,0 +1,22 @@
+#pragma once
+// The engine variable Y against data units. Positive data are not moved (C
+// is then 0.0001); data with a negative minimum m were moved up by
+// -m + 0.0001 (C = m); after a left shift they were moved down by C.
+
+namespace quarlin {
+
+// Every number a report prints in X goes through here, whichever way the
+// data were moved.
+inline long double DataUnits(long double Y, double C, bool HighShift) {
+  if (HighShift) return Y + C;
+  if (C < 0) return Y + C - 0.0001L;
+  return Y;
+}
+
+inline long double EngineUnits(long double x, double C, bool HighShift) {
+  if (HighShift) return x - C;
+  if (C < 0) return x - C + 0.0001L;
+  return x;
+}
+
+}  // namespace quarlin
