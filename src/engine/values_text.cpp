@@ -1,0 +1,44 @@
+#include "engine/values_text.h"
+
+#include "common/number_text.h"
+#include "common/text_file.h"
+
+namespace quarlin {
+
+XLimitRow PrintedXLimits(const XLimitRow& row, bool smallestDatumNegative) {
+  XLimitRow printed = row;
+  if (!smallestDatumNegative && printed.LowerX < 0) printed.LowerX = 0;
+  if (printed.UpperX <= printed.CalcX) printed.UpperX = 1.01 * printed.CalcX;
+  return printed;
+}
+
+std::vector<std::string> ValuesLines(const XConfidence& confidence) {
+  const std::string dashes = " ----------------------------------------------------------";
+  std::vector<std::string> lines = {"",
+                                    "",
+                                    " Confidence limits of calculated X-values",
+                                    dashes,
+                                    "   Observed            Calculated      90% confidence limit  ",
+                                    "   X-value   Serial    X-Value         of calulated X-Value  ",
+                                    "   Ranked     No.                      Lower        Upper    ",
+                                    dashes};
+  const int dX = confidence.dX;
+  for (const XLimitRow& row : confidence.rows) {
+    const XLimitRow p = PrintedXLimits(row, confidence.smallestDatumNegative);
+    lines.push_back(Fix(p.X, 8, dX) + Int(p.serial, 8) + Fix(p.CalcX, 13, dX) +
+                    Fix(p.LowerX, 15, dX) + Fix(p.UpperX, 15, dX));
+  }
+  lines.push_back(dashes);
+  lines.push_back(" Efficiency coefficient (R) of calculated and observed ");
+  lines.push_back(" data values :" + Fix(confidence.RX, 10, 5));
+  lines.push_back("");
+  return lines;
+}
+
+std::string ValuesText(const XConfidence& confidence) {
+  TextBuilder text;
+  for (const std::string& line : ValuesLines(confidence)) text.Line(line);
+  return text.Text();
+}
+
+}  // namespace quarlin
