@@ -1,16 +1,28 @@
 #include "engine/values_text.h"
 
+#include <cmath>
+
 #include "common/number_text.h"
 #include "common/text_file.h"
 
 namespace quarlin {
 
-XLimitRow PrintedXLimits(const XLimitRow& row, bool smallestDatumNegative) {
-  XLimitRow printed = row;
-  if (!smallestDatumNegative && printed.LowerX < 0) printed.LowerX = 0;
-  if (printed.UpperX <= printed.CalcX) printed.UpperX = 1.01 * printed.CalcX;
+namespace {
+
+struct PrintedLimits {
+  double LowerX = 0, UpperX = 0;
+};
+
+// 1% of |CalcX| rather than 1.01 * CalcX, so that a negative calculated
+// value still gets an upper limit above it.
+PrintedLimits LimitsAsPrinted(const XLimitRow& row, bool smallestDatumNegative) {
+  PrintedLimits printed{row.LowerX, row.UpperX};
+  if (printed.LowerX < 0 && !smallestDatumNegative) printed.LowerX = 0;
+  if (printed.UpperX <= row.CalcX) printed.UpperX = row.CalcX + 0.01 * std::fabs(row.CalcX);
   return printed;
 }
+
+}  // namespace
 
 std::vector<std::string> ValuesLines(const XConfidence& confidence) {
   const std::string dashes = " ----------------------------------------------------------";
@@ -24,8 +36,8 @@ std::vector<std::string> ValuesLines(const XConfidence& confidence) {
                                     dashes};
   const int dX = confidence.dX;
   for (const XLimitRow& row : confidence.rows) {
-    const XLimitRow p = PrintedXLimits(row, confidence.smallestDatumNegative);
-    lines.push_back(Fix(p.X, 8, dX) + Int(p.serial, 8) + Fix(p.CalcX, 13, dX) +
+    const PrintedLimits p = LimitsAsPrinted(row, confidence.smallestDatumNegative);
+    lines.push_back(Fix(row.X, 8, dX) + Int(row.serial, 8) + Fix(row.CalcX, 13, dX) +
                     Fix(p.LowerX, 15, dX) + Fix(p.UpperX, 15, dX));
   }
   lines.push_back(dashes);

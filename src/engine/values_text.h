@@ -9,12 +9,9 @@
 
 namespace quarlin {
 
-// A row's limits as printed: a negative lower limit shows as 0 unless the
-// data themselves go below 0; an upper limit not above the calculated value
-// shows as 1.01 times it.
-XLimitRow PrintedXLimits(const XLimitRow& row, bool smallestDatumNegative);
-
-// The section, line by line.
+// The section, line by line. The limits are printed as the table always
+// showed them: a negative lower limit as 0 unless the data themselves go
+// below 0, and an upper limit not above the calculated value 1% of it above.
 std::vector<std::string> ValuesLines(const XConfidence& confidence);
 
 // The section as its file holds it, with CR LF line ends.

@@ -36,25 +36,40 @@ TEST(ValuesText, NegativeLowerLimitStaysWhenTheDataGoBelowZero) {
 struct PrintedCase {
   XLimitRow row;
   bool negativeData;
-  double lower, upper;
+  std::string line;
 };
 
-class PrintedXLimitsTest : public testing::TestWithParam<PrintedCase> {};
+class PrintedLimitsTest : public testing::TestWithParam<PrintedCase> {};
 
-TEST_P(PrintedXLimitsTest, AdjustsOnlyWhatThePrintRulesName) {
-  const PrintedCase& c = GetParam();
-  const XLimitRow printed = PrintedXLimits(c.row, c.negativeData);
-  EXPECT_DOUBLE_EQ(printed.LowerX, c.lower);
-  EXPECT_DOUBLE_EQ(printed.UpperX, c.upper);
-  EXPECT_DOUBLE_EQ(printed.CalcX, c.row.CalcX);
+TEST_P(PrintedLimitsTest, AdjustOnlyWhatThePrintRulesName) {
+  XConfidence c;
+  c.dX = 2;
+  c.smallestDatumNegative = GetParam().negativeData;
+  c.rows = {GetParam().row};
+  EXPECT_EQ(ValuesLines(c)[8], GetParam().line);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, PrintedXLimitsTest,
-                         testing::Values(PrintedCase{{1, 1, 5.0, -1.0, 6.0}, false, 0.0, 6.0},
-                                         PrintedCase{{1, 1, 5.0, -1.0, 6.0}, true, -1.0, 6.0},
-                                         PrintedCase{{1, 1, 5.0, 4.0, 5.0}, false, 4.0, 5.05},
-                                         PrintedCase{{1, 1, 5.0, 4.0, 4.5}, false, 4.0, 5.05},
-                                         PrintedCase{{1, 1, 5.0, 0.0, 5.2}, false, 0.0, 5.2}));
+INSTANTIATE_TEST_SUITE_P(
+    Rules, PrintedLimitsTest,
+    testing::Values(PrintedCase{{5, 1, 5.0, -1.0, 6.0},
+                                false,
+                                "    5.00       1         5.00           0.00           6.00"},
+                    PrintedCase{{5, 1, 5.0, -1.0, 6.0},
+                                true,
+                                "    5.00       1         5.00          -1.00           6.00"},
+                    PrintedCase{{5, 1, 5.0, 4.0, 5.0},
+                                false,
+                                "    5.00       1         5.00           4.00           5.05"},
+                    PrintedCase{{5, 1, 5.0, 4.0, 4.5},
+                                false,
+                                "    5.00       1         5.00           4.00           5.05"},
+                    PrintedCase{{5, 1, 5.0, 0.0, 5.2},
+                                false,
+                                "    5.00       1         5.00           0.00           5.20"},
+                    // A negative calculated value keeps its upper limit above it.
+                    PrintedCase{{-5, 1, -5.0, -6.0, -5.0},
+                                true,
+                                "   -5.00       1        -5.00          -6.00          -4.95"}));
 
 }  // namespace
 }  // namespace quarlin
