@@ -27,10 +27,10 @@ bool HasOwnParameterLines(int code) {
 
 void AddBoundLines(const ChosenDistribution& d, Lines& lines) {
   lines.push_back("     C    = " + Sci3(d.params.bound.C));
-  if (!d.boundWarning) return;
-  if (d.code == 58 || d.code == 35)
+  const bool lowerBound = d.code == 58 || d.code == 35;
+  if (lowerBound && d.lowerBoundWarning)
     lines.push_back(" Warning, there are values smaller than the lower bound C");
-  else
+  if (!lowerBound && d.upperBoundWarning)
     lines.push_back(" Warning, there are values larger than the upper bound C");
 }
 

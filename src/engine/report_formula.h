@@ -22,9 +22,10 @@ struct ChosenDistribution {
   bool HighShift = false;
   // Code 4: the spread the fit-all driver leaves.
   double spreadS = 0;
-  // Codes 33, 35, 58, 59: a datum lies beyond the bound (from the evaluation
-  // at the data points; lower bound for 35 and 58, upper for 33 and 59).
-  bool boundWarning = false;
+  // From the evaluation at the data points: a datum lies below the lower
+  // bound of code 35 or 58, or above the upper bound of code 33 or 59.
+  bool lowerBoundWarning = false;
+  bool upperBoundWarning = false;
 };
 
 // The additional term as the formulas name it.

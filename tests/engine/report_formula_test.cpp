@@ -49,7 +49,9 @@ ChosenDistribution GoldenCase(const GoldenKey& key) {
   d.C = key.shift ? 30.0 : 0.0001;
   d.params = ReportedParams(key.code, fitted, d.C, d.HighShift);
   d.spreadS = 12.3456;
-  d.boundWarning = key.variant == "warning";
+  // Each bound family warns only of its own side.
+  d.lowerBoundWarning = key.variant == "warning" && (key.code == 35 || key.code == 58);
+  d.upperBoundWarning = key.variant == "warning" && (key.code == 33 || key.code == 59);
   return d;
 }
 
@@ -99,6 +101,17 @@ TEST(DistributionLines, CompositeBreakPointIsTheChosenOnes) {
   d.code = 16;
   d.C = -1.6;
   EXPECT_EQ(DescriptionLines(d)[2], " The separation point is : P = 10.900");
+}
+
+TEST(DistributionLines, BoundFamiliesIgnoreTheOtherSidesWarning) {
+  for (const int code : {33, 35, 58, 59}) {
+    ChosenDistribution d;
+    d.code = code;
+    const bool lowerBound = code == 35 || code == 58;
+    d.lowerBoundWarning = !lowerBound;
+    d.upperBoundWarning = lowerBound;
+    EXPECT_EQ(CommonParameterLines(d).size(), 4u) << code;  // C, A, B and the empty line
+  }
 }
 
 TEST(DistributionLines, Code55DescribesItselfOnOneLine) {

@@ -130,7 +130,7 @@ TEST(ReportText, BoundFamilyShowsTheConvertedBoundAndItsWarning) {
   in.chosen.code = 35;
   in.chosen.C = -1.6;
   in.chosen.params = ReportedParams(35, fitted, in.chosen.C, false);
-  in.chosen.boundWarning = true;
+  in.chosen.lowerBoundWarning = true;
   const auto lines = ReportLines(in);
   EXPECT_NE(std::find(lines.begin(), lines.end(), "     C    = 2.90E+000"), lines.end());
   EXPECT_NE(std::find(lines.begin(), lines.end(),
