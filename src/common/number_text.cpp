@@ -87,6 +87,12 @@ std::string Mantissa(const Decimal& d) {
   return m;
 }
 
+// A slope of 0 or an overflowing exponent must still print as something
+// rather than be taken apart digit by digit.
+std::string NonFiniteText(long double value) {
+  return std::isnan(value) ? "Nan" : (value > 0 ? "+Inf" : "-Inf");
+}
+
 }  // namespace
 
 std::string PadLeft(const std::string& text, int width) {
@@ -95,8 +101,7 @@ std::string PadLeft(const std::string& text, int width) {
 }
 
 std::string Fix(long double value, int width, int decimals) {
-  if (!std::isfinite(value))
-    return PadLeft(std::isnan(value) ? "Nan" : (value > 0 ? "+Inf" : "-Inf"), width);
+  if (!std::isfinite(value)) return PadLeft(NonFiniteText(value), width);
   const Decimal d = value == 0.0L ? Decimal{false, "0", 0} : RoundAt(ToDecimal(value), -decimals);
   std::string integer, fraction;
   for (int pos = std::max(d.exponent, 0); pos >= -decimals; --pos) {
@@ -113,12 +118,14 @@ std::string Fix(long double value, int width, int decimals) {
 }
 
 std::string Ext(long double value, int width) {
+  if (!std::isfinite(value)) return PadLeft(NonFiniteText(value), width);
   const int fraction = width < 10 ? 1 : width - 9;
   const Decimal d = ToSignificant(value, fraction + 1);
   return std::string(d.negative ? "-" : " ") + Mantissa(d) + "E" + ExponentText(d.exponent, 4);
 }
 
 std::string SciDigits(long double value, int digits, int width) {
+  if (!std::isfinite(value)) return PadLeft(NonFiniteText(value), width);
   const Decimal d = ToSignificant(value, digits);
   return PadLeft(
       std::string(d.negative ? "-" : "") + Mantissa(d) + "E" + ExponentText(d.exponent, 3), width);

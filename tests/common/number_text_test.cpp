@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace quarlin {
@@ -84,6 +85,16 @@ TEST(NumberText, Fix3AndIntPad) {
   EXPECT_EQ(Int(-7, 4), "  -7");
   EXPECT_EQ(Int(2500, 4), "2500");
   EXPECT_EQ(Int(12345, 4), "12345");
+}
+
+// A slope of 0 divides into an infinity that a report line still prints.
+TEST(NumberText, ExponentFormsOfNonFiniteValuesAreWords) {
+  const long double inf = std::numeric_limits<long double>::infinity();
+  EXPECT_EQ(Sci3(inf), "    +Inf");
+  EXPECT_EQ(Sci5(-inf), "    -Inf");
+  EXPECT_EQ(Sci3(std::numeric_limits<long double>::quiet_NaN()), "     Nan");
+  EXPECT_EQ(Ext(-inf), "                   -Inf");
+  EXPECT_EQ(Ext(inf, 10), "      +Inf");
 }
 
 struct GeneralCase {

@@ -1,0 +1,56 @@
+#include "engine/values_text.h"
+
+#include <cmath>
+
+#include "common/number_text.h"
+#include "common/text_file.h"
+
+namespace quarlin {
+
+namespace {
+
+struct PrintedLimits {
+  double LowerX = 0, UpperX = 0;
+};
+
+// 1% of |CalcX| rather than 1.01 * CalcX, so that a negative calculated
+// value still gets an upper limit above it.
+PrintedLimits LimitsAsPrinted(const XLimitRow& row, bool smallestDatumNegative) {
+  PrintedLimits printed{row.LowerX, row.UpperX};
+  if (printed.LowerX < 0 && !smallestDatumNegative) printed.LowerX = 0;
+  if (printed.UpperX <= row.CalcX) printed.UpperX = row.CalcX + 0.01 * std::fabs(row.CalcX);
+  return printed;
+}
+
+}  // namespace
+
+std::vector<std::string> ValuesLines(const XConfidence& confidence) {
+  const std::string dashes = " ----------------------------------------------------------";
+  std::vector<std::string> lines = {"",
+                                    "",
+                                    " Confidence limits of calculated X-values",
+                                    dashes,
+                                    "   Observed            Calculated      90% confidence limit  ",
+                                    "   X-value   Serial    X-Value         of calulated X-Value  ",
+                                    "   Ranked     No.                      Lower        Upper    ",
+                                    dashes};
+  const int dX = confidence.dX;
+  for (const XLimitRow& row : confidence.rows) {
+    const PrintedLimits p = LimitsAsPrinted(row, confidence.smallestDatumNegative);
+    lines.push_back(Fix(row.X, 8, dX) + Int(row.serial, 8) + Fix(row.CalcX, 13, dX) +
+                    Fix(p.LowerX, 15, dX) + Fix(p.UpperX, 15, dX));
+  }
+  lines.push_back(dashes);
+  lines.push_back(" Efficiency coefficient (R) of calculated and observed ");
+  lines.push_back(" data values :" + Fix(confidence.RX, 10, 5));
+  lines.push_back("");
+  return lines;
+}
+
+std::string ValuesText(const XConfidence& confidence) {
+  TextBuilder text;
+  for (const std::string& line : ValuesLines(confidence)) text.Line(line);
+  return text.Text();
+}
+
+}  // namespace quarlin
