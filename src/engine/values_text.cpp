@@ -1,28 +1,10 @@
 #include "engine/values_text.h"
 
-#include <cmath>
-
 #include "common/number_text.h"
 #include "common/text_file.h"
+#include "engine/x_confidence.h"
 
 namespace quarlin {
-
-namespace {
-
-struct PrintedLimits {
-  double LowerX = 0, UpperX = 0;
-};
-
-// 1% of |CalcX| rather than 1.01 * CalcX, so that a negative calculated
-// value still gets an upper limit above it.
-PrintedLimits LimitsAsPrinted(const XLimitRow& row, bool smallestDatumNegative) {
-  PrintedLimits printed{row.LowerX, row.UpperX};
-  if (printed.LowerX < 0 && !smallestDatumNegative) printed.LowerX = 0;
-  if (printed.UpperX <= row.CalcX) printed.UpperX = row.CalcX + 0.01 * std::fabs(row.CalcX);
-  return printed;
-}
-
-}  // namespace
 
 std::vector<std::string> ValuesLines(const XConfidence& confidence) {
   const std::string dashes = " ----------------------------------------------------------";
@@ -36,7 +18,7 @@ std::vector<std::string> ValuesLines(const XConfidence& confidence) {
                                     dashes};
   const int dX = confidence.dX;
   for (const XLimitRow& row : confidence.rows) {
-    const PrintedLimits p = LimitsAsPrinted(row, confidence.smallestDatumNegative);
+    const PrintedXLimits p = XLimitsAsPrinted(row, confidence.smallestDatumNegative);
     lines.push_back(Fix(row.X, 8, dX) + Int(row.serial, 8) + Fix(row.CalcX, 13, dX) +
                     Fix(p.LowerX, 15, dX) + Fix(p.UpperX, 15, dX));
   }
