@@ -39,9 +39,9 @@ struct PrintedCase {
   std::string line;
 };
 
-class PrintedLimitsTest : public testing::TestWithParam<PrintedCase> {};
+class ValuesLineLimitsTest : public testing::TestWithParam<PrintedCase> {};
 
-TEST_P(PrintedLimitsTest, AdjustOnlyWhatThePrintRulesName) {
+TEST_P(ValuesLineLimitsTest, AdjustOnlyWhatThePrintRulesName) {
   XConfidence c;
   c.dX = 2;
   c.smallestDatumNegative = GetParam().negativeData;
@@ -50,7 +50,7 @@ TEST_P(PrintedLimitsTest, AdjustOnlyWhatThePrintRulesName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, PrintedLimitsTest,
+    Rules, ValuesLineLimitsTest,
     testing::Values(PrintedCase{{5, 1, 5.0, -1.0, 6.0},
                                 false,
                                 "    5.00       1         5.00           0.00           6.00"},
