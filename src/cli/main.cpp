@@ -69,5 +69,5 @@ int main(int argc, char** argv) {
   if (*outputOption) options.output = output;
 
   quarlin::EngineStages stages;
-  return quarlin::RunCommand(options, stages, std::cerr);
+  return quarlin::RunCommand(options, stages, std::cout, std::cerr);
 }

@@ -12,6 +12,7 @@
 #include "data/run_state.h"
 #include "data/save_run.h"
 #include "data/value_column.h"
+#include "engine/catalogue.h"
 
 namespace quarlin {
 namespace {
@@ -62,7 +63,7 @@ const std::vector<std::string>& PreferenceTexts() {
   return texts;
 }
 
-int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& err) {
+int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& out, std::ostream& err) {
   RunState state;
   DataModuleCreate(state);
   SaveRunInput input;
@@ -86,7 +87,16 @@ int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& err) 
   NumberConversion numbers('.');
   RunEnvironment env{dialogs, progress, stages, numbers, {}};
   const RunResult result = SaveRun(state, engine, input, env);
-  return result.outcome == RunOutcome::Done ? 0 : 1;
+  if (result.outcome != RunOutcome::Done) return 1;
+  out << "Report: " << state.FileName << '\n';
+  if (engine.ChosenCode == 0) {
+    out << "No distribution could be fitted.\n";
+    return 1;
+  }
+  out << "Chosen distribution: " << ListName(engine.ChosenCode) << " (code " << engine.ChosenCode
+      << ")\n"
+      << "Average absolute difference: " << Fix(state.AvAbsDiff, 0, 2) << " %\n";
+  return 0;
 }
 
 }  // namespace quarlin

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "data/messages.h"
+#include "engine/evaluation.h"
 #include "engine/fit_result.h"
+#include "engine/interval_evaluation.h"
+#include "engine/report_numbers.h"
 #include "engine/sample.h"
 
 namespace quarlin {
@@ -20,6 +23,14 @@ struct EngineData {
   FitResult Chosen;
   // The spread the report prints for the Gumbel distribution.
   double SpreadS = 0;
+  // The chosen distribution at the data and at the class limits.
+  PointEvaluation Evaluation;
+  ClassTable Classes;
+  // The parameters as the report printed them and the parameter file keeps
+  // them.
+  FittedParams Reported;
+  // The confidence limits of calculated X values.
+  XConfidence XLimits;
   std::string PrefCode = "1";
   std::string EngTitle1;
   std::string EngTitle2;

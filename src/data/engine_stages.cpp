@@ -1,21 +1,20 @@
 #include "data/engine_stages.h"
 
-#include <string>
-
+#include "common/text_file.h"
 #include "data/messages.h"
+#include "data/number_reading.h"
 #include "engine/fit_all.h"
+#include "engine/observation_table.h"
+#include "engine/parameter_file.h"
 #include "engine/ranked_list.h"
 #include "engine/ranked_list_resort.h"
+#include "engine/report_analysis.h"
+#include "engine/report_params.h"
+#include "engine/report_text.h"
+#include "engine/values_text.h"
+#include "engine/x_confidence.h"
 
 namespace quarlin {
-namespace {
-
-Status NotAvailable(const std::string& what) {
-  return Status::Error(what + " is not available in this build yet: the run stopped after the fit");
-}
-
-}  // namespace
-
 Status EngineStages::FitAll(RunContext& run) {
   FitAllRequest request;
   request.PrefCode = run.engine.PrefCode;
@@ -36,28 +35,86 @@ Status EngineStages::FitAll(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::EvaluateCalculated(RunContext&) {
-  return NotAvailable("the evaluation");
+Status EngineStages::EvaluateCalculated(RunContext& run) {
+  EngineData& e = run.engine;
+  if (e.ChosenCode != 0) e.Evaluation = EvaluateAtData(e.ChosenCode, e.Chosen.params, e.sample);
+  return Status::Ok();
 }
 
-ChosenParameters EngineStages::TempParameters(RunContext&) {
-  return {};
+ChosenParameters EngineStages::TempParameters(RunContext& run) {
+  const EngineData& e = run.engine;
+  const FittedParams& p = e.Chosen.params;
+  const SlopeIntercept line = SharedSlopeIntercept(e.ChosenCode, p);
+  ChosenParameters chosen{line.A, line.B, 0.0, 0.0};
+  if (IsNormalFamilyCode(e.ChosenCode)) {
+    chosen.First = p.normal.M;
+    chosen.Second = p.normal.S;
+  } else if (e.ChosenCode == 61) {
+    chosen.First = p.gamma.a;
+    chosen.Second = p.gamma.b;
+  } else if (e.ChosenCode == 69) {
+    chosen.First = p.rayleigh.E;
+    chosen.Second = p.rayleigh.S;
+  }
+  return chosen;
 }
 
-Status EngineStages::EvaluateIntervals(RunContext&) {
-  return NotAvailable("the interval evaluation");
+Status EngineStages::EvaluateIntervals(RunContext& run) {
+  EngineData& e = run.engine;
+  if (e.ChosenCode == 0) return Status::Ok();
+  const auto classes = ParseInteger(run.state.NrOfClassesText);
+  if (!classes || !IsValidClassCount(*classes)) return Status::Error(kClassesOutOfRangeMessage);
+  e.Classes = quarlin::EvaluateIntervals(e.ChosenCode, e.Chosen.params, e.sample, *classes);
+  return Status::Ok();
 }
 
-Status EngineStages::WriteReport(RunContext&) {
-  return NotAvailable("the report");
+Status EngineStages::WriteReport(RunContext& run) {
+  EngineData& e = run.engine;
+  const Sample& s = e.sample;
+  ReportInput input;
+  input.EngTitle1 = e.EngTitle1;
+  input.EngTitle2 = e.EngTitle2;
+  input.FileName = run.state.FileName;
+  input.NrOfData = run.state.NrOfData;
+  input.PrefCode = e.PrefCode;
+  input.chosen.code = e.ChosenCode;
+  if (e.ChosenCode != 0) {
+    // The report prints the data as the class count left them.
+    for (int i = 1; i <= s.N; ++i) e.sample.X[i] = e.Classes.values[i];
+    e.Reported = ReportedParams(e.ChosenCode, e.Chosen.params, s.C, s.HighShift);
+    input.chosen = {e.ChosenCode,
+                    e.Reported,
+                    s.C,
+                    s.HighShift,
+                    e.SpreadS,
+                    e.Evaluation.lowerBoundWarning,
+                    e.Evaluation.upperBoundWarning};
+    input.numbers = ComputeReportNumbers(e.sample, e.Evaluation.Fcalc, e.Classes);
+    run.state.AvAbsDiff = input.numbers.AvAbsDiff;
+  }
+  if (!WriteFileAtomically(run.files.Report, ReportText(input)))
+    return Status::Error(CouldNotOpenMessage(run.files.Report.string()));
+  return Status::Ok();
 }
 
-Status EngineStages::AnalyseConfidence(RunContext&) {
-  return NotAvailable("the confidence analysis");
+Status EngineStages::AnalyseConfidence(RunContext& run) {
+  EngineData& e = run.engine;
+  const auto lines = ReadLines(run.files.Report);
+  if (!lines) return Status::Error(CouldNotOpenMessage(run.files.Report.string()));
+  const auto rows = ParseObservationTable(*lines, e.sample.N);
+  if (!rows) return Status::Error(CouldNotOpenMessage(run.files.Report.string()));
+  e.XLimits = ComputeXConfidence(*rows, e.ChosenCode, e.Chosen.params,
+                                 Shift{e.sample.C, e.sample.HighShift});
+  return Status::Ok();
 }
 
-Status EngineStages::FinalAnalysis(RunContext&) {
-  return NotAvailable("the final analysis");
+Status EngineStages::FinalAnalysis(RunContext& run) {
+  const EngineData& e = run.engine;
+  if (!WriteFileAtomically(run.files.Values, ValuesText(e.XLimits)))
+    return Status::Error(CouldNotOpenMessage(run.files.Values.string()));
+  if (!WriteParameterFile(run.files.Aux, e.ChosenCode, e.Reported, e.sample.C))
+    return Status::Error(CouldNotOpenMessage(run.files.Aux.string()));
+  return Status::Ok();
 }
 
 Status EngineStages::ResortRankedList(RunContext& run) {

@@ -1,6 +1,6 @@
 #pragma once
-// The run's stages done by the fitting engine, as far as this build has
-// them: the fit-all driver. A run stops after the fit and says so.
+// The run's stages done by the fitting engine: the fit, the evaluation, the
+// report and its second phase, and the re-sort of the ranked list.
 
 #include "data/run_stages.h"
 

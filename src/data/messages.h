@@ -42,7 +42,5 @@ inline constexpr const char* kClassesOutOfRangeMessage =
 // Fixed limits of a run.
 inline constexpr int kMaxData = 2500;
 inline constexpr double kLowLimit = -1000000.0;
-inline constexpr int kMinClasses = 2;
-inline constexpr int kMaxClasses = 50;
 
 }  // namespace quarlin

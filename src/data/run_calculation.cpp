@@ -1,5 +1,7 @@
 #include "data/run_calculation.h"
 
+#include <filesystem>
+
 #include "common/text_file.h"
 #include "data/engine_reader.h"
 #include "data/messages.h"
@@ -42,12 +44,19 @@ Status Drive(RunContext& run, RunEnvironment& env) {
   return env.stages.WriteReport(run);
 }
 
-// Finishing: confidence analysis, final analysis and the *.out.
+// Finishing: confidence analysis, final analysis and the *.out. A run that
+// found no distribution has a report without tables and no parameters: an
+// older parameter file of the same name must not pass for this run's.
 Status Finish(RunContext& run, RunEnvironment& env) {
-  if (Status s = LoadObservationTable(run.files.Report, run.engine); !s.ok()) return s;
-  if (Status s = env.stages.AnalyseConfidence(run); !s.ok()) return s;
-  if (run.state.NrOfData > 250) run.progress.Line(" Almost done ...");
-  if (Status s = env.stages.FinalAnalysis(run); !s.ok()) return s;
+  if (run.engine.ChosenCode == 0) {
+    std::error_code ignored;
+    std::filesystem::remove(run.files.Aux, ignored);
+  } else {
+    if (Status s = LoadObservationTable(run.files.Report, run.engine); !s.ok()) return s;
+    if (Status s = env.stages.AnalyseConfidence(run); !s.ok()) return s;
+    if (run.state.NrOfData > 250) run.progress.Line(" Almost done ...");
+    if (Status s = env.stages.FinalAnalysis(run); !s.ok()) return s;
+  }
   run.engine.OutName = run.files.Output.string();
   if (Status s = AssembleOutput(run.files, run.engine.ChosenCode); !s.ok()) return s;
   run.engine.ResultsReady = true;

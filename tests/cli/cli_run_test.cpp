@@ -73,13 +73,17 @@ class CliTest : public testing::Test {
     return names;
   }
 
-  // The run goes as far as the fit; the evaluation is not built yet.
-  std::string Stopped(int) const {
-    return "the evaluation is not available in this build yet: the run stopped after the fit\n";
+  // The closing message of a run whose files share the base name `base`.
+  std::string Finished(const std::string& base) const {
+    const std::string path = (work_ / base).string();
+    return "The input is saved in " + path +
+           ".inp   Calculations were done and the output is "
+           "saved in  " +
+           path + ".out\n";
   }
 
-  // Progress lines: the pipeline's own first, the fit's (ending with the
-  // last normal member) in between, then the stop.
+  // Progress lines: the pipeline's own first, the fit's in between, then the
+  // closing lines.
   static void ExpectFitProgress(const std::string& err, const std::string& head,
                                 const std::string& tail) {
     EXPECT_EQ(err.substr(0, head.size()), head) << err;
@@ -98,9 +102,12 @@ constexpr const char* kProgress = " Saving data .....\n Calculating .....\n";
 TEST_F(CliTest, CsvBecomesAnInputFileInTheExactLayout) {
   WriteAll(work_ / "values.csv", "\"value\"\n12.5\n0.25\n-3.456\n1234.5678\n0\n7\n0.123\n");
   const Outcome outcome = Run("run values.csv");
-  EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.out, "");
-  ExpectFitProgress(outcome.err, kProgress, Stopped(7));
+  EXPECT_EQ(outcome.status, 0);
+  ExpectFitProgress(outcome.err, kProgress,
+                    " Progress 75% ....\n Filing results ..\n" + Finished("values"));
+  EXPECT_EQ(outcome.out.substr(0, outcome.out.find('\n') + 1),
+            "Report: " + (work_ / "values.out").string() + "\n");
+  EXPECT_NE(outcome.out.find("\nChosen distribution: "), std::string::npos) << outcome.out;
   EXPECT_EQ(ReadAll(work_ / "values.inp"), Crlf({" Input data for Quarlin program",
                                                  " Cumulative frequency analysis",
                                                  "",
@@ -122,7 +129,8 @@ TEST_F(CliTest, CsvBecomesAnInputFileInTheExactLayout) {
                                                  "    5  0.0E+0000",
                                                  "    6       7.00",
                                                  "    7  1.2E-0001"}));
-  EXPECT_EQ(Names(), (std::set<std::string>{"values.Lst", "values.csv", "values.inp"}))
+  EXPECT_EQ(Names(), (std::set<std::string>{"values.Lst", "values.aux", "values.csv", "values.inp",
+                                            "values.out"}))
       << "no temporary file stays behind";
 }
 
@@ -132,8 +140,8 @@ TEST_F(CliTest, OptionsReachTheInputFile) {
   const Outcome outcome =
       Run("run flows.txt --title1 'River A' --title2 'm3/s' --classes 7 --composite "
           "--output out/base --quiet");
-  EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.err, Stopped(6));
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, Finished("out/base"));
   const std::string inp = ReadAll(work_ / "out" / "base.inp");
   EXPECT_NE(
       inp.find("\r\n River A\r\n m3/s\r\n\r\n Filename: " + (work_ / "out/base.inp").string() +
@@ -142,13 +150,14 @@ TEST_F(CliTest, OptionsReachTheInputFile) {
       std::string::npos)
       << inp;
   EXPECT_EQ(Names(), (std::set<std::string>{"flows.txt", "out"}));
+  EXPECT_NE(ReadAll(work_ / "out" / "base.out").find(" River A\r\n m3/s\r\n"), std::string::npos);
 }
 
 TEST_F(CliTest, OlderInputFileIsRewrittenInTheCurrentLayout) {
   fs::copy_file(kFixtures + "/flow_old.inp", work_ / "flow.inp");
   const Outcome outcome = Run("run flow.inp --quiet");
-  EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.err, Stopped(7));
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, Finished("flow"));
   EXPECT_EQ(ReadAll(work_ / "flow.inp"), Crlf({" Input data for Quarlin program",
                                                " Cumulative frequency analysis",
                                                "",
@@ -174,11 +183,11 @@ TEST_F(CliTest, OlderInputFileIsRewrittenInTheCurrentLayout) {
 
 TEST_F(CliTest, CompositeOptionOfTheFileCanBeOverridden) {
   fs::copy_file(kFixtures + "/rain.inp", work_ / "rain.inp");
-  EXPECT_EQ(Run("run rain.inp --quiet --output kept").status, 1);
+  EXPECT_EQ(Run("run rain.inp --quiet --output kept").status, 0);
   EXPECT_NE(ReadAll(work_ / "kept.inp").find(" Composite distributions are allowed\r\n"),
             std::string::npos);
   EXPECT_NE(ReadAll(work_ / "kept.inp").find(" Number of classes :  7\r\n"), std::string::npos);
-  EXPECT_EQ(Run("run rain.inp --quiet --no-composite --output off").status, 1);
+  EXPECT_EQ(Run("run rain.inp --quiet --no-composite --output off").status, 0);
   EXPECT_NE(ReadAll(work_ / "off.inp").find(" No Composite distributions allowed\r\n"),
             std::string::npos);
 }
@@ -186,12 +195,12 @@ TEST_F(CliTest, CompositeOptionOfTheFileCanBeOverridden) {
 TEST_F(CliTest, LeftShiftIsAnnounced) {
   WriteAll(work_ / "tiny.csv", "0.00011\n0.00012\n0.0002\n0.00025\n0.0003\n0.00035\n");
   const Outcome outcome = Run("run tiny.csv");
-  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.status, 0);
   ExpectFitProgress(outcome.err,
                     std::string(kProgress) +
                         "The first values are high. The distribution will be  temporarily "
                         "shifted to the left.\n",
-                    Stopped(6));
+                    Finished("tiny"));
 }
 
 TEST_F(CliTest, UnreadableNumberInAnInputFile) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "common/text_file.h"
 #include "data/messages.h"
 #include "data/run_steps.h"
@@ -41,6 +44,17 @@ TEST_F(SaveRunTest, StagesRunInOrderBetweenTheProgressLines) {
       "message: The input is saved in " + Inp() +
           "   Calculations were done and the output is saved in  " + Companion(".out")};
   EXPECT_EQ(events_, expected);
+}
+
+TEST_F(SaveRunTest, NoDistributionFoundEndsWithTheReportAlone) {
+  stages_.chosenCode = 0;
+  WriteAll(Companion(".aux"), " Parameters for internal use, do not remove.\r\n57\r\n");
+  ASSERT_EQ(Run(Cells(8)).outcome, RunOutcome::Done);
+  EXPECT_EQ(std::count(events_.begin(), events_.end(), "stage: AnalyseConfidence"), 0);
+  EXPECT_EQ(std::count(events_.begin(), events_.end(), "stage: FinalAnalysis"), 0);
+  EXPECT_TRUE(std::filesystem::exists(Companion(".out")));
+  EXPECT_FALSE(std::filesystem::exists(Companion(".aux"))) << "a stale parameter file stays";
+  EXPECT_EQ(state_.AuxCode, 0);
 }
 
 TEST_F(SaveRunTest, SuccessLeavesTheStateTheWindowsRead) {
