@@ -1,0 +1,149 @@
+// Whole runs with the real engine: every preference text, and best of all,
+// from typed values to the four files.
+#include "data/engine_stages.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "common/text_file.h"
+#include "engine/catalogue.h"
+#include "engine/normal_cdf.h"
+#include "engine/normal_variable.h"
+#include "run_fixture.h"
+
+namespace quarlin {
+namespace {
+
+using testing_support::ReadAll;
+
+// Skewed values with ties, like yearly maxima: a Gumbel law and a bump.
+std::vector<std::string> GumbelCells(int N) {
+  std::vector<std::string> cells;
+  for (int i = 1; i <= N; ++i) {
+    const double F = (i * 7 % N + 0.5) / N;
+    cells.push_back(std::to_string(40.0 - 8.0 * std::log(-std::log(F)) + (i % 4) * 0.5));
+  }
+  return cells;
+}
+
+// A Save-Run in a fresh folder with the engine's own stages.
+class EngineRunFixture : public ::testing::Test {
+ protected:
+  EngineRunFixture() { dialogs_.saveFile = Companion(".inp"); }
+
+  std::string Companion(const std::string& extension) const {
+    return (dir_ / ("s" + extension)).string();
+  }
+
+  RunResult Run(std::vector<std::string> cells) {
+    input_.Title1 = "first title";
+    input_.Title2 = "second title";
+    input_.Cells = std::move(cells);
+    input_.NrOfClassesText = "5";
+    return SaveRun(state_, engine_, input_, env_);
+  }
+
+  testing_support::TempDir dir_;
+  testing_support::Events events_;
+  testing_support::ScriptedDialogs dialogs_{events_};
+  testing_support::LoggingProgress progress_{events_};
+  EngineStages stages_;
+  NumberConversion numbers_{'.'};
+  RunEnvironment env_{dialogs_, progress_, stages_, numbers_, {}};
+  RunState state_;
+  EngineData engine_;
+  SaveRunInput input_;
+};
+
+class EngineRunTest : public EngineRunFixture, public ::testing::WithParamInterface<const char*> {};
+
+struct Row {
+  double X = 0, Fk = 0;
+};
+
+// The rows of the printed observation table.
+std::vector<Row> ObservationRows(const std::string& out, int N) {
+  const std::vector<std::string> lines = SplitLines(out);
+  size_t head = 0;
+  while (head < lines.size() && lines[head].rfind(" Obs", 0) != 0) ++head;
+  std::vector<Row> rows;
+  for (int i = 1; i <= N && head + 4 + i < lines.size(); ++i) {
+    std::istringstream in(lines[head + 4 + i]);
+    double X, serial, Fo, Fk;
+    in >> X >> serial >> Fo >> Fk;
+    rows.push_back({X, Fk});
+  }
+  return rows;
+}
+
+// The report's calculated frequencies are the chosen distribution's own,
+// evaluated at the printed data; the parameter file names the code and ends
+// with the shift constant.
+TEST_P(EngineRunTest, PreferredDistributionIsReportedAndItsParametersKept) {
+  const int N = 24;
+  state_.Preference = GetParam();
+  ASSERT_EQ(Run(GumbelCells(N)).outcome, RunOutcome::Done);
+  const int code = engine_.ChosenCode;
+  ASSERT_NE(code, 0);
+  const std::string out = ReadAll(Companion(".out"));
+  EXPECT_NE(out.find(" Probability distribution preferred by user.\r\n"), std::string::npos);
+  const std::vector<Row> rows = ObservationRows(out, N);
+  ASSERT_EQ(static_cast<int>(rows.size()), N);
+  long double previous = 0;
+  for (int i = 1; i <= N; ++i) {
+    long double F;
+    if (IsNormalFamily(code)) {
+      F = NormalMemberF(code, engine_.sample.X[i], engine_.Chosen.params.normal);
+    } else {
+      // Held within (0, 1) and made non-decreasing, as the report shows it.
+      F = Evaluate(code, engine_.sample.X[i], engine_.Chosen.params, EvalSite::DataPoint(i))->F;
+      if (code == 34 && F < 0.001L) F = 0.001L;
+      if (!(F >= 0)) F = 0.001L;
+      if (F > 1) F = 0.999L;
+      if (F < previous) F = previous;
+    }
+    previous = F;
+    if (F > 0) {
+      EXPECT_NEAR(rows[i - 1].Fk, std::min(100 * F, 99.99L), 0.006) << "rank " << i;
+    }
+  }
+  const auto aux = SplitLines(ReadAll(Companion(".aux")));
+  ASSERT_GE(aux.size(), 3u);
+  EXPECT_EQ(aux[0], " Parameters for internal use, do not remove.");
+  EXPECT_EQ(aux[1], std::to_string(code));
+  EXPECT_EQ(aux.back(), " 1.00000000000000E-0004");
+  EXPECT_FALSE(std::filesystem::exists(Companion(".Lst")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Preferences, EngineRunTest,
+                         ::testing::Values("3", "4", "5", "6", "7", "8", "9", "10", "11", "12",
+                                           "13", "14", "15", "16", "17", "18", "20", "21", "22",
+                                           "23", "24", "25", "26", "31", "32", "33", "34", "35",
+                                           "39", "51", "52", "53", "54", "55", "56", "57", "58",
+                                           "59", "60", "61", "62", "64", "65", "66", "67", "68",
+                                           "69", "70", "71", "72", "73", "90", "80", "81", "82",
+                                           "83", "84", "85"));
+
+class BestOfAllRunTest : public EngineRunFixture {};
+
+TEST_F(BestOfAllRunTest, ListIsSortedAndHeadedByTheChosenDistribution) {
+  state_.OptionIndex = 1;
+  ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
+  const auto list = SplitLines(ReadAll(Companion(".Lst")));
+  ASSERT_GT(list.size(), 10u);
+  double last = -1;
+  for (size_t i = 8; i < list.size(); i += 3) {
+    const double average = std::stod(list[i].substr(10));
+    EXPECT_GE(average, last);
+    last = average;
+  }
+  EXPECT_NEAR(std::stod(list[8].substr(10)), state_.AvAbsDiff, 0.00005)
+      << "the chosen distribution heads the list unless Gamma does";
+  EXPECT_EQ(ReadAll(Companion(".out")).find(" Probability distribution preferred by user."),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace quarlin
