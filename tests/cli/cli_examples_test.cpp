@@ -1,0 +1,80 @@
+// The bundled example series, run again: every file a run writes must be
+// the one committed beside the series, to the character. Paths inside the
+// files name the folder of the run, so they are compared without it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProgram = std::string(QUARLIN_BIN_DIR) + "/quarlin-cli";
+const fs::path kData = fs::path(QUARLIN_SOURCE_DIR) / "Data";
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string WithoutFolder(std::string text, const fs::path& folder) {
+  const std::string prefix = folder.string() + "/";
+  for (size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at))
+    text.replace(at, prefix.size(), "<folder>/");
+  return text;
+}
+
+struct Example {
+  const char* name;
+  const char* title1;
+  const char* title2;
+};
+
+class ExampleTest : public testing::TestWithParam<Example> {
+ protected:
+  ExampleTest() : dir_(fs::temp_directory_path() / ("quarlin-example-" + Name())) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  ~ExampleTest() override { fs::remove_all(dir_); }
+  std::string Name() const { return GetParam().name; }
+  fs::path dir_;
+};
+
+TEST_P(ExampleTest, RunReproducesTheCommittedFiles) {
+  const Example& e = GetParam();
+  fs::copy_file(kData / (Name() + ".csv"), dir_ / (Name() + ".csv"));
+  const std::string command = "cd '" + dir_.string() + "' && LC_ALL=C '" + kProgram + "' run " +
+                              Name() + ".csv --title1 '" + e.title1 + "' --title2 '" + e.title2 +
+                              "' --quiet >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+  for (const char* extension : {".inp", ".out", ".aux", ".Lst"}) {
+    const fs::path committed = kData / (Name() + extension);
+    ASSERT_TRUE(fs::exists(committed)) << committed;
+    EXPECT_EQ(WithoutFolder(ReadAll(dir_ / (Name() + extension)), fs::canonical(dir_)),
+              WithoutFolder(ReadAll(committed), fs::canonical(kData)))
+        << Name() << extension;
+  }
+}
+
+// The titles are those of scripts/make-examples.sh, which wrote the files.
+INSTANTIATE_TEST_SUITE_P(
+    Data, ExampleTest,
+    testing::Values(
+        Example{"portpirie", "Annual maximum sea levels at Port Pirie, South Australia, 1923-1987",
+                "m"},
+        Example{"precip", "Average annual precipitation of 70 US and Puerto Rico cities", "inches"},
+        Example{"Nile", "Annual flow of the river Nile at Aswan, 1871-1970", "10^8 m^3"},
+        Example{"rivers", "Lengths of 141 major North American rivers", "miles"},
+        Example{"sleep", "Increase in hours of sleep of 10 patients under two drugs", "hours"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
