@@ -10,6 +10,7 @@
 #include "engine/generalized_composite.h"
 #include "engine/kernels.h"
 #include "engine/normal_family.h"
+#include "engine/parallel_fits.h"
 #include "engine/regression_members.h"
 #include "engine/simple_composite.h"
 #include "engine/special_fits.h"
@@ -102,17 +103,11 @@ class Driver {
         fits_(fits) {}
 
   FitAllOutcome RankAll() {
-    for (int step : kFitOrder) {
-      if (step == kSimpleComposites) {
-        if (request_.CompositeWanted)
-          for (int code : kSimpleCompositeOrder) Fit(code);
-      } else if (step == kGeneralizedComposites) {
-        if (request_.CompositeWanted)
-          for (int code : kGeneralizedCompositeOrder) Fit(code);
-      } else if (IsNormalFamilyCode(step)) {
-        FitNormalInSequence(step);
+    for (int code : FitSequence(request_.CompositeWanted)) {
+      if (IsNormalFamilyCode(code)) {
+        FitNormalInSequence(code);
       } else {
-        Fit(step);
+        Fit(code);
       }
     }
     const Choice bestNonComposite = ChooseBestNonComposite(candidates_);
@@ -302,6 +297,23 @@ FitResult CandidateFits::Composite(const Sample& s, int code) const {
   return FitSimpleComposite(s, code);
 }
 
+std::vector<int> FitSequence(bool compositeWanted) {
+  std::vector<int> codes;
+  for (int step : kFitOrder) {
+    if (step == kSimpleComposites) {
+      if (compositeWanted)
+        codes.insert(codes.end(), kSimpleCompositeOrder.begin(), kSimpleCompositeOrder.end());
+    } else if (step == kGeneralizedComposites) {
+      if (compositeWanted)
+        codes.insert(codes.end(), kGeneralizedCompositeOrder.begin(),
+                     kGeneralizedCompositeOrder.end());
+    } else {
+      codes.push_back(step);
+    }
+  }
+  return codes;
+}
+
 int PreferredCode(const std::string& text) {
   static const std::map<std::string, int> kSpecial{{"39", 36}, {"62", 62}, {"90", 74}};
   if (const auto it = kSpecial.find(text); it != kSpecial.end()) return it->second;
@@ -322,6 +334,13 @@ FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, Progres
   if (!HasVariation(sample)) {
     stopped.StopRun = true;
     return stopped;
+  }
+  if (request.PrefCode == kBestOfAll) {
+    const int threads = request.threads > 0 ? request.threads : DefaultFitThreads();
+    if (threads > 1) {
+      const ParallelFits ahead(fits, sample, FitSequence(request.CompositeWanted), threads);
+      return Driver(sample, request, progress, list, ahead).RankAll();
+    }
   }
   Driver driver(sample, request, progress, list, fits);
   if (request.PrefCode == kBestOfAll) return driver.RankAll();

@@ -4,6 +4,7 @@
 // one with the smallest SAD; or fits the one preferred distribution alone.
 
 #include <string>
+#include <vector>
 
 #include "engine/fit_result.h"
 #include "engine/normal_family.h"
@@ -24,6 +25,9 @@ struct FitAllRequest {
   // Set by the run before the call: the first " Continuing ....." line of a
   // run depends on it.
   bool FitStarted = true;
+  // Threads that fit the candidates of a best-of-all run ahead of the
+  // driver; 0 takes one per processor, 1 fits each when its turn comes.
+  int threads = 0;
 };
 
 struct FitAllOutcome {
@@ -56,6 +60,10 @@ class CandidateFits {
 // caller saves it unless the outcome says StopRun.
 FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, ProgressSink& progress,
                      RankedList* list, const CandidateFits& fits = CandidateFits());
+
+// The candidates of a best-of-all run in their order of fitting (62 stands
+// for the Student pair).
+std::vector<int> FitSequence(bool compositeWanted);
 
 // The code a preference text selects ("39" -> 36, "62" -> 62 for the Student
 // pair, "90" -> 74); 0 for texts that select nothing.

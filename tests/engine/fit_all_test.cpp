@@ -83,7 +83,7 @@ struct DriverRun {
 };
 
 DriverRun RunWith(const FakeFits& fits, int N, const std::string& pref = "1",
-                  bool fitStarted = true, bool composites = false) {
+                  bool fitStarted = true, bool composites = false, int threads = 1) {
   RecordingSink sink;
   RankedList list("/tmp/fit-all-test.inp");
   DriverRun run;
@@ -91,6 +91,7 @@ DriverRun RunWith(const FakeFits& fits, int N, const std::string& pref = "1",
   request.PrefCode = pref;
   request.FitStarted = fitStarted;
   request.CompositeWanted = composites;
+  request.threads = threads;
   run.outcome = FitAll(SampleOf(N), request, sink, &list, fits);
   run.progress = sink.lines;
   for (const auto& e : list.Entries()) run.names.push_back(e.nameLine);
@@ -339,7 +340,9 @@ TEST(FitAllTest, ListsAverageOfEachEntry) {
   fits.sad = {{4, 1.5L}};
   RecordingSink sink;
   RankedList list("/tmp/fit-all-test.inp");
-  FitAll(SampleOf(20), FitAllRequest{}, sink, &list, fits);
+  FitAllRequest request;
+  request.threads = 1;
+  FitAll(SampleOf(20), request, sink, &list, fits);
   EXPECT_DOUBLE_EQ(list.Entries()[1].AvAbsDiff, 7.5);  // 100 * 1.5 / 20
 }
 
@@ -434,6 +437,26 @@ TEST(FitAllIntegrationTest, ChoosesTheSmallestListedAverage) {
   EXPECT_NEAR(AvAbsDiff(outcome.chosen.SAD, 20), best, 5e-5);
   EXPECT_EQ(outcome.chosen.code, outcome.ChosenCode);
   EXPECT_EQ(static_cast<int>(outcome.chosen.Fcalc.size()), 21);
+}
+
+// Fitting ahead on several threads changes nothing a run shows: the same
+// lines in the same order, the same list and the same chosen parameters.
+TEST(FitAllIntegrationTest, ThreadsGiveTheSameRunAsOne) {
+  std::vector<long double> values;
+  for (int i = 1; i <= 25; ++i) values.push_back(10.0L + std::pow(1.0L * (i * 7 % 25), 1.5L));
+  const Sample sample = RankValues(values);
+  const auto run = [&](int threads) {
+    RecordingSink sink;
+    RankedList list("/tmp/fit-all-test.inp");
+    FitAllRequest request;
+    request.CompositeWanted = true;
+    request.threads = threads;
+    const FitAllOutcome outcome = FitAll(sample, request, sink, &list);
+    return std::make_tuple(sink.lines, list.Text(), outcome.ChosenCode, outcome.chosen.SAD,
+                           outcome.chosen.Fcalc);
+  };
+  EXPECT_EQ(run(1), run(2));
+  EXPECT_EQ(run(1), run(3));
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#include "engine/parallel_fits.h"
+
+#include <algorithm>
+
+#include "engine/composite_members.h"
+
+namespace quarlin {
+
+ParallelFits::ParallelFits(const CandidateFits& inner, const Sample& sample,
+                           const std::vector<int>& codes, int threads)
+    : inner_(inner), sample_(sample), codes_(codes), promises_(codes.size()) {
+  futures_.reserve(codes_.size());
+  for (auto& promise : promises_) futures_.push_back(promise.get_future());
+  for (int t = 0; t < threads; ++t) workers_.emplace_back([this] { Work(); });
+}
+
+ParallelFits::~ParallelFits() {
+  stop_ = true;
+  for (auto& worker : workers_) worker.join();
+}
+
+void ParallelFits::Work() {
+  for (size_t i = next_++; i < codes_.size() && !stop_; i = next_++) {
+    try {
+      promises_[i].set_value(Compute(codes_[i]));
+    } catch (...) {
+      promises_[i].set_exception(std::current_exception());
+    }
+  }
+}
+
+ParallelFits::Result ParallelFits::Compute(int code) const {
+  if (const auto member = RegressionMemberOf(code)) return inner_.Regression(sample_, *member);
+  if (IsNormalFamilyCode(code)) return inner_.Normal(sample_, code);
+  if (IsComposite(code)) return inner_.Composite(sample_, code);
+  if (code == 62) return inner_.Student(sample_);
+  return inner_.Special(sample_, code);
+}
+
+ParallelFits::Result ParallelFits::Take(int code) const {
+  const auto at = std::find(codes_.begin(), codes_.end(), code);
+  if (at == codes_.end()) return Compute(code);
+  auto& future = futures_[at - codes_.begin()];
+  if (!future.valid()) return Compute(code);
+  return future.get();
+}
+
+FitResult ParallelFits::Regression(const Sample&, const RegressionMember& m) const {
+  return std::get<FitResult>(Take(m.code));
+}
+
+FitResult ParallelFits::Special(const Sample&, int code) const {
+  return std::get<FitResult>(Take(code));
+}
+
+StudentFits ParallelFits::Student(const Sample&) const {
+  return std::get<StudentFits>(Take(62));
+}
+
+NormalFit ParallelFits::Normal(const Sample&, int code) const {
+  return std::get<NormalFit>(Take(code));
+}
+
+FitResult ParallelFits::Composite(const Sample&, int code) const {
+  return std::get<FitResult>(Take(code));
+}
+
+int DefaultFitThreads() {
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+}  // namespace quarlin
