@@ -1,12 +1,11 @@
 #include "data/run_steps.h"
 
-#include <sstream>
 #include <vector>
 
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "data/messages.h"
-#include "data/number_reading.h"
+#include "engine/observation_table.h"
 
 namespace quarlin {
 namespace {
@@ -45,27 +44,16 @@ std::string TempParameterText(int n, int chosenCode, double c, const ChosenParam
 Status LoadObservationTable(const std::filesystem::path& report, EngineData& engine) {
   const auto lines = ReadLines(report);
   if (!lines) return Status::Error(CouldNotOpenMessage(report.string()));
-  size_t head = 0;
-  while (head < lines->size() && (*lines)[head].substr(0, 4) != " Obs") ++head;
   const int n = engine.sample.N;
-  if (head + 4 + n >= lines->size()) return Status::Error(TableError(report));
+  const auto rows = ParseObservationTable(*lines, n);
+  if (!rows) return Status::Error(TableError(report));
   std::vector<double> calc(n + 1, 0.0), sd(n + 1, 0.0), lower(n + 1, 0.0);
   for (int i = 1; i <= n; ++i) {
-    std::istringstream row((*lines)[head + 4 + i]);
-    double numbers[6];
-    for (double& number : numbers) {
-      std::string token;
-      row >> token;
-      const auto value = ParseReal(token);
-      if (!value) return Status::Error(TableError(report));
-      number = static_cast<double>(*value);
-    }
-    calc[i] = numbers[3];
-    sd[i] = numbers[4] / 100;
-    lower[i] = numbers[5];
+    const ObservationRow& row = (*rows)[i - 1];
+    sd[i] = row.SdFc / 100;
     if (sd[i] > 0) {
-      calc[i] /= 100;
-      lower[i] /= 100;
+      calc[i] = row.Fk / 100;
+      lower[i] = row.Lower / 100;
     } else {
       sd[i] = 0.2 * i / n;
       calc[i] = 0.4 * i / n;
