@@ -57,14 +57,14 @@ void BoundTransform(const Sample& s, const BoundFamily& family, double C,
   for (int r = 1; r <= s.N; ++r) Xt[r] = std::log(family.lowerBound ? s.X[r] - C : C - s.X[r]);
 }
 
-// Ft = Ln(-Ln F) or Ln(-Ln(1 - F)) = A*Xt + B, solved for F.
-long double BoundCurve(const BoundFamily& family, long double z) {
-  return LinkF(family.mirrored ? Link::Weibull : Link::MirroredWeibull, z);
+// Ft = Ln(-Ln F) or Ln(-Ln(1 - F)) = A*Xt + B.
+Link BoundLink(const BoundFamily& family) {
+  return family.mirrored ? Link::Weibull : Link::MirroredWeibull;
 }
 
 void CalculateBoundCurve(const BoundFamily& family, const LineFit& line, int N,
                          const std::vector<long double>& Xt, std::vector<long double>& Fcalc) {
-  for (int r = 1; r <= N; ++r) Fcalc[r] = BoundCurve(family, line.A * Xt[r] + line.B);
+  for (int r = 1; r <= N; ++r) Fcalc[r] = LinkF(BoundLink(family), line.A * Xt[r] + line.B);
 }
 
 }  // namespace
@@ -73,8 +73,7 @@ FitResult FitBoundFamily(const Sample& s, int code) {
   BoundFamily family;
   if (!Describe(code, family)) return NotFitted(code);
   const int N = s.N;
-  const auto Ft = MapFrequencies(
-      s, [&](long double F) { return std::log(-std::log(family.mirrored ? 1.0L - F : F)); });
+  const auto Ft = MapFrequencies(s, [&](long double F) { return LinkFt(BoundLink(family), F); });
   auto Xt = PointArray(s);
   auto Fcalc = PointArray(s);
 
