@@ -18,16 +18,17 @@ LineFit AnchoredUpperLine(std::span<long double> Xt, std::span<long double> Ft, 
   return line;
 }
 
+CompositeSides CompositeSidesOf(const CompositeShape& shape, const CompositeParams& params) {
+  return {MemberPredictor(shape, params, Member::Lower),
+          MemberPredictor(shape, params, Member::Upper), params.K};
+}
+
 void CompositeCalculated(const CompositeShape& shape, const CompositeParams& params,
                          const Sample& sample, std::vector<long double>& Fcalc) {
   const int N = sample.N;
   Fcalc.resize(N + 1);
-  const Predictor lower = MemberPredictor(shape, params, Member::Lower);
-  const Predictor upper = MemberPredictor(shape, params, Member::Upper);
-  for (int i = 1; i <= N; ++i) {
-    const Predictor& p = MemberAtRank(i, params.K) == Member::Lower ? lower : upper;
-    Fcalc[i] = GuardedLinkF(p.link, p.A * ScaledValue(p.scale, sample.X[i], p.E) + p.B);
-  }
+  const CompositeSides sides = CompositeSidesOf(shape, params);
+  for (int i = 1; i <= N; ++i) Fcalc[i] = sides.At(sample, i);
 }
 
 }  // namespace quarlin

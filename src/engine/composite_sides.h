@@ -8,6 +8,8 @@
 
 #include "engine/composite_members.h"
 #include "engine/kernels.h"
+#include "engine/links.h"
+#include "engine/predictor.h"
 #include "engine/sample.h"
 
 namespace quarlin {
@@ -27,6 +29,20 @@ inline bool BothSidesCounted(int N, int K) {
 // values and are handed back unchanged.
 LineFit AnchoredUpperLine(std::span<long double> Xt, std::span<long double> Ft, int N, int K,
                           long double XtAtK, long double FtAtK);
+
+// Both members of a composite trial, ready to give the calculated frequency
+// of one rank at a time (a search stops at the rank where a trial loses).
+struct CompositeSides {
+  Predictor lower, upper;
+  int K = 0;
+  // The member of rank i's side with the saturation guards of its link.
+  long double At(const Sample& sample, int i) const {
+    const Predictor& p = MemberAtRank(i, K) == Member::Lower ? lower : upper;
+    return GuardedLinkF(p.link, p.A * ScaledValue(p.scale, sample.X[i], p.E) + p.B);
+  }
+};
+
+CompositeSides CompositeSidesOf(const CompositeShape& shape, const CompositeParams& params);
 
 // Fcalc[1..N] of `params` at the data of `sample` (resized to N + 1): each
 // rank takes the member of its side with the saturation guards of its link,

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/bounded_sum.h"
 #include "engine/composite_sides.h"
 #include "engine/links.h"
 #include "engine/normal_family.h"
@@ -33,7 +34,7 @@ struct SideTrials {
 // exponent do not depend on the break index, so each is taken once per side
 // and shared by all break indices.
 struct Work {
-  std::vector<long double> lnX, FtLower, FtUpper, Xt, Fcalc;
+  std::vector<long double> lnX, FtLower, FtUpper, Xt;
   std::array<double, kSideExponentTrials> exponent{};
 };
 
@@ -42,13 +43,23 @@ void PowerOfRange(Work& w, double E, int first, int last) {
 }
 
 // Sum of squares over points first..last of the guarded link of `line`,
-// a deviation beyond 1 counting as 1.
-double RangeSs(const Sample& s, Work& w, Link link, const LineFit& line, int first, int last) {
-  for (int i = first; i <= last; ++i) w.Fcalc[i] = GuardedLinkF(link, line.A * w.Xt[i] + line.B);
+// a deviation beyond 1 counting as 1. Given up, as a partial sum above
+// `bound`, once the trial cannot come below the side's best.
+double RangeSs(const Sample& s, const Work& w, Link link, const LineFit& line, int first, int last,
+               double bound, SearchMode mode) {
   const int shift = first - 1;
-  return static_cast<double>(SumOfSquares(std::span<const long double>(s.Fc).subspan(shift),
-                                          std::span<const long double>(w.Fcalc).subspan(shift),
-                                          last - shift, true));
+  const BoundedSum sum = BoundedSumOfSquares(
+      std::span<const long double>(s.Fc).subspan(shift), last - shift, true, bound,
+      [&](int i) { return GuardedLinkF(link, line.A * w.Xt[i + shift] + line.B); },
+      ExitsEarly(mode));
+  return static_cast<double>(sum.SS);
+}
+
+// The best SS of a side so far as ChooseSideExponent compares: only sums
+// above 0 count. A given-up trial's partial sum is above the bound it had,
+// so it never lowers it, just as its full sum would not.
+void KeepBest(double ss, double& best) {
+  if (ss > 0 && ss < best) best = ss;
 }
 
 SideFit Chosen(const Work& w, const SideTrials& trials) {
@@ -60,17 +71,20 @@ SideFit Chosen(const Work& w, const SideTrials& trials) {
 // The lower side at every break index K: least-squares lines on X^E over
 // points 1..K; a trial without variation takes no part.
 std::vector<SideFit> SearchLowerSides(const Sample& s, Work& w, Link link,
-                                      const std::vector<int>& indices) {
+                                      const std::vector<int>& indices, SearchMode mode) {
   const int count = static_cast<int>(indices.size());
   std::vector<SideTrials> trials(count);
+  std::vector<double> best(count, kExponentSearchStart);
   const int lastK = *std::max_element(indices.begin(), indices.end());
   for (int j = 0; j < kSideExponentTrials; ++j) {
     PowerOfRange(w, w.exponent[j], 1, lastK);
     for (int b = 0; b < count; ++b) {
       const int K = indices[b];
       LineFit& line = trials[b].lines[j];
-      trials[b].ss[j] =
-          RegressLower(w.Xt, w.FtLower, K, line) ? RangeSs(s, w, link, line, 1, K) : kNoTrial;
+      trials[b].ss[j] = RegressLower(w.Xt, w.FtLower, K, line)
+                            ? RangeSs(s, w, link, line, 1, K, best[b], mode)
+                            : kNoTrial;
+      KeepBest(trials[b].ss[j], best[b]);
     }
   }
   std::vector<SideFit> sides;
@@ -83,10 +97,11 @@ std::vector<SideFit> SearchLowerSides(const Sample& s, Work& w, Link link,
 // values there.
 std::vector<SideFit> SearchUpperSides(const Sample& s, Work& w, Link link,
                                       const std::vector<int>& indices,
-                                      const std::vector<SideFit>& lowers) {
+                                      const std::vector<SideFit>& lowers, SearchMode mode) {
   const int N = s.N;
   const int count = static_cast<int>(indices.size());
   std::vector<SideTrials> trials(count);
+  std::vector<double> best(count, kExponentSearchStart);
   std::vector<long double> XtAtK(count);
   for (int b = 0; b < count; ++b) XtAtK[b] = std::exp(lowers[b].E * w.lnX[indices[b]]);
   const int firstK = *std::min_element(indices.begin(), indices.end());
@@ -97,7 +112,8 @@ std::vector<SideFit> SearchUpperSides(const Sample& s, Work& w, Link link,
       const int K = indices[b];
       LineFit& line = trials[b].lines[j];
       line = AnchoredUpperLine(w.Xt, w.FtUpper, N, K, XtAtK[b], w.FtLower[K]);
-      trials[b].ss[j] = RangeSs(s, w, link, line, K + 1, N);
+      trials[b].ss[j] = RangeSs(s, w, link, line, K + 1, N, best[b], mode);
+      KeepBest(trials[b].ss[j], best[b]);
     }
   }
   std::vector<SideFit> sides;
@@ -156,7 +172,7 @@ int ChooseBreakIndex(std::span<const double> totals) {
   return best;
 }
 
-FitResult FitGeneralizedComposite(const Sample& s, int code) {
+FitResult FitGeneralizedComposite(const Sample& s, int code, SearchMode mode) {
   FitResult result;
   result.code = code;
   const auto shape = CompositeShapeOf(code);
@@ -164,7 +180,7 @@ FitResult FitGeneralizedComposite(const Sample& s, int code) {
 
   const int N = s.N;
   Work w;
-  for (auto* v : {&w.lnX, &w.FtLower, &w.FtUpper, &w.Xt, &w.Fcalc}) v->assign(N + 1, 0.0L);
+  for (auto* v : {&w.lnX, &w.FtLower, &w.FtUpper, &w.Xt}) v->assign(N + 1, 0.0L);
   for (int i = 1; i <= N; ++i) {
     w.lnX[i] = std::log(s.X[i]);
     w.FtLower[i] = LinkFt(shape->lower, s.Fc[i]);
@@ -174,8 +190,8 @@ FitResult FitGeneralizedComposite(const Sample& s, int code) {
 
   const std::vector<int> indices = GeneralizedBreakIndices(N);
   if (indices.empty()) return result;
-  const std::vector<SideFit> lowers = SearchLowerSides(s, w, shape->lower, indices);
-  const std::vector<SideFit> uppers = SearchUpperSides(s, w, shape->upper, indices, lowers);
+  const std::vector<SideFit> lowers = SearchLowerSides(s, w, shape->lower, indices, mode);
+  const std::vector<SideFit> uppers = SearchUpperSides(s, w, shape->upper, indices, lowers, mode);
   std::vector<double> totals(indices.size(), kNoTrial);
   std::vector<CompositeParams> trials(indices.size());
   for (std::size_t b = 0; b < indices.size(); ++b) {

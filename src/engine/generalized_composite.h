@@ -8,6 +8,7 @@
 
 #include "engine/fit_result.h"
 #include "engine/sample.h"
+#include "engine/search_mode.h"
 
 namespace quarlin {
 
@@ -25,7 +26,8 @@ std::vector<int> GeneralizedBreakIndices(int N);
 
 // Index (0-based) of the trial exponent a side takes: the smallest sum of
 // squares among those greater than 0 and below 1000000, the first on equal
-// sums; -1 when none qualifies.
+// sums; -1 when none qualifies. The searches bound each trial by this
+// choice's running best, so they must change together.
 int ChooseSideExponent(std::span<const double> ss);
 
 // Index (0-based) of the break index taken: the smallest total not above
@@ -40,6 +42,7 @@ int ChooseBreakIndex(std::span<const double> totals);
 // intercept kept. The break index with the smallest total sum wins; P is
 // the datum at it. Not fitted when no break index has both sides fitted or
 // `code` is not a generalized composite.
-FitResult FitGeneralizedComposite(const Sample& sample, int code);
+FitResult FitGeneralizedComposite(const Sample& sample, int code,
+                                  SearchMode mode = SearchMode::Fast);
 
 }  // namespace quarlin

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/bounded_sum.h"
 #include "engine/exponent_grid.h"
 #include "engine/kernels.h"
 #include "engine/normal_cdf.h"
@@ -73,34 +74,48 @@ void NormalCdfAll(std::span<const long double> x, int N, double M, double S,
   for (int i = 1; i <= N; ++i) Fcalc[i] = NormalCdfHastings((x[i] - M) / S);
 }
 
-// SS of one trial, kept as the double that the search tables hold; Fcalc is
-// scratch storage.
+// SS of one trial as the double that the search tables hold. `bound` is the
+// smallest SS the search has met so far (its start value before any); a
+// trial that cannot come below it is given up and holds a partial sum
+// above it, which FirstMinimum passes over as it would the full one.
 double TrialSs(std::span<const long double> x, const Sample& sample, double M, double S,
-               bool capAtOne, std::vector<long double>& Fcalc) {
-  NormalCdfAll(x, sample.N, M, S, Fcalc);
-  return static_cast<double>(SumOfSquares(sample.Fc, Fcalc, sample.N, capAtOne));
+               bool capAtOne, double bound, SearchMode mode) {
+  const BoundedSum sum = BoundedSumOfSquares(
+      sample.Fc, sample.N, capAtOne, bound,
+      [&](int i) { return NormalCdfHastings((x[i] - M) / S); }, ExitsEarly(mode));
+  return static_cast<double>(sum.SS);
+}
+
+// Fills ss[k-1] for the spreads k = 1..201 around `plain.S0` at mean M,
+// each trial bounded by the smallest of `bound` and the SS before it.
+void SpreadRow(std::span<const long double> x, const Sample& sample, double M,
+               const PlainStats& plain, bool capAtOne, double bound, SearchMode mode,
+               std::span<double> ss) {
+  for (int k = 1; k <= kGridTrials; ++k) {
+    ss[k - 1] = TrialSs(x, sample, M, NormalGridValue(k, plain.S0), capAtOne, bound, mode);
+    if (ss[k - 1] < bound) bound = ss[k - 1];
+  }
 }
 
 // Codes 21, 24, 25: the mean stays, the spread is searched.
 double SearchSpread(std::span<const long double> x, const Sample& sample, const PlainStats& plain,
-                    std::vector<long double>& Fcalc) {
+                    SearchMode mode) {
   Trials ss;
-  for (int k = 1; k <= kGridTrials; ++k)
-    ss[k - 1] = TrialSs(x, sample, plain.M0, NormalGridValue(k, plain.S0), false, Fcalc);
+  SpreadRow(x, sample, plain.M0, plain, false, kSearchStart, mode, ss);
   const int best = FirstMinimum(ss, kSearchStart);
   return NormalGridValue(best < 0 ? 1 : best + 1, plain.S0);
 }
 
 // Code 23: mean (outer) and spread (inner) on a 201 x 201 grid.
 void SearchMeanAndSpread(std::span<const long double> x, const Sample& sample,
-                         const PlainStats& plain, std::vector<long double>& Fcalc,
-                         NormalParams& params) {
+                         const PlainStats& plain, SearchMode mode, NormalParams& params) {
   std::vector<double> ss(kGridTrials * kGridTrials);
+  double bestSs = kSearchStart;
   for (int j = 1; j <= kGridTrials; ++j) {
-    const double M = NormalGridValue(j, plain.M0);
-    for (int k = 1; k <= kGridTrials; ++k)
-      ss[(j - 1) * kGridTrials + (k - 1)] =
-          TrialSs(x, sample, M, NormalGridValue(k, plain.S0), false, Fcalc);
+    const std::span<double> row(ss.data() + (j - 1) * kGridTrials, kGridTrials);
+    SpreadRow(x, sample, NormalGridValue(j, plain.M0), plain, false, bestSs, mode, row);
+    for (double value : row)
+      if (value < bestSs) bestSs = value;
   }
   const int best = std::max(FirstMinimum(ss, kSearchStart), 0);
   params.M = NormalGridValue(best / kGridTrials + 1, plain.M0);
@@ -110,8 +125,8 @@ void SearchMeanAndSpread(std::span<const long double> x, const Sample& sample,
 
 // Code 26: exponent (outer) and spread (inner); leaves x transformed with
 // the final exponent.
-void SearchExponent(const Sample& sample, std::vector<long double>& x,
-                    std::vector<long double>& Fcalc, NormalParams& params) {
+void SearchExponent(const Sample& sample, std::vector<long double>& x, SearchMode mode,
+                    NormalParams& params) {
   const int N = sample.N;
   std::vector<long double> lnX(N + 1);
   for (int i = 1; i <= N; ++i) lnX[i] = std::log(sample.X[i]);
@@ -123,8 +138,7 @@ void SearchExponent(const Sample& sample, std::vector<long double>& x,
     for (int i = 1; i <= N; ++i) x[i] = PowerOfLog(lnX[i], E);
     const PlainStats plain = PlainStatsOf(x, N);
     if (!HasSpread(x, N, plain)) continue;
-    for (int k = 1; k <= kGridTrials; ++k)
-      ss[k - 1] = TrialSs(x, sample, plain.M0, NormalGridValue(k, plain.S0), true, Fcalc);
+    SpreadRow(x, sample, plain.M0, plain, true, bestSs, mode, ss);
     const int k = FirstMinimum(ss, bestSs);
     if (k >= 0) {
       bestSs = ss[k];
@@ -167,7 +181,7 @@ int FirstMinimum(std::span<const double> values, double bound) {
   return best;
 }
 
-NormalFit FitNormalFamily(int code, const Sample& sample) {
+NormalFit FitNormalFamily(int code, const Sample& sample, SearchMode mode) {
   NormalFit fit;
   fit.code = code;
   if (!IsNormalFamilyCode(code)) return fit;
@@ -186,13 +200,13 @@ NormalFit FitNormalFamily(int code, const Sample& sample) {
     case 21:
     case 24:
     case 25:
-      p.S = SearchSpread(x, sample, plain, Fcalc);
+      p.S = SearchSpread(x, sample, plain, mode);
       break;
     case 23:
-      SearchMeanAndSpread(x, sample, plain, Fcalc, p);
+      SearchMeanAndSpread(x, sample, plain, mode, p);
       break;
     case kGeneralizedCode:
-      SearchExponent(sample, x, Fcalc, p);
+      SearchExponent(sample, x, mode, p);
       break;
     default:
       break;

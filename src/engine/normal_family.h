@@ -11,6 +11,7 @@
 
 #include "engine/fitted_params.h"
 #include "engine/sample.h"
+#include "engine/search_mode.h"
 
 namespace quarlin {
 
@@ -35,7 +36,7 @@ struct NormalFit {
 // Fits member `code` (20..26) to the sample, searching where the member
 // searches. Fitting all seven members is the driver's loop; each call is
 // independent of the others.
-NormalFit FitNormalFamily(int code, const Sample& sample);
+NormalFit FitNormalFamily(int code, const Sample& sample, SearchMode mode = SearchMode::Fast);
 
 // Recomputes Fcalc and SAD of member `code` from stored parameters (M, S and,
 // for code 26, E) without any search; `params` are handed back unchanged.

@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "engine/bounded_sum.h"
 #include "engine/exponent_grid.h"
 #include "engine/kernels.h"
 #include "engine/normal_family.h"
@@ -60,15 +61,19 @@ void FillCalculated(const RegressionMember& m, const LineFit& line,
 
 // The exponent with the smallest SS over trials 2..280 (the first trial
 // only starts the search), after the exponent guards. A trial whose
-// transformed values do not vary has no line and takes no part.
+// transformed values do not vary has no line and takes no part. Each trial
+// is bounded by the smallest SS before it, so a losing one stops early.
 double SearchExponent(const Sample& s, const RegressionMember& m,
                       const std::vector<long double>& Ft, std::vector<long double>& Xt,
-                      std::vector<long double>& Fcalc) {
+                      SearchMode mode) {
   const int N = s.N;
   std::vector<long double> lnX(N + 1);
   for (int i = 1; i <= N; ++i) lnX[i] = std::log(s.X[i]);
+  // Trial 1's SS takes no part in the choice, so it is not summed.
   std::array<double, kExponentTrials> ss{};
-  for (int k = 1; k <= kExponentTrials; ++k) {
+  ss[0] = std::numeric_limits<double>::infinity();
+  double bound = kSearchStart;
+  for (int k = 2; k <= kExponentTrials; ++k) {
     const double E = ExponentOfTrial(k);
     for (int i = 1; i <= N; ++i) Xt[i] = std::exp(E * lnX[i]);
     LineFit line;
@@ -76,8 +81,11 @@ double SearchExponent(const Sample& s, const RegressionMember& m,
       ss[k - 1] = std::numeric_limits<double>::infinity();
       continue;
     }
-    FillCalculated(m, line, Xt, N, Fcalc, false);
-    ss[k - 1] = static_cast<double>(SumOfSquares(s.Fc, Fcalc, N, true));
+    const BoundedSum sum = BoundedSumOfSquares(
+        s.Fc, N, true, bound, [&](int i) { return SearchValue(m, Predictor(m, line, Xt[i])); },
+        ExitsEarly(mode));
+    ss[k - 1] = static_cast<double>(sum.SS);
+    if (ss[k - 1] < bound) bound = ss[k - 1];
   }
   const int best = FirstMinimum(std::span<const double>(ss).subspan(1), kSearchStart);
   return best < 0 ? 1.0 : GuardExponent(ExponentOfTrial(best + 2));
@@ -85,7 +93,9 @@ double SearchExponent(const Sample& s, const RegressionMember& m,
 
 }  // namespace
 
-long double SearchValue(const RegressionMember& m, long double z) { return GuardedLinkF(m.link, z); }
+long double SearchValue(const RegressionMember& m, long double z) {
+  return GuardedLinkF(m.link, z);
+}
 
 long double FinalValue(const RegressionMember& m, long double z) {
   if (!m.finalGuards) return SearchValue(m, z);
@@ -103,14 +113,14 @@ std::optional<RegressionMember> RegressionMemberOf(int code) {
   return std::nullopt;
 }
 
-FitResult FitRegressionMember(const Sample& s, const RegressionMember& m) {
+FitResult FitRegressionMember(const Sample& s, const RegressionMember& m, SearchMode mode) {
   const int N = s.N;
   FitResult result;
   result.code = m.code;
   std::vector<long double> Ft(N + 1), Xt(N + 1), Fcalc(N + 1);
   for (int i = 1; i <= N; ++i) Ft[i] = LinkFt(m.link, s.Fc[i]);
 
-  const double E = m.scale == Scale::Power ? SearchExponent(s, m, Ft, Xt, Fcalc) : 1.0;
+  const double E = m.scale == Scale::Power ? SearchExponent(s, m, Ft, Xt, mode) : 1.0;
   for (int i = 1; i <= N; ++i) Xt[i] = ScaledValue(m.scale, s.X[i], E);
   LineFit line;
   if (m.ratioLine) {

@@ -10,6 +10,7 @@
 #include "engine/links.h"
 #include "engine/predictor.h"
 #include "engine/sample.h"
+#include "engine/search_mode.h"
 
 namespace quarlin {
 
@@ -39,6 +40,7 @@ long double FinalValue(const RegressionMember& member, long double z);
 // Fits the member: the exponent search where it has one, then the final
 // line, the calculated frequencies and SAD. Not fitted when the final line
 // cannot be drawn (all transformed values equal).
-FitResult FitRegressionMember(const Sample& sample, const RegressionMember& member);
+FitResult FitRegressionMember(const Sample& sample, const RegressionMember& member,
+                              SearchMode mode = SearchMode::Fast);
 
 }  // namespace quarlin

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/bounded_sum.h"
 #include "engine/composite_sides.h"
 #include "engine/links.h"
 
@@ -19,7 +20,7 @@ int PointsNotAbove(const Sample& s, double P) {
 
 }  // namespace
 
-FitResult FitSimpleComposite(const Sample& s, int code) {
+FitResult FitSimpleComposite(const Sample& s, int code, SearchMode mode) {
   FitResult result;
   result.code = code;
   const auto shape = CompositeShapeOf(code);
@@ -45,8 +46,12 @@ FitResult FitSimpleComposite(const Sample& s, int code) {
     const LineFit upper = AnchoredUpperLine(X, FtUpper, N, K, X[K], FtLower[K]);
 
     const CompositeParams trial{lower.A, lower.B, 1, upper.A, 0, 1, P, K};
-    CompositeCalculated(*shape, trial, s, Fcalc);
-    const double ss = static_cast<double>(SumOfSquares(s.Fc, Fcalc, N));
+    // A trial that cannot come below bestSs stops early and is passed
+    // over as it would be on its full sum; a winner has all of Fcalc.
+    const CompositeSides sides = CompositeSidesOf(*shape, trial);
+    const BoundedSum sum = BoundedSumOfSquares(
+        s.Fc, N, false, bestSs, [&](int i) { return Fcalc[i] = sides.At(s, i); }, ExitsEarly(mode));
+    const double ss = static_cast<double>(sum.SS);
     if (ss < bestSs) {
       bestSs = ss;
       result.fitted = true;

@@ -4,6 +4,7 @@
 
 #include "engine/fit_result.h"
 #include "engine/sample.h"
+#include "engine/search_mode.h"
 
 namespace quarlin {
 
@@ -18,6 +19,6 @@ inline constexpr int kSimpleBreakSteps = 50;
 // slope (Bg = 0). The trial with the smallest sum of squares wins (the
 // earlier on equal sums). Not fitted when no trial qualifies or `code` is
 // not a simple composite.
-FitResult FitSimpleComposite(const Sample& sample, int code);
+FitResult FitSimpleComposite(const Sample& sample, int code, SearchMode mode = SearchMode::Fast);
 
 }  // namespace quarlin
