@@ -17,6 +17,7 @@ constexpr int kGridTrials = 201;
 // frequency differences stays far below it.
 constexpr double kSearchStart = 1000000;
 constexpr int kGeneralizedCode = 26;
+constexpr int kExponentOneTrial = 81;  // 0.19 + 81 steps of 0.01
 
 using Trials = std::array<double, kGridTrials>;
 
@@ -106,11 +107,28 @@ double SearchSpread(std::span<const long double> x, const Sample& sample, const 
   return NormalGridValue(best < 0 ? 1 : best + 1, plain.S0);
 }
 
+// The grid's middle trial, at the plain values.
+constexpr int kMiddleTrial = (kGridTrials + 1) / 2;
+
+// The smallest SS of a grid is at most the full SS of any one of its
+// trials, so a trial above that cannot win wherever it stands in the search
+// order: bounding every trial by it from the start, and not only by the
+// trials before it, changes no choice. Only the fast search needs it.
+double SeededStart(double seedSs, SearchMode mode) {
+  return ExitsEarly(mode) && seedSs < kSearchStart ? seedSs : kSearchStart;
+}
+
 // Code 23: mean (outer) and spread (inner) on a 201 x 201 grid.
 void SearchMeanAndSpread(std::span<const long double> x, const Sample& sample,
                          const PlainStats& plain, SearchMode mode, NormalParams& params) {
   std::vector<double> ss(kGridTrials * kGridTrials);
-  double bestSs = kSearchStart;
+  // The middle trial lies near the best, so it bounds the far rows tightly.
+  const double middleSs = ExitsEarly(mode)
+                              ? TrialSs(x, sample, NormalGridValue(kMiddleTrial, plain.M0),
+                                        NormalGridValue(kMiddleTrial, plain.S0), false,
+                                        kSearchStart, SearchMode::Reference)
+                              : kSearchStart;
+  double bestSs = SeededStart(middleSs, mode);
   for (int j = 1; j <= kGridTrials; ++j) {
     const std::span<double> row(ss.data() + (j - 1) * kGridTrials, kGridTrials);
     SpreadRow(x, sample, NormalGridValue(j, plain.M0), plain, false, bestSs, mode, row);
@@ -133,12 +151,27 @@ void SearchExponent(const Sample& sample, std::vector<long double>& x, SearchMod
   Trials ss;
   double bestSs = kSearchStart;
   int bestJ = 1, bestK = 1;
+  // The row of exponent 1 at its plain spread bounds the low exponents'
+  // rows, which come first; a row that is skipped bounds nothing.
+  double seedSs = kSearchStart;
+  if (ExitsEarly(mode)) {
+    for (int i = 1; i <= N; ++i) x[i] = PowerOfLog(lnX[i], ExponentOfTrial(kExponentOneTrial));
+    const PlainStats plain = PlainStatsOf(x, N);
+    if (HasSpread(x, N, plain))
+      seedSs = TrialSs(x, sample, plain.M0, NormalGridValue(kMiddleTrial, plain.S0), true,
+                       kSearchStart, SearchMode::Reference);
+  }
+  const double seed = SeededStart(seedSs, mode);
   for (int j = 1; j <= kExponentTrials; ++j) {
     const double E = ExponentOfTrial(j);
     for (int i = 1; i <= N; ++i) x[i] = PowerOfLog(lnX[i], E);
     const PlainStats plain = PlainStatsOf(x, N);
     if (!HasSpread(x, N, plain)) continue;
-    SpreadRow(x, sample, plain.M0, plain, true, bestSs, mode, ss);
+    // A given-up trial may stand below bestSs here (it is above the seed
+    // only), and FirstMinimum may take it for a while; the trial at the
+    // seed or below that wins in the plain search comes later and, being
+    // smaller, takes its place, so the final choice is the same.
+    SpreadRow(x, sample, plain.M0, plain, true, std::min(bestSs, seed), mode, ss);
     const int k = FirstMinimum(ss, bestSs);
     if (k >= 0) {
       bestSs = ss[k];
