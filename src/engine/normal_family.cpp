@@ -76,9 +76,9 @@ void NormalCdfAll(std::span<const long double> x, int N, double M, double S,
 }
 
 // SS of one trial as the double that the search tables hold. `bound` is the
-// smallest SS the search has met so far (its start value before any); a
-// trial that cannot come below it is given up and holds a partial sum
-// above it, which FirstMinimum passes over as it would the full one.
+// smallest SS the search has met so far (its start value before any, or a
+// seed, see SeededStart); a trial that cannot come below it is given up and
+// holds a partial sum above it, which cannot be the first smallest.
 double TrialSs(std::span<const long double> x, const Sample& sample, double M, double S,
                bool capAtOne, double bound, SearchMode mode) {
   const BoundedSum sum = BoundedSumOfSquares(
