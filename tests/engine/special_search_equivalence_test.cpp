@@ -90,10 +90,13 @@ std::vector<EquivalenceCase> Cases() {
     for (SampleKind kind : kinds) {
       for (int N : {6, 50}) cases.push_back({code, kind, N});
     }
-    // The full size once per code: its reference takes seconds for the
-    // searches of 100000 trials.
+    // The full size once per code, heavy-tailed as well where the reference
+    // takes well under seconds (33 and 59 try 100000 bounds; Burr and Dagum
+    // try all 2000 scales on heavy-tailed data, which N = 50 covers).
     cases.push_back({code, SampleKind::Positive, 250});
-    if (code != 33 && code != 59) cases.push_back({code, SampleKind::HeavyTailed, 250});
+    if (code != 31 && code != 32 && code != 33 && code != 59) {
+      cases.push_back({code, SampleKind::HeavyTailed, 250});
+    }
   }
   return cases;
 }
