@@ -62,14 +62,18 @@ Link BoundLink(const BoundFamily& family) {
   return family.mirrored ? Link::Weibull : Link::MirroredWeibull;
 }
 
+long double BoundPoint(const BoundFamily& family, const LineFit& line, long double Xt) {
+  return LinkF(BoundLink(family), line.A * Xt + line.B);
+}
+
 void CalculateBoundCurve(const BoundFamily& family, const LineFit& line, int N,
                          const std::vector<long double>& Xt, std::vector<long double>& Fcalc) {
-  for (int r = 1; r <= N; ++r) Fcalc[r] = LinkF(BoundLink(family), line.A * Xt[r] + line.B);
+  for (int r = 1; r <= N; ++r) Fcalc[r] = BoundPoint(family, line, Xt[r]);
 }
 
 }  // namespace
 
-FitResult FitBoundFamily(const Sample& s, int code) {
+FitResult BoundFamilySearch(const Sample& s, int code, SearchMode mode) {
   BoundFamily family;
   if (!Describe(code, family)) return NotFitted(code);
   const int N = s.N;
@@ -83,8 +87,8 @@ FitResult FitBoundFamily(const Sample& s, int code) {
   for (int j = 1; j <= family.trials; ++j) {
     BoundTransform(s, family, TrialBound(s, family, j), Xt);
     if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) continue;
-    CalculateBoundCurve(family, line, N, Xt, Fcalc);
-    if (best.Offer(TrialSS(s, Fcalc))) bestJ = j;
+    const auto calculated = [&](int r) { return BoundPoint(family, line, Xt[r]); };
+    if (OfferTrial(best, s, mode, calculated)) bestJ = j;
   }
 
   FittedParams params;
@@ -96,6 +100,10 @@ FitResult FitBoundFamily(const Sample& s, int code) {
   bound.B = line.B;
   CalculateBoundCurve(family, line, N, Xt, Fcalc);
   return FinishFit(code, s, params, std::move(Fcalc));
+}
+
+FitResult FitBoundFamily(const Sample& s, int code) {
+  return BoundFamilySearch(s, code, SearchMode::Fast);
 }
 
 }  // namespace quarlin

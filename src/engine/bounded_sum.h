@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <span>
+#include <utility>
 
 namespace quarlin {
 
@@ -20,15 +21,25 @@ struct BoundedSum {
   bool exceeded = false;  // given up: SS is a partial sum above the bound
 };
 
-// `calculated(i)` is the calculated frequency of point i, evaluated only for
-// the points that are summed. With `capAtOne` a deviation larger than 1 in
-// absolute value counts as 1. `exitEarly` false gives the plain sum, the
-// reference that the early exit is checked against.
+// How a grid search sums its trials: Fast gives a trial up once it can no
+// longer win; Reference sums every trial in full, the plain computation the
+// fast one is checked and timed against. Both choose the same trial.
+enum class SearchMode { Fast, Reference };
+
+// The sum continued over points first..N from `start`, the partial sum of
+// the points before `first` (0 for first = 1): a search whose leading terms
+// are shared by many trials sums them once. `calculated(i)` is the
+// calculated frequency of point i, evaluated only for the points that are
+// summed. With `capAtOne` a deviation larger than 1 in absolute value counts
+// as 1. `exitEarly` false gives the plain sum, the reference that the early
+// exit is checked against.
 template <class Calculated>
-BoundedSum BoundedSumOfSquares(std::span<const long double> Fc, int N, bool capAtOne, double bound,
-                               Calculated&& calculated, bool exitEarly = true) {
+BoundedSum BoundedSumOfSquaresFrom(std::span<const long double> Fc, int first, int N,
+                                   long double start, bool capAtOne, double bound,
+                                   Calculated&& calculated, bool exitEarly = true) {
   BoundedSum sum;
-  for (int i = 1; i <= N; ++i) {
+  sum.SS = start;
+  for (int i = first; i <= N; ++i) {
     long double d = Fc[i] - calculated(i);
     if (capAtOne && std::fabs(d) > 1) d = 1;
     sum.SS += d * d;
@@ -38,6 +49,14 @@ BoundedSum BoundedSumOfSquares(std::span<const long double> Fc, int N, bool capA
     }
   }
   return sum;
+}
+
+// The sum over all points 1..N.
+template <class Calculated>
+BoundedSum BoundedSumOfSquares(std::span<const long double> Fc, int N, bool capAtOne, double bound,
+                               Calculated&& calculated, bool exitEarly = true) {
+  return BoundedSumOfSquaresFrom(Fc, 1, N, 0.0L, capAtOne, bound,
+                                 std::forward<Calculated>(calculated), exitEarly);
 }
 
 }  // namespace quarlin

@@ -34,7 +34,8 @@ void ScaleTransform(const std::vector<long double>& xPowE, long double kPowE, in
 
 // The search and final fit; the progress lines go to `extra` whether or not
 // a trial qualifies.
-FitResult SearchBurrType(const Sample& s, bool dagum, std::vector<std::string>& extra) {
+FitResult SearchBurrType(const Sample& s, bool dagum, SearchMode mode,
+                         std::vector<std::string>& extra) {
   const int N = s.N;
   const int code = dagum ? 32 : 31;
 
@@ -68,8 +69,8 @@ FitResult SearchBurrType(const Sample& s, bool dagum, std::vector<std::string>& 
     for (int m = 1; m <= M; ++m) {
       ScaleTransform(xPowE, std::exp(E * lnScale[m]), N, Xt);
       if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) continue;
-      for (int r = 1; r <= N; ++r) Fcalc[r] = BurrCurve(dagum, line.A * Xt[r] + line.B);
-      if (best.Offer(TrialSS(s, Fcalc))) {
+      const auto calculated = [&](int r) { return BurrCurve(dagum, line.A * Xt[r] + line.B); };
+      if (OfferTrial(best, s, mode, calculated)) {
         bestI = i;
         bestM = m;
       }
@@ -91,9 +92,9 @@ FitResult SearchBurrType(const Sample& s, bool dagum, std::vector<std::string>& 
   return FinishFit(code, s, params, std::move(Fcalc));
 }
 
-FitResult FitBurrType(const Sample& s, bool dagum) {
+FitResult FitBurrType(const Sample& s, bool dagum, SearchMode mode) {
   std::vector<std::string> extra;
-  FitResult result = SearchBurrType(s, dagum, extra);
+  FitResult result = SearchBurrType(s, dagum, mode, extra);
   return WithProgress(std::move(result), std::move(extra));
 }
 
@@ -112,12 +113,20 @@ double BurrScaleStep(long double xmax) {
   return 20;
 }
 
+FitResult BurrSearch(const Sample& sample, SearchMode mode) {
+  return FitBurrType(sample, false, mode);
+}
+
+FitResult DagumSearch(const Sample& sample, SearchMode mode) {
+  return FitBurrType(sample, true, mode);
+}
+
 FitResult FitBurr(const Sample& sample) {
-  return FitBurrType(sample, false);
+  return BurrSearch(sample, SearchMode::Fast);
 }
 
 FitResult FitDagum(const Sample& sample) {
-  return FitBurrType(sample, true);
+  return DagumSearch(sample, SearchMode::Fast);
 }
 
 }  // namespace quarlin

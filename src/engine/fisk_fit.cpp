@@ -29,7 +29,7 @@ void FiskCurve(const Sample& s, const FiskParams& p, std::vector<long double>& F
 
 }  // namespace
 
-FitResult FitAdjustedFisk(const Sample& s) {
+FitResult AdjustedFiskSearch(const Sample& s, SearchMode mode) {
   const int N = s.N;
   LineFit plain;
   if (!RegressAll(s.X, s.Fc, N, plain)) return NotFitted(56);
@@ -39,8 +39,8 @@ FitResult FitAdjustedFisk(const Sample& s) {
   int bestI = 0, bestJ = 0;
   for (int i = 1; i <= kExponentTrials; ++i) {
     for (int j = 1; j <= kScaleTrials; ++j) {
-      FiskCurve(s, FiskParams{TrialExponent(i), TrialScale(j, plain.meanX)}, Fcalc);
-      if (best.Offer(TrialSS(s, Fcalc))) {
+      const FiskParams trial{TrialExponent(i), TrialScale(j, plain.meanX)};
+      if (OfferTrial(best, s, mode, [&](int r) { return FiskF(s.X[r], trial); })) {
         bestI = i;
         bestJ = j;
       }
@@ -53,6 +53,10 @@ FitResult FitAdjustedFisk(const Sample& s) {
   params.fisk.B = TrialScale(bestJ, plain.meanX);
   FiskCurve(s, params.fisk, Fcalc);
   return FinishFit(56, s, params, std::move(Fcalc));
+}
+
+FitResult FitAdjustedFisk(const Sample& s) {
+  return AdjustedFiskSearch(s, SearchMode::Fast);
 }
 
 }  // namespace quarlin

@@ -257,38 +257,7 @@ bool HasVariation(const Sample& s) {
 }  // namespace
 
 FitResult CandidateFits::Special(const Sample& s, int code) const {
-  switch (code) {
-    case 31:
-      return FitBurr(s);
-    case 32:
-      return FitDagum(s);
-    case 34:
-      return FitGompertz(s);
-    case 36:
-      return FitKumaraswamy(s);
-    case 56:
-      return FitAdjustedFisk(s);
-    case 33:
-    case 35:
-    case 58:
-    case 59:
-      return FitBoundFamily(s, code);
-    case 61:
-      return FitGamma(s);
-    case 67:
-      return FitGev(s);
-    case 68:
-      return FitLaplace(s);
-    case 69:
-      return FitGeneralizedRayleigh(s);
-    case 73:
-      return FitGeneralizedLaplace(s);
-    default: {
-      FitResult none;
-      none.code = code;
-      return none;
-    }
-  }
+  return FitSpecialFamily(s, code);
 }
 
 FitResult CandidateFits::Composite(const Sample& s, int code) const {

@@ -24,14 +24,14 @@ void GammaCurve(const Sample& s, const GammaParams& p, std::vector<long double>&
 
 }  // namespace
 
-FitResult FitGamma(const Sample& s) {
+FitResult GammaSearch(const Sample& s, SearchMode mode) {
   auto Fcalc = PointArray(s);
   SmallestSS best(100000.0L);
   int bestN = 0, bestJ = 0;
   for (int n = 1; n <= kOrderTrials; ++n) {
     for (int j = 1; j <= kScaleTrials; ++j) {
-      GammaCurve(s, GammaParams{TrialScale(j), static_cast<double>(n)}, Fcalc);
-      if (best.Offer(TrialSS(s, Fcalc))) {
+      const GammaParams trial{TrialScale(j), static_cast<double>(n)};
+      if (OfferTrial(best, s, mode, [&](int r) { return GammaF(s.X[r], trial); })) {
         bestN = n;
         bestJ = j;
       }
@@ -44,6 +44,10 @@ FitResult FitGamma(const Sample& s) {
   params.gamma.b = bestN;
   GammaCurve(s, params.gamma, Fcalc);
   return FinishFit(61, s, params, std::move(Fcalc));
+}
+
+FitResult FitGamma(const Sample& s) {
+  return GammaSearch(s, SearchMode::Fast);
 }
 
 }  // namespace quarlin

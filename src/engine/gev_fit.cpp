@@ -58,7 +58,7 @@ void CorrectGevBound(const Sample& s, GevParams& gev) {
   gev.boundCorrected = true;
 }
 
-FitResult FitGev(const Sample& s) {
+FitResult GevSearch(const Sample& s, SearchMode mode) {
   LineFit plain;
   if (!RegressAll(s.X, s.Fc, s.N, plain)) return NotFitted(67);
   const double A = Location(s);
@@ -73,8 +73,8 @@ FitResult FitGev(const Sample& s) {
     const double K = TrialShape(j);
     if (K == 0.0) continue;
     for (int m = 1; m <= kScaleTrials; ++m) {
-      GevCurve(s, GevParams{K, A, TrialScale(m, plain.SDx), false}, Fcalc);
-      if (best.Offer(TrialSS(s, Fcalc))) {
+      const GevParams trial{K, A, TrialScale(m, plain.SDx), false};
+      if (OfferTrial(best, s, mode, [&](int r) { return GevF(s.X[r], trial); })) {
         bestJ = j;
         bestM = m;
       }
@@ -90,6 +90,10 @@ FitResult FitGev(const Sample& s) {
   CorrectGevBound(s, gev);
   GevCurve(s, gev, Fcalc);
   return WithProgress(FinishFit(67, s, params, std::move(Fcalc)), std::move(extra));
+}
+
+FitResult FitGev(const Sample& s) {
+  return GevSearch(s, SearchMode::Fast);
 }
 
 }  // namespace quarlin

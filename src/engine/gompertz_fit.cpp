@@ -30,7 +30,7 @@ void GompertzTransform(const std::vector<long double>& zPowP, double q, int N,
 
 }  // namespace
 
-FitResult FitGompertz(const Sample& s) {
+FitResult GompertzSearch(const Sample& s, SearchMode mode) {
   const int N = s.N;
   // Data all below 1 would make Z^p shrink towards 0; one is added instead.
   const bool addOne = s.X[N] < 1.0L;
@@ -50,8 +50,7 @@ FitResult FitGompertz(const Sample& s) {
       GompertzTransform(zPowP, GridValue(j), N, Xt);
       RatioAll(Xt, Ft, N, line);
       if (!std::isfinite(line.A)) continue;
-      for (int r = 1; r <= N; ++r) Fcalc[r] = GompertzCurve(line.A, Xt[r]);
-      if (best.Offer(TrialSS(s, Fcalc))) {
+      if (OfferTrial(best, s, mode, [&](int r) { return GompertzCurve(line.A, Xt[r]); })) {
         bestI = i;
         bestJ = j;
       }
@@ -71,6 +70,10 @@ FitResult FitGompertz(const Sample& s) {
   g.A = line.A;
   for (int r = 1; r <= N; ++r) Fcalc[r] = GompertzCurve(line.A, Xt[r]);
   return FinishFit(34, s, params, std::move(Fcalc));
+}
+
+FitResult FitGompertz(const Sample& s) {
+  return GompertzSearch(s, SearchMode::Fast);
 }
 
 }  // namespace quarlin

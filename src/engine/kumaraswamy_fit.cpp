@@ -35,7 +35,7 @@ long double KumaraswamyCurve(double A, long double Xt) {
 
 }  // namespace
 
-FitResult FitKumaraswamy(const Sample& s) {
+FitResult KumaraswamySearch(const Sample& s, SearchMode mode) {
   const int N = s.N;
   const auto lnX = MapValues(s, [](long double x) { return std::log(x); });
   const auto Ft = MapFrequencies(s, [](long double F) { return std::log(1.0L - F); });
@@ -56,8 +56,7 @@ FitResult FitKumaraswamy(const Sample& s) {
       KumaraswamyTransform(lnRatio, exponent[k], N, Xt);
       RatioAll(Xt, Ft, N, line);
       if (!std::isfinite(line.A)) continue;
-      for (int r = 1; r <= N; ++r) Fcalc[r] = KumaraswamyCurve(line.A, Xt[r]);
-      if (best.Offer(TrialSS(s, Fcalc))) {
+      if (OfferTrial(best, s, mode, [&](int r) { return KumaraswamyCurve(line.A, Xt[r]); })) {
         bestJ = j;
         bestK = k;
       }
@@ -77,6 +76,10 @@ FitResult FitKumaraswamy(const Sample& s) {
   k.B = line.A;
   for (int r = 1; r <= N; ++r) Fcalc[r] = KumaraswamyCurve(line.A, Xt[r]);
   return FinishFit(36, s, params, std::move(Fcalc));
+}
+
+FitResult FitKumaraswamy(const Sample& s) {
+  return KumaraswamySearch(s, SearchMode::Fast);
 }
 
 }  // namespace quarlin

@@ -28,14 +28,18 @@ double TrialDivisor(int j, double meanOfPowers, double E) {
 }
 
 // 1 - exp(-X^E/S), with X^E given.
+long double RayleighPoint(long double xPowE, double S) {
+  return LinkF(Link::Poisson, xPowE / S);
+}
+
 void RayleighCurve(const std::vector<long double>& xPowE, double S, int N,
                    std::vector<long double>& Fcalc) {
-  for (int r = 1; r <= N; ++r) Fcalc[r] = LinkF(Link::Poisson, xPowE[r] / S);
+  for (int r = 1; r <= N; ++r) Fcalc[r] = RayleighPoint(xPowE[r], S);
 }
 
 }  // namespace
 
-FitResult FitGeneralizedRayleigh(const Sample& s) {
+FitResult GeneralizedRayleighSearch(const Sample& s, SearchMode mode) {
   const int N = s.N;
   const auto lnX = MapValues(s, [](long double x) { return std::log(x); });
   const auto Ft = MapFrequencies(s, [](long double F) { return std::log(1.0L - F); });
@@ -51,8 +55,7 @@ FitResult FitGeneralizedRayleigh(const Sample& s) {
     if (!RegressAll(xPowE, Ft, N, line)) continue;
     for (int j = 1; j <= kDivisorTrials; ++j) {
       const double S = TrialDivisor(j, line.meanX, E);
-      RayleighCurve(xPowE, S, N, Fcalc);
-      if (best.Offer(TrialSS(s, Fcalc))) {
+      if (OfferTrial(best, s, mode, [&](int r) { return RayleighPoint(xPowE[r], S); })) {
         bestE = E;
         bestS = S;
       }
@@ -66,6 +69,10 @@ FitResult FitGeneralizedRayleigh(const Sample& s) {
   for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(bestE * lnX[r]);
   RayleighCurve(xPowE, bestS, N, Fcalc);
   return FinishFit(69, s, params, std::move(Fcalc));
+}
+
+FitResult FitGeneralizedRayleigh(const Sample& s) {
+  return GeneralizedRayleighSearch(s, SearchMode::Fast);
 }
 
 }  // namespace quarlin

@@ -11,6 +11,7 @@
 // neither listed nor chosen. A trial whose line cannot be drawn is skipped
 // and never stops the run.
 
+#include "engine/bounded_sum.h"
 #include "engine/fit_result.h"
 #include "engine/sample.h"
 
@@ -80,5 +81,12 @@ FitResult FitGeneralizedLaplace(const Sample& sample);
 
 // Generalized Rayleigh (69): rayleigh = {E, S}.
 FitResult FitGeneralizedRayleigh(const Sample& sample);
+
+// The fit of any code above except the Student pair (31, 32, 33, 34, 35, 36,
+// 56, 58, 59, 61, 67, 68, 69, 73), the functions above being its Fast mode.
+// Reference sums every trial of the searches in full; it gives the same
+// result and is kept for the tests and the benchmarks. Any other code gives
+// an unfitted result.
+FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode = SearchMode::Fast);
 
 }  // namespace quarlin

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/bounded_sum.h"
 #include "engine/fit_result.h"
 #include "engine/kernels.h"
 #include "engine/sample.h"
@@ -27,6 +28,10 @@ class SmallestSS {
   }
   bool found() const { return found_; }
   long double best() const { return best_; }
+  // The best sum as a bound for BoundedSumOfSquares. Rounding to double
+  // never reverses an order, so a partial sum whose double is above this
+  // bound is itself above the best and the trial cannot win.
+  double Bound() const { return static_cast<double>(best_); }
 
  private:
   long double best_;
@@ -64,6 +69,46 @@ std::vector<long double> MapFrequencies(const Sample& sample, Fn f) {
 inline long double TrialSS(const Sample& sample, const std::vector<long double>& Fcalc) {
   return SumOfSquares(sample.Fc, Fcalc, sample.N, true);
 }
+
+// Offers a trial whose calculated frequency of point i is `calculated(i)`,
+// summed as TrialSS sums it; in Fast mode the sum stops as soon as the trial
+// can no longer beat the best. True when the trial became the best.
+template <class Calculated>
+bool OfferTrial(SmallestSS& best, const Sample& sample, SearchMode mode, Calculated&& calculated) {
+  const BoundedSum sum = BoundedSumOfSquares(sample.Fc, sample.N, true, best.Bound(), calculated,
+                                             mode == SearchMode::Fast);
+  return !sum.exceeded && best.Offer(sum.SS);
+}
+
+// The same for a trial whose points 1..first-1 were summed already to
+// `start` (shared by several trials and summed once, in the same order).
+template <class Calculated>
+bool OfferTrialFrom(SmallestSS& best, const Sample& sample, SearchMode mode, int first,
+                    long double start, Calculated&& calculated) {
+  const BoundedSum sum = BoundedSumOfSquaresFrom(
+      sample.Fc, first, sample.N, start, true, best.Bound(), calculated, mode == SearchMode::Fast);
+  return !sum.exceeded && best.Offer(sum.SS);
+}
+
+// Whether a trial whose leading sum is `start` has lost already (never in
+// Reference mode).
+inline bool AlreadyLost(const SmallestSS& best, SearchMode mode, long double start) {
+  return mode == SearchMode::Fast && static_cast<double>(start) > best.Bound();
+}
+
+// The searches behind the special fits, in either mode; FitSpecialFamily
+// picks one by code.
+FitResult BurrSearch(const Sample& sample, SearchMode mode);
+FitResult DagumSearch(const Sample& sample, SearchMode mode);
+FitResult GompertzSearch(const Sample& sample, SearchMode mode);
+FitResult KumaraswamySearch(const Sample& sample, SearchMode mode);
+FitResult AdjustedFiskSearch(const Sample& sample, SearchMode mode);
+FitResult BoundFamilySearch(const Sample& sample, int code, SearchMode mode);
+FitResult GammaSearch(const Sample& sample, SearchMode mode);
+FitResult GevSearch(const Sample& sample, SearchMode mode);
+FitResult LaplaceSearch(const Sample& sample, SearchMode mode);
+FitResult GeneralizedLaplaceSearch(const Sample& sample, SearchMode mode);
+FitResult GeneralizedRayleighSearch(const Sample& sample, SearchMode mode);
 
 // The candidate's result with SAD taken from its calculated values.
 FitResult FinishFit(int code, const Sample& sample, const FittedParams& params,
