@@ -14,17 +14,14 @@
 #include <span>
 #include <utility>
 
+#include "engine/search_mode.h"
+
 namespace quarlin {
 
 struct BoundedSum {
   long double SS = 0;
   bool exceeded = false;  // given up: SS is a partial sum above the bound
 };
-
-// How a grid search sums its trials: Fast gives a trial up once it can no
-// longer win; Reference sums every trial in full, the plain computation the
-// fast one is checked and timed against. Both choose the same trial.
-enum class SearchMode { Fast, Reference };
 
 // The sum continued over points first..N from `start`, the partial sum of
 // the points before `first` (0 for first = 1): a search whose leading terms

@@ -75,8 +75,8 @@ inline long double TrialSS(const Sample& sample, const std::vector<long double>&
 // can no longer beat the best. True when the trial became the best.
 template <class Calculated>
 bool OfferTrial(SmallestSS& best, const Sample& sample, SearchMode mode, Calculated&& calculated) {
-  const BoundedSum sum = BoundedSumOfSquares(sample.Fc, sample.N, true, best.Bound(), calculated,
-                                             mode == SearchMode::Fast);
+  const BoundedSum sum =
+      BoundedSumOfSquares(sample.Fc, sample.N, true, best.Bound(), calculated, ExitsEarly(mode));
   return !sum.exceeded && best.Offer(sum.SS);
 }
 
@@ -85,15 +85,15 @@ bool OfferTrial(SmallestSS& best, const Sample& sample, SearchMode mode, Calcula
 template <class Calculated>
 bool OfferTrialFrom(SmallestSS& best, const Sample& sample, SearchMode mode, int first,
                     long double start, Calculated&& calculated) {
-  const BoundedSum sum = BoundedSumOfSquaresFrom(
-      sample.Fc, first, sample.N, start, true, best.Bound(), calculated, mode == SearchMode::Fast);
+  const BoundedSum sum = BoundedSumOfSquaresFrom(sample.Fc, first, sample.N, start, true,
+                                                 best.Bound(), calculated, ExitsEarly(mode));
   return !sum.exceeded && best.Offer(sum.SS);
 }
 
 // Whether a trial whose leading sum is `start` has lost already (never in
 // Reference mode).
 inline bool AlreadyLost(const SmallestSS& best, SearchMode mode, long double start) {
-  return mode == SearchMode::Fast && static_cast<double>(start) > best.Bound();
+  return ExitsEarly(mode) && static_cast<double>(start) > best.Bound();
 }
 
 // The searches behind the special fits, in either mode; FitSpecialFamily
