@@ -4,7 +4,7 @@
 #include "engine/laplace_families.h"
 #include "engine/normal_variable.h"
 #include "engine/predictor.h"
-#include "engine/special_families.h"
+#include "engine/more_families.h"
 
 namespace quarlin {
 namespace {

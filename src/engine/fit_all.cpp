@@ -13,7 +13,7 @@
 #include "engine/parallel_fits.h"
 #include "engine/regression_members.h"
 #include "engine/simple_composite.h"
-#include "engine/special_fits.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

@@ -12,7 +12,7 @@
 #include "engine/ranked_list.h"
 #include "engine/regression_members.h"
 #include "engine/sample.h"
-#include "engine/special_fits.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 

@@ -8,8 +8,8 @@
 
 #include "engine/exponent_grid.h"
 #include "engine/links.h"
-#include "engine/special_fits.h"
-#include "engine/special_search.h"
+#include "engine/own_search_fits.h"
+#include "engine/own_search.h"
 
 namespace quarlin {
 namespace {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/special_fits.h"
-#include "engine/special_search.h"
+#include "engine/own_search_fits.h"
+#include "engine/own_search.h"
 
 namespace quarlin {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/links.h"
-#include "engine/special_fits.h"
-#include "engine/special_search.h"
+#include "engine/own_search_fits.h"
+#include "engine/own_search.h"
 
 namespace quarlin {
 namespace {

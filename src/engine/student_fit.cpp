@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "engine/special_families.h"
-#include "engine/special_fits.h"
-#include "engine/special_search.h"
+#include "engine/more_families.h"
+#include "engine/own_search_fits.h"
+#include "engine/own_search.h"
 
 namespace quarlin {
 

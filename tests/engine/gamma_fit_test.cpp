@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/special_fits.h"
-#include "special_fit_samples.h"
+#include "engine/own_search_fits.h"
+#include "own_search_samples.h"
 
 namespace quarlin {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/special_fits.h"
-#include "special_fit_samples.h"
+#include "engine/own_search_fits.h"
+#include "own_search_samples.h"
 
 namespace quarlin {
 namespace {

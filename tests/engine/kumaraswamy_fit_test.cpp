@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "engine/exponent_grid.h"
-#include "engine/special_fits.h"
-#include "special_fit_samples.h"
+#include "engine/own_search_fits.h"
+#include "own_search_samples.h"
 
 namespace quarlin {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/special_fits.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/special_fits.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_samples.h"
-#include "engine/special_fits.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

@@ -1,8 +1,8 @@
-#include "engine/special_search.h"
+#include "engine/own_search.h"
 
 #include <utility>
 
-#include "engine/special_fits.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/special_fits.h"
+#include "engine/own_search_fits.h"
 #include "generated_samples.h"
 
 namespace quarlin {

@@ -1,4 +1,4 @@
-#include "engine/special_families.h"
+#include "engine/more_families.h"
 
 #include <cmath>
 

@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "engine/catalogue.h"
-#include "engine/special_fits.h"
-#include "special_fit_samples.h"
+#include "engine/own_search_fits.h"
+#include "own_search_samples.h"
 
 namespace quarlin {
 namespace {
