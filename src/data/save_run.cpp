@@ -5,9 +5,9 @@
 #include "common/text_file.h"
 #include "data/input_file.h"
 #include "data/messages.h"
-#include "engine/interval_evaluation.h"
 #include "data/open_output.h"
 #include "data/run_calculation.h"
+#include "engine/interval_evaluation.h"
 
 namespace quarlin {
 namespace {
@@ -43,8 +43,7 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
   if (kept > kMaxData) return Status::Error(kTooManyDataMessage);
   if (tooLow) return Status::Error(kValueTooLowMessage);
   const auto classes = ParseInteger(input.NrOfClassesText);
-  if (!classes || !IsValidClassCount(*classes))
-    return Status::Error(kClassesOutOfRangeMessage);
+  if (!classes || !IsValidClassCount(*classes)) return Status::Error(kClassesOutOfRangeMessage);
   entries.classes = *classes;
   return Status::Ok();
 }

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/links.h"
-#include "engine/own_search_fits.h"
 #include "engine/own_search.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

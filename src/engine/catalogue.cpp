@@ -2,9 +2,9 @@
 
 #include "engine/bounded_families.h"
 #include "engine/laplace_families.h"
+#include "engine/more_families.h"
 #include "engine/normal_variable.h"
 #include "engine/predictor.h"
-#include "engine/more_families.h"
 
 namespace quarlin {
 namespace {

@@ -10,10 +10,10 @@
 #include "engine/generalized_composite.h"
 #include "engine/kernels.h"
 #include "engine/normal_family.h"
+#include "engine/own_search_fits.h"
 #include "engine/parallel_fits.h"
 #include "engine/regression_members.h"
 #include "engine/simple_composite.h"
-#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

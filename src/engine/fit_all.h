@@ -8,11 +8,11 @@
 
 #include "engine/fit_result.h"
 #include "engine/normal_family.h"
+#include "engine/own_search_fits.h"
 #include "engine/progress.h"
 #include "engine/ranked_list.h"
 #include "engine/regression_members.h"
 #include "engine/sample.h"
-#include "engine/own_search_fits.h"
 
 namespace quarlin {
 

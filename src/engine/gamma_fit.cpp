@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "engine/more_families.h"
-#include "engine/own_search_fits.h"
 #include "engine/own_search.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

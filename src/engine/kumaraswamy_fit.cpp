@@ -8,8 +8,8 @@
 
 #include "engine/exponent_grid.h"
 #include "engine/links.h"
-#include "engine/own_search_fits.h"
 #include "engine/own_search.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/own_search_fits.h"
 #include "engine/own_search.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 namespace {

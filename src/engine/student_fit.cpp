@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "engine/more_families.h"
-#include "engine/own_search_fits.h"
 #include "engine/own_search.h"
+#include "engine/own_search_fits.h"
 
 namespace quarlin {
 
