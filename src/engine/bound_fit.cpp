@@ -3,12 +3,14 @@
 // distance to a trial bound, over a grid of bounds beyond the data.
 
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/links.h"
 #include "engine/own_search.h"
 #include "engine/own_search_fits.h"
+#include "engine/screen_kernels.h"
 
 namespace quarlin {
 namespace {
@@ -71,6 +73,65 @@ void CalculateBoundCurve(const BoundFamily& family, const LineFit& line, int N,
   for (int r = 1; r <= N; ++r) Fcalc[r] = BoundPoint(family, line, Xt[r]);
 }
 
+// Every trial in long double, in index order: the reference.
+int ReferenceSearch(const Sample& s, const BoundFamily& family,
+                    const std::vector<long double>& Ft) {
+  auto Xt = PointArray(s);
+  SmallestSS best;
+  int bestJ = family.startIndex;
+  LineFit line;
+  for (int j = 1; j <= family.trials; ++j) {
+    BoundTransform(s, family, TrialBound(s, family, j), Xt);
+    if (!RegressAll(Xt, Ft, s.N, line) || !IsFiniteLine(line)) continue;
+    const auto calculated = [&](int r) { return BoundPoint(family, line, Xt[r]); };
+    if (OfferTrial(best, s, SearchMode::Reference, calculated)) bestJ = j;
+  }
+  return bestJ;
+}
+
+// The same choice with the trials screened in double. The screen measures
+// the values from the datum next to the bound, Xt - Ln|C - X[next]| =
+// Ln(1 + |X - X[next]|/|C - X[next]|), which keeps its precision however far
+// the bound is; the line's slope and sum of squares do not change with it.
+int ScreenedBoundSearch(const Sample& s, const BoundFamily& family,
+                        const std::vector<long double>& Ft) {
+  const int N = s.N;
+  const long double next = family.lowerBound ? s.X[1] : s.X[N];
+  std::vector<double> gap(N), Fc(N), FtDev(N), Xs(N);
+  long double sumFt = 0;
+  for (int r = 1; r <= N; ++r) sumFt += Ft[r];
+  const long double meanFt = sumFt / N;
+  for (int r = 1; r <= N; ++r) {
+    gap[r - 1] = static_cast<double>(std::fabs(s.X[r] - next));
+    Fc[r - 1] = static_cast<double>(s.Fc[r]);
+    FtDev[r - 1] = static_cast<double>(Ft[r] - meanFt);
+  }
+  const ScreenMargin margin{N};
+  const auto screen = [&](int t, double limit) {
+    const long double C = TrialBound(s, family, t + 1);
+    const double distance = static_cast<double>(std::fabs(C - next));
+    ScreenLog1pScaled(gap.data(), 1.0 / distance, N, Xs.data());
+    const ScreenLine line = ScreenRegress(Xs.data(), FtDev.data(), static_cast<double>(meanFt), N);
+    if (!line.drawn) return NotJudged();
+    return ScreenedSS{ScreenSumOfSquares(BoundLink(family), Fc.data(), Xs.data(), line.A, line.B, N,
+                                         margin, limit)};
+  };
+  auto Xt = PointArray(s);
+  const auto exact = [&](int t, long double bound) -> std::optional<long double> {
+    LineFit line;
+    BoundTransform(s, family, TrialBound(s, family, t + 1), Xt);
+    if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) return std::nullopt;
+    const BoundedSum sum =
+        BoundedSumOfSquares(s.Fc, N, true, static_cast<double>(bound),
+                            [&](int r) { return BoundPoint(family, line, Xt[r]); });
+    if (sum.exceeded) return std::nullopt;
+    return sum.SS;
+  };
+  const ScreenedChoice choice =
+      ScreenedSearch(family.trials, margin, SmallestSS().best(), screen, exact);
+  return choice.trial < 0 ? family.startIndex : choice.trial + 1;
+}
+
 }  // namespace
 
 FitResult BoundFamilySearch(const Sample& s, int code, SearchMode mode) {
@@ -80,16 +141,9 @@ FitResult BoundFamilySearch(const Sample& s, int code, SearchMode mode) {
   const auto Ft = MapFrequencies(s, [&](long double F) { return LinkFt(BoundLink(family), F); });
   auto Xt = PointArray(s);
   auto Fcalc = PointArray(s);
-
-  SmallestSS best;
-  int bestJ = family.startIndex;
+  const int bestJ =
+      ExitsEarly(mode) ? ScreenedBoundSearch(s, family, Ft) : ReferenceSearch(s, family, Ft);
   LineFit line;
-  for (int j = 1; j <= family.trials; ++j) {
-    BoundTransform(s, family, TrialBound(s, family, j), Xt);
-    if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) continue;
-    const auto calculated = [&](int r) { return BoundPoint(family, line, Xt[r]); };
-    if (OfferTrial(best, s, mode, calculated)) bestJ = j;
-  }
 
   FittedParams params;
   BoundParams& bound = params.bound;

@@ -1,0 +1,164 @@
+#include "engine/screen_kernels.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/screen_math.h"
+
+// Built once per vector width; the processor's own is picked at start-up.
+#define QUARLIN_VECTOR_CLONES \
+  __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#define QUARLIN_INLINE [[gnu::always_inline]] inline
+
+namespace quarlin {
+namespace {
+
+constexpr int kLanes = kScreenLanes;
+constexpr int kBlock = 64;  // points summed between two looks at the limit
+
+QUARLIN_INLINE ScreenVec Load(const double* p) {
+  ScreenVec v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// The last, incomplete vector of an array: lanes past `count` get `fill`.
+QUARLIN_INLINE ScreenVec LoadTail(const double* p, int count, double fill) {
+  double lanes[kLanes];
+  for (int k = 0; k < kLanes; ++k) lanes[k] = k < count ? p[k] : fill;
+  return Load(lanes);
+}
+
+QUARLIN_INLINE void Store(double* p, ScreenVec v) {
+  std::memcpy(p, &v, sizeof v);
+}
+
+QUARLIN_INLINE double Total(ScreenVec v) {
+  double total = 0;
+  for (int k = 0; k < kLanes; ++k) total += v[k];
+  return total;
+}
+
+QUARLIN_INLINE double Largest(ScreenVec v) {
+  double largest = 0;
+  for (int k = 0; k < kLanes; ++k) largest = v[k] > largest ? v[k] : largest;
+  return largest;
+}
+
+QUARLIN_INLINE ScreenVec Abs(ScreenVec v) {
+  return v < 0.0 ? -v : v;
+}
+
+template <Link link>
+QUARLIN_INLINE ScreenVec Curve(ScreenVec z) {
+  if constexpr (link == Link::Weibull) return 1.0 - ScreenExp(-ScreenExp(z));
+  if constexpr (link == Link::MirroredWeibull) return ScreenExp(-ScreenExp(z));
+  if constexpr (link == Link::Poisson) return 1.0 - ScreenExp(-z);
+  return ScreenExp(-z);  // mirrored Poisson
+}
+
+template <Link link>
+QUARLIN_INLINE ScreenVec Squares(ScreenVec Fc, ScreenVec Xt, double A, double B) {
+  ScreenVec d = Abs(Fc - Curve<link>(A * Xt + B));
+  d = d > 1.0 ? Splat(1.0) : d;
+  return d * d;
+}
+
+template <Link link>
+QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, double A, double B, int n,
+                                   const ScreenMargin& margin, double limit) {
+  double ss = 0;
+  ScreenVec lanes{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    lanes += Squares<link>(Load(Fc + i), Load(Xt + i), A, B);
+    if ((i + kLanes) % kBlock == 0) {
+      ss += Total(lanes);
+      lanes = ScreenVec{};
+      if (RuledOut(margin, ss, limit)) return ss;
+    }
+  }
+  if (i < n) {
+    const ScreenVec tail =
+        Squares<link>(LoadTail(Fc + i, n - i, 0.0), LoadTail(Xt + i, n - i, 0.0), A, B);
+    for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
+  }
+  return ss + Total(lanes);
+}
+
+}  // namespace
+
+QUARLIN_VECTOR_CLONES
+ScreenLine ScreenRegress(const double* Xt, const double* FtDev, double meanF, int n) {
+  ScreenVec sum{}, largest{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    const ScreenVec x = Load(Xt + i);
+    sum += x;
+    const ScreenVec a = Abs(x);
+    largest = a > largest ? a : largest;
+  }
+  if (i < n) {
+    const ScreenVec x = LoadTail(Xt + i, n - i, 0.0);
+    sum += x;
+    const ScreenVec a = Abs(x);
+    largest = a > largest ? a : largest;
+  }
+  const double maxAbs = Largest(largest);
+  const double meanX = Total(sum) / n;
+
+  ScreenVec sxx{}, sxy{};
+  for (i = 0; i + kLanes <= n; i += kLanes) {
+    const ScreenVec dx = Load(Xt + i) - meanX;
+    sxx += dx * dx;
+    sxy += Load(FtDev + i) * dx;
+  }
+  if (i < n) {
+    const ScreenVec dx = LoadTail(Xt + i, n - i, meanX) - meanX;
+    sxx += dx * dx;
+    sxy += LoadTail(FtDev + i, n - i, 0.0) * dx;
+  }
+  const double Sxx = Total(sxx), Sxy = Total(sxy);
+  ScreenLine line;
+  // Deviations no larger than the rounding of Xt itself say nothing about
+  // the line (the long double search may even find them all equal).
+  const double noise = 1e-12 * maxAbs;
+  if (!(Sxx > n * noise * noise) || !std::isfinite(Sxx) || !std::isfinite(Sxy)) return line;
+  line.A = Sxy / Sxx;
+  line.B = meanF - line.A * meanX;
+  line.drawn = std::isfinite(line.A) && std::isfinite(line.B);
+  return line;
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B, int n,
+                          const ScreenMargin& margin, double limit) {
+  switch (link) {
+    case Link::Weibull:
+      return SumOfSquares<Link::Weibull>(Fc, Xt, A, B, n, margin, limit);
+    case Link::MirroredWeibull:
+      return SumOfSquares<Link::MirroredWeibull>(Fc, Xt, A, B, n, margin, limit);
+    case Link::Poisson:
+      return SumOfSquares<Link::Poisson>(Fc, Xt, A, B, n, margin, limit);
+    case Link::MirroredPoisson:
+      return SumOfSquares<Link::MirroredPoisson>(Fc, Xt, A, B, n, margin, limit);
+    default:
+      return std::nan("");
+  }
+}
+
+QUARLIN_VECTOR_CLONES
+void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt) {
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    const ScreenVec v = Load(u + i) * scale;
+    const bool small = Largest(v) < kSmallLog1pAbove && Largest(-v) < kSmallLog1pBelow;
+    Store(Xt + i, small ? ScreenLog1pSmall(v) : ScreenLog1p(v));
+  }
+  if (i < n) {
+    const ScreenVec tail = ScreenLog1p(LoadTail(u + i, n - i, 0.0) * scale);
+    for (int k = 0; k < n - i; ++k) Xt[i + k] = tail[k];
+  }
+}
+
+}  // namespace quarlin

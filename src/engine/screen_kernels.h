@@ -1,0 +1,30 @@
+#pragma once
+// The double-precision loops that screen the trials of a search (see
+// screened_search.h): transforms, least-squares lines and sums of squares
+// over 0-based arrays of n points, built for whatever vector width the
+// processor has.
+
+#include "engine/links.h"
+#include "engine/screened_search.h"
+
+namespace quarlin {
+
+struct ScreenLine {
+  double A = 0, B = 0;
+  bool drawn = false;  // false: too little variation in Xt to judge the line in double
+};
+
+// Least squares of Ft on Xt; Ft is given as its deviations from its mean
+// `meanF`, which are the same for every trial.
+ScreenLine ScreenRegress(const double* Xt, const double* FtDev, double meanF, int n);
+
+// The sum of (Fc - LinkF(link, A*Xt + B))^2 with deviations capped at 1, in
+// blocks; it stops once the partial sum is RuledOut against `limit`. For the
+// Weibull, mirrored Weibull, Poisson and mirrored Poisson shapes.
+double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B, int n,
+                          const ScreenMargin& margin, double limit);
+
+// Xt[i] = Ln(1 + u[i]*scale).
+void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt);
+
+}  // namespace quarlin

@@ -1,0 +1,119 @@
+#pragma once
+// Exponential and logarithm in double precision on whole vectors of eight
+// values, written with the compiler's vector types and without branches, so
+// that they run as vector instructions of whatever width the processor
+// has. The searches use them only to screen trials: every trial that could
+// win is computed again in long double, so these need to be accurate to a
+// few units in the last place, not correctly rounded.
+//
+// Domain: ScreenExp takes any argument (below -708 it gives about 3e-308
+// instead of 0, above 709 about 8e307 instead of infinity; both are as good
+// as their limits for a frequency; NaN stays NaN). ScreenLog takes positive
+// normal numbers; 0 gives -infinity and anything else outside the domain
+// gives NaN, which makes the trial one that is computed in full.
+
+#include <cstdint>
+#include <limits>
+
+namespace quarlin {
+
+inline constexpr int kScreenLanes = 8;
+using ScreenVec = double __attribute__((vector_size(kScreenLanes * sizeof(double))));
+using ScreenBits = std::int64_t __attribute__((vector_size(kScreenLanes * sizeof(double))));
+
+inline ScreenVec Splat(double x) {
+  return ScreenVec{} + x;
+}
+
+inline ScreenVec ScreenExp(ScreenVec x) {
+  constexpr double kLog2e = 1.4426950408889634;
+  constexpr double kLn2Hi = 6.93147180369123816490e-01;
+  constexpr double kLn2Lo = 1.90821492927058770002e-10;
+  constexpr double kShifter = 6755399441055744.0;  // 1.5 * 2^52: rounds to an integer
+  x = x < -708.0 ? Splat(-708.0) : x;
+  x = x > 709.0 ? Splat(709.0) : x;
+  const ScreenVec t = x * kLog2e + kShifter;
+  const ScreenVec k = t - kShifter;
+  const ScreenVec r = (x - k * kLn2Hi) - k * kLn2Lo;  // |r| <= 0.35
+  // Taylor series of e^r to r^13: the first omitted term is below 2e-17.
+  ScreenVec p = Splat(1.0 / 6227020800.0);
+  p = p * r + 1.0 / 479001600.0;
+  p = p * r + 1.0 / 39916800.0;
+  p = p * r + 1.0 / 3628800.0;
+  p = p * r + 1.0 / 362880.0;
+  p = p * r + 1.0 / 40320.0;
+  p = p * r + 1.0 / 5040.0;
+  p = p * r + 1.0 / 720.0;
+  p = p * r + 1.0 / 120.0;
+  p = p * r + 1.0 / 24.0;
+  p = p * r + 1.0 / 6.0;
+  p = p * r + 0.5;
+  p = p * r + 1.0;
+  p = p * r + 1.0;
+  // The low bits of t hold k + 1.5 * 2^52; moved into the exponent field
+  // they make 2^k.
+  const ScreenBits n = (ScreenBits)t - 0x4338000000000000LL;
+  const ScreenBits scaleBits = (n + 1023) << 52;
+  return p * (ScreenVec)scaleBits;
+}
+
+// 2 atanh(s), |s| < 0.172, by its series to s^23.
+inline ScreenVec TwiceAtanh(ScreenVec s) {
+  const ScreenVec s2 = s * s;
+  ScreenVec p = Splat(1.0 / 23.0);
+  p = p * s2 + 1.0 / 21.0;
+  p = p * s2 + 1.0 / 19.0;
+  p = p * s2 + 1.0 / 17.0;
+  p = p * s2 + 1.0 / 15.0;
+  p = p * s2 + 1.0 / 13.0;
+  p = p * s2 + 1.0 / 11.0;
+  p = p * s2 + 1.0 / 9.0;
+  p = p * s2 + 1.0 / 7.0;
+  p = p * s2 + 1.0 / 5.0;
+  p = p * s2 + 1.0 / 3.0;
+  return 2.0 * s + 2.0 * s * s2 * p;
+}
+
+inline ScreenVec ScreenLog(ScreenVec x) {
+  constexpr double kLn2Hi = 6.93147180369123816490e-01;
+  constexpr double kLn2Lo = 1.90821492927058770002e-10;
+  constexpr std::int64_t kMantissa = (std::int64_t{1} << 52) - 1;
+  constexpr std::int64_t kOne = std::int64_t{1023} << 52;
+  constexpr std::int64_t kMagic = std::int64_t{0x433} << 52;  // 2^52
+  const ScreenBits bits = (ScreenBits)x;
+  const ScreenBits mantissaBits = (bits & kMantissa) | kOne;
+  ScreenVec m = (ScreenVec)mantissaBits;  // [1, 2)
+  // The biased exponent field as a double, by the same shifting trick.
+  const ScreenBits exponentBits = ((bits >> 52) & 0x7ff) | kMagic;
+  ScreenVec k = (ScreenVec)exponentBits - (4503599627370496.0 + 1023.0);
+  const auto high = m > 1.4142135623730951;
+  m = high ? m * 0.5 : m;
+  k = high ? k + 1.0 : k;
+  // Ln m = 2 atanh(s), s = (m-1)/(m+1), |s| < 0.172.
+  const ScreenVec value = (k * kLn2Hi + TwiceAtanh((m - 1.0) / (m + 1.0))) + k * kLn2Lo;
+  const auto normal =
+      (x >= std::numeric_limits<double>::min()) & (x <= std::numeric_limits<double>::max());
+  const ScreenVec outside = x == 0.0 ? Splat(-std::numeric_limits<double>::infinity())
+                                     : Splat(std::numeric_limits<double>::quiet_NaN());
+  return normal ? value : outside;
+}
+
+// Ln(1 + u), accurate also for small u: the rounding error of w = 1 + u is
+// taken back as a first-order correction.
+inline ScreenVec ScreenLog1p(ScreenVec u) {
+  const ScreenVec w = 1.0 + u;
+  const ScreenVec lost = (w - 1.0) - u;
+  return ScreenLog(w) - lost / w;
+}
+
+// Ln(1 + u) for -kSmallLog1pBelow < u < kSmallLog1pAbove, where
+// 2 atanh(u/(2+u)) converges as fast as ScreenLog's own series, with one
+// division instead of two.
+inline constexpr double kSmallLog1pAbove = 0.41;
+inline constexpr double kSmallLog1pBelow = 0.29;
+
+inline ScreenVec ScreenLog1pSmall(ScreenVec u) {
+  return TwiceAtanh(u / (2.0 + u));
+}
+
+}  // namespace quarlin

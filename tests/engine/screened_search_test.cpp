@@ -1,0 +1,176 @@
+// The double-precision screen: its elementary functions against long
+// double, and the search that must pick exactly the trial a plain long
+// double search picks, whatever the screen's errors within its margin.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <vector>
+
+#include "engine/screen_math.h"
+#include "engine/screened_search.h"
+
+namespace quarlin {
+namespace {
+
+struct FunctionRange {
+  const char* name;
+  double low, high;
+};
+
+void PrintTo(const FunctionRange& r, std::ostream* os) {
+  *os << r.name << " over " << r.low << ".." << r.high;
+}
+
+class ScreenFunctionTest : public ::testing::TestWithParam<FunctionRange> {};
+
+// Relative error against long double over a log-spaced or linear sweep,
+// eight lanes at a time.
+TEST_P(ScreenFunctionTest, StaysWithinAFewUnitsOfTheLastPlace) {
+  const FunctionRange range = GetParam();
+  const std::string name = range.name;
+  double worst = 0;
+  constexpr int kSteps = 4096;
+  for (int i = 0; i < kSteps; i += kScreenLanes) {
+    ScreenVec x;
+    for (int k = 0; k < kScreenLanes; ++k)
+      x[k] = range.low + (range.high - range.low) * (i + k) / (kSteps - 1);
+    const ScreenVec y = name == "exp"     ? ScreenExp(x)
+                        : name == "log"   ? ScreenLog(x)
+                        : name == "log1p" ? ScreenLog1p(x)
+                                          : ScreenLog1pSmall(x);
+    for (int k = 0; k < kScreenLanes; ++k) {
+      const long double xl = x[k];
+      const long double exact =
+          name == "exp" ? std::exp(xl) : std::log1p(name == "log" ? xl - 1 : xl);
+      const long double error = std::fabs((y[k] - exact) / exact);
+      if (exact != 0) worst = std::fmax(worst, static_cast<double>(error));
+    }
+  }
+  EXPECT_LT(worst, 8 * std::numeric_limits<double>::epsilon()) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, ScreenFunctionTest,
+    ::testing::Values(FunctionRange{"exp", -700, 700}, FunctionRange{"exp", -1, 1},
+                      FunctionRange{"log", 1e-300, 1e300}, FunctionRange{"log", 0.5, 2.0},
+                      FunctionRange{"log", 0.999, 1.001}, FunctionRange{"log1p", 1e-12, 1e-6},
+                      FunctionRange{"log1p", -0.9, 100}, FunctionRange{"log1p-small", -0.28, 0.4},
+                      FunctionRange{"log1p-small", 1e-15, 1e-3}));
+
+TEST(ScreenFunctionTest, EdgesOfTheDomain) {
+  const double inf = std::numeric_limits<double>::infinity();
+  ScreenVec x = Splat(0.0);
+  x[1] = -1.0;
+  x[2] = inf;
+  x[3] = std::numeric_limits<double>::quiet_NaN();
+  x[4] = std::numeric_limits<double>::denorm_min();
+  const ScreenVec y = ScreenLog(x);
+  EXPECT_EQ(y[0], -inf);
+  for (int k : {1, 2, 3, 4}) EXPECT_TRUE(std::isnan(y[k])) << "lane " << k;
+
+  ScreenVec e = Splat(-1000.0);
+  e[1] = 1000.0;
+  e[2] = std::numeric_limits<double>::quiet_NaN();
+  const ScreenVec f = ScreenExp(e);
+  EXPECT_LT(f[0], 1e-300);
+  EXPECT_GT(f[1], 1e307);
+  EXPECT_TRUE(std::isnan(f[2]));
+}
+
+// Trials with known long double sums; the screen reports them with errors
+// up to the margin, the way a double computation may.
+struct SyntheticGrid {
+  std::vector<long double> exact;
+  std::vector<bool> judged, completes;
+};
+
+long double PlainArgminSS(const SyntheticGrid& grid, int& trial) {
+  long double best = 1e6L;
+  trial = -1;
+  for (int t = 0; t < static_cast<int>(grid.exact.size()); ++t) {
+    if (grid.completes[t] && grid.exact[t] < best) {
+      best = grid.exact[t];
+      trial = t;
+    }
+  }
+  return best;
+}
+
+ScreenedChoice SearchGrid(const SyntheticGrid& grid, const ScreenMargin& margin,
+                          std::mt19937& generator, double lieOnFailure) {
+  std::uniform_real_distribution<double> noise(-0.999, 0.999);
+  std::vector<double> screened(grid.exact.size());
+  for (std::size_t t = 0; t < grid.exact.size(); ++t) {
+    const double ss = static_cast<double>(grid.exact[t]);
+    screened[t] = grid.completes[t] ? ss + noise(generator) * margin.Of(ss) : lieOnFailure;
+  }
+  return ScreenedSearch(
+      static_cast<int>(grid.exact.size()), margin, 1e6L,
+      [&](int t, double) { return grid.judged[t] ? ScreenedSS{screened[t]} : NotJudged(); },
+      [&](int t, long double) -> std::optional<long double> {
+        if (!grid.completes[t]) return std::nullopt;
+        return grid.exact[t];
+      });
+}
+
+struct GridCase {
+  const char* name;
+  int trials;
+  double tieShare;      // share of trials that repeat the smallest sum exactly
+  double unjudged;      // share the screen cannot judge
+  double failing;       // share long double cannot complete
+  double lieOnFailure;  // what the screen says of those
+};
+
+void PrintTo(const GridCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class ScreenedSearchTest : public ::testing::TestWithParam<GridCase> {};
+
+TEST_P(ScreenedSearchTest, PicksTheFirstSmallestLongDoubleSum) {
+  const GridCase c = GetParam();
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    std::mt19937 generator(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    SyntheticGrid grid;
+    const ScreenMargin margin{500, 1e-10};
+    // A flat valley: many sums within the margin of one another.
+    for (int t = 0; t < c.trials; ++t) {
+      const long double x = (t - c.trials * unit(generator)) / c.trials;
+      grid.exact.push_back(0.25L + 1e-9L * x * x + 1e-12L * unit(generator));
+      grid.judged.push_back(unit(generator) >= c.unjudged);
+      grid.completes.push_back(unit(generator) >= c.failing);
+    }
+    int plain = -1;
+    const long double smallest = PlainArgminSS(grid, plain);
+    for (int t = 0; t < c.trials; ++t) {
+      if (unit(generator) < c.tieShare) grid.exact[t] = smallest;
+    }
+    PlainArgminSS(grid, plain);
+
+    const ScreenedChoice choice = SearchGrid(grid, margin, generator, c.lieOnFailure);
+    EXPECT_EQ(choice.trial, plain) << c.name << ", seed " << seed;
+    if (plain >= 0) {
+      EXPECT_EQ(choice.SS, grid.exact[plain]);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grids, ScreenedSearchTest,
+    ::testing::Values(GridCase{"plain valley", 1000, 0, 0, 0, 0},
+                      GridCase{"exact ties", 1000, 0.01, 0, 0, 0},
+                      GridCase{"unjudged trials", 300, 0, 0.2, 0, 0},
+                      GridCase{"failing trials screened high", 300, 0, 0, 0.3, 10.0},
+                      GridCase{"failing trials screened as the best", 300, 0, 0, 0.3, 0.1},
+                      GridCase{"nothing completes", 50, 0, 0, 1.0, 0.1},
+                      GridCase{"one trial", 1, 0, 0, 0, 0}));
+
+}  // namespace
+}  // namespace quarlin
