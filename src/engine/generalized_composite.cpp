@@ -4,11 +4,13 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "engine/bounded_sum.h"
 #include "engine/composite_sides.h"
 #include "engine/links.h"
 #include "engine/normal_family.h"
+#include "engine/screen_kernels.h"
 
 namespace quarlin {
 namespace {
@@ -45,13 +47,12 @@ void PowerOfRange(Work& w, double E, int first, int last) {
 // Sum of squares over points first..last of the guarded link of `line`,
 // a deviation beyond 1 counting as 1. Given up, as a partial sum above
 // `bound`, once the trial cannot come below the side's best.
-double RangeSs(const Sample& s, const Work& w, Link link, const LineFit& line, int first, int last,
-               double bound, SearchMode mode) {
+double RangeSs(const Sample& s, const std::vector<long double>& Xt, Link link, const LineFit& line,
+               int first, int last, double bound, SearchMode mode) {
   const int shift = first - 1;
   const BoundedSum sum = BoundedSumOfSquares(
       std::span<const long double>(s.Fc).subspan(shift), last - shift, true, bound,
-      [&](int i) { return GuardedLinkF(link, line.A * w.Xt[i + shift] + line.B); },
-      ExitsEarly(mode));
+      [&](int i) { return GuardedLinkF(link, line.A * Xt[i + shift] + line.B); }, ExitsEarly(mode));
   return static_cast<double>(sum.SS);
 }
 
@@ -82,7 +83,7 @@ std::vector<SideFit> SearchLowerSides(const Sample& s, Work& w, Link link,
       const int K = indices[b];
       LineFit& line = trials[b].lines[j];
       trials[b].ss[j] = RegressLower(w.Xt, w.FtLower, K, line)
-                            ? RangeSs(s, w, link, line, 1, K, best[b], mode)
+                            ? RangeSs(s, w.Xt, link, line, 1, K, best[b], mode)
                             : kNoTrial;
       KeepBest(trials[b].ss[j], best[b]);
     }
@@ -112,13 +113,152 @@ std::vector<SideFit> SearchUpperSides(const Sample& s, Work& w, Link link,
       const int K = indices[b];
       LineFit& line = trials[b].lines[j];
       line = AnchoredUpperLine(w.Xt, w.FtUpper, N, K, XtAtK[b], w.FtLower[K]);
-      trials[b].ss[j] = RangeSs(s, w, link, line, K + 1, N, best[b], mode);
+      trials[b].ss[j] = RangeSs(s, w.Xt, link, line, K + 1, N, best[b], mode);
       KeepBest(trials[b].ss[j], best[b]);
     }
   }
   std::vector<SideFit> sides;
   for (int b = 0; b < count; ++b)
     sides.push_back(lowers[b].fitted ? Chosen(w, trials[b]) : SideFit{});
+  return sides;
+}
+
+// What the screened side searches share: the data and frequencies in
+// double, X^E of every trial exponent in double for the screen, and the
+// same in long double, taken only for the exponents that must be computed
+// in full.
+struct ScreenWork {
+  int N = 0;
+  std::vector<double> Fc, FtLowerDev, FtUpperDev, powers, Xs;
+  std::vector<std::vector<long double>> exactPowers;
+};
+
+ScreenWork MakeScreenWork(const Sample& s, const Work& w) {
+  ScreenWork sw;
+  const int N = sw.N = s.N;
+  long double sumLower = 0, sumUpper = 0;
+  for (int i = 1; i <= N; ++i) {
+    sumLower += w.FtLower[i];
+    sumUpper += w.FtUpper[i];
+  }
+  std::vector<double> lnX(N);
+  sw.Fc.resize(N);
+  sw.FtLowerDev.resize(N);
+  sw.FtUpperDev.resize(N);
+  sw.Xs.resize(N);
+  for (int i = 1; i <= N; ++i) {
+    lnX[i - 1] = static_cast<double>(w.lnX[i]);
+    sw.Fc[i - 1] = static_cast<double>(s.Fc[i]);
+    sw.FtLowerDev[i - 1] = static_cast<double>(w.FtLower[i] - sumLower / N);
+    sw.FtUpperDev[i - 1] = static_cast<double>(w.FtUpper[i] - sumUpper / N);
+  }
+  sw.powers.resize(static_cast<std::size_t>(kSideExponentTrials) * N);
+  for (int j = 0; j < kSideExponentTrials; ++j)
+    ScreenExpScaled(lnX.data(), w.exponent[j], N, sw.powers.data() + std::size_t(j) * N);
+  sw.exactPowers.resize(kSideExponentTrials);
+  return sw;
+}
+
+const double* ScreenPowers(const ScreenWork& sw, int j) {
+  return sw.powers.data() + static_cast<std::size_t>(j) * sw.N;
+}
+
+// X^E of trial exponent j at every point, in long double as the plain
+// search takes it.
+std::vector<long double>& ExactPowers(ScreenWork& sw, const Work& w, int j) {
+  std::vector<long double>& row = sw.exactPowers[j];
+  if (row.empty()) {
+    row.assign(sw.N + 1, 0.0L);
+    for (int i = 1; i <= sw.N; ++i) row[i] = std::exp(w.exponent[j] * w.lnX[i]);
+  }
+  return row;
+}
+
+long double MeanOver(const std::vector<long double>& v, int first, int last) {
+  long double sum = 0;
+  for (int i = first; i <= last; ++i) sum += v[i];
+  return sum / (last - first + 1);
+}
+
+// A side's exponent by a screened search. `exactTrial(j, bound, line)` gives
+// the side sum the plain search compares (the double of the long double
+// sum), or nothing; ChooseSideExponent takes only sums above 0.
+template <class Screen, class ExactTrial>
+SideFit ScreenedSide(const ScreenWork& sw, Screen&& screen, ExactTrial&& exactTrial) {
+  const ScreenMargin margin{sw.N};
+  const auto exact = [&](int j, long double bound) -> std::optional<long double> {
+    LineFit line;
+    const double ss = exactTrial(j, static_cast<double>(bound), line);
+    if (!(ss > 0) || !(ss < kNoTrial)) return std::nullopt;
+    return ss;
+  };
+  const ScreenedChoice choice =
+      ScreenedSearch(kSideExponentTrials, margin, kExponentSearchStart, screen, exact);
+  if (choice.trial < 0) return {};
+  SideFit side;
+  side.fitted = true;
+  side.ss = exactTrial(choice.trial, kNoTrial, side.line);
+  side.E = SideExponentOfTrial(choice.trial + 1);
+  return side;
+}
+
+std::vector<SideFit> ScreenLowerSides(const Sample& s, Work& w, ScreenWork& sw, Link link,
+                                      const std::vector<int>& indices) {
+  std::vector<SideFit> sides;
+  for (const int K : indices) {
+    const double meanFt = static_cast<double>(MeanOver(w.FtLower, 1, K));
+    const auto screen = [&](int j, double limit) {
+      const ScreenLine line = ScreenRegress(ScreenPowers(sw, j), sw.FtLowerDev.data(), meanFt, K);
+      if (!line.drawn) return NotJudged();
+      return ScreenedSS{ScreenGuardedSumOfSquares(link, sw.Fc.data(), ScreenPowers(sw, j), line.A,
+                                                  line.B, K, ScreenMargin{sw.N}, limit)};
+    };
+    const auto exactTrial = [&](int j, double bound, LineFit& line) {
+      const std::vector<long double>& Xt = ExactPowers(sw, w, j);
+      if (!RegressLower(Xt, w.FtLower, K, line)) return kNoTrial;
+      const BoundedSum sum = BoundedSumOfSquares(
+          s.Fc, K, true, bound, [&](int i) { return GuardedLinkF(link, line.A * Xt[i] + line.B); });
+      return static_cast<double>(sum.SS);
+    };
+    sides.push_back(ScreenedSide(sw, screen, exactTrial));
+  }
+  return sides;
+}
+
+std::vector<SideFit> ScreenUpperSides(const Sample& s, Work& w, ScreenWork& sw, Link link,
+                                      const std::vector<int>& indices,
+                                      const std::vector<SideFit>& lowers) {
+  const int N = s.N;
+  std::vector<SideFit> sides;
+  for (std::size_t b = 0; b < indices.size(); ++b) {
+    if (!lowers[b].fitted) {
+      sides.push_back({});
+      continue;
+    }
+    const int K = indices[b];
+    const int count = N - K;
+    const long double XtAtK = std::exp(lowers[b].E * w.lnX[K]);
+    const long double FtAtK = w.FtLower[K];
+    const double meanFt = static_cast<double>(MeanOver(w.FtUpper, K + 1, N));
+    const auto screen = [&](int j, double limit) {
+      const double* Xs = ScreenPowers(sw, j) + K;
+      const double meanX = ScreenMean(Xs, count);
+      const double run = meanX - static_cast<double>(XtAtK);
+      // Near the anchor the difference loses the digits the margin counts
+      // on (and the plain search may take the flat slope).
+      if (!(std::fabs(run) > 1e-3 * std::fabs(meanX))) return NotJudged();
+      const double A = (meanFt - static_cast<double>(FtAtK)) / run;
+      const double B = meanFt - A * meanX;
+      return ScreenedSS{ScreenGuardedSumOfSquares(link, sw.Fc.data() + K, Xs, A, B, count,
+                                                  ScreenMargin{sw.N}, limit)};
+    };
+    const auto exactTrial = [&](int j, double bound, LineFit& line) {
+      std::vector<long double>& Xt = ExactPowers(sw, w, j);
+      line = AnchoredUpperLine(Xt, w.FtUpper, N, K, XtAtK, FtAtK);
+      return RangeSs(s, Xt, link, line, K + 1, N, bound, SearchMode::Fast);
+    };
+    sides.push_back(ScreenedSide(sw, screen, exactTrial));
+  }
   return sides;
 }
 
@@ -190,8 +330,15 @@ FitResult FitGeneralizedComposite(const Sample& s, int code, SearchMode mode) {
 
   const std::vector<int> indices = GeneralizedBreakIndices(N);
   if (indices.empty()) return result;
-  const std::vector<SideFit> lowers = SearchLowerSides(s, w, shape->lower, indices, mode);
-  const std::vector<SideFit> uppers = SearchUpperSides(s, w, shape->upper, indices, lowers, mode);
+  std::vector<SideFit> lowers, uppers;
+  if (ExitsEarly(mode)) {
+    ScreenWork sw = MakeScreenWork(s, w);
+    lowers = ScreenLowerSides(s, w, sw, shape->lower, indices);
+    uppers = ScreenUpperSides(s, w, sw, shape->upper, indices, lowers);
+  } else {
+    lowers = SearchLowerSides(s, w, shape->lower, indices, mode);
+    uppers = SearchUpperSides(s, w, shape->upper, indices, lowers, mode);
+  }
   std::vector<double> totals(indices.size(), kNoTrial);
   std::vector<CompositeParams> trials(indices.size());
   for (std::size_t b = 0; b < indices.size(); ++b) {

@@ -54,24 +54,51 @@ QUARLIN_INLINE ScreenVec Curve(ScreenVec z) {
   if constexpr (link == Link::Weibull) return 1.0 - ScreenExp(-ScreenExp(z));
   if constexpr (link == Link::MirroredWeibull) return ScreenExp(-ScreenExp(z));
   if constexpr (link == Link::Poisson) return 1.0 - ScreenExp(-z);
-  return ScreenExp(-z);  // mirrored Poisson
+  static_assert(link == Link::MirroredPoisson || link == Link::Weibull ||
+                link == Link::MirroredWeibull || link == Link::Poisson);
+  return ScreenExp(-z);
 }
 
 template <Link link>
+QUARLIN_INLINE ScreenVec GuardedCurve(ScreenVec z) {
+  if constexpr (link == Link::Gumbel || link == Link::MirroredGumbel) {
+    z = z < -8.0 ? Splat(-8.0) : z;
+    z = z > 8.0 ? Splat(8.0) : z;
+    const ScreenVec F = ScreenExp(-ScreenExp(-z));
+    if constexpr (link == Link::Gumbel) return F;
+    return 1.0 - F;
+  }
+  if constexpr (link == Link::Logistic) return 1.0 / (1.0 + ScreenExp(z));
+  static_assert(link == Link::Gumbel || link == Link::MirroredGumbel || link == Link::Logistic ||
+                link == Link::Poisson);
+  // Poisson: a saturated exponent gives 8, a deviation that counts as 1.
+  return -z >= 8.0 ? Splat(8.0) : 1.0 - ScreenExp(-z);
+}
+
+template <Link link, bool guarded>
+QUARLIN_INLINE ScreenVec CurveOf(ScreenVec z) {
+  if constexpr (guarded) {
+    return GuardedCurve<link>(z);
+  } else {
+    return Curve<link>(z);
+  }
+}
+
+template <Link link, bool guarded = false>
 QUARLIN_INLINE ScreenVec Squares(ScreenVec Fc, ScreenVec Xt, double A, double B) {
-  ScreenVec d = Abs(Fc - Curve<link>(A * Xt + B));
+  ScreenVec d = Abs(Fc - CurveOf<link, guarded>(A * Xt + B));
   d = d > 1.0 ? Splat(1.0) : d;
   return d * d;
 }
 
-template <Link link>
+template <Link link, bool guarded = false>
 QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, double A, double B, int n,
                                    const ScreenMargin& margin, double limit) {
   double ss = 0;
   ScreenVec lanes{};
   int i = 0;
   for (; i + kLanes <= n; i += kLanes) {
-    lanes += Squares<link>(Load(Fc + i), Load(Xt + i), A, B);
+    lanes += Squares<link, guarded>(Load(Fc + i), Load(Xt + i), A, B);
     if ((i + kLanes) % kBlock == 0) {
       ss += Total(lanes);
       lanes = ScreenVec{};
@@ -80,7 +107,7 @@ QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, double A,
   }
   if (i < n) {
     const ScreenVec tail =
-        Squares<link>(LoadTail(Fc + i, n - i, 0.0), LoadTail(Xt + i, n - i, 0.0), A, B);
+        Squares<link, guarded>(LoadTail(Fc + i, n - i, 0.0), LoadTail(Xt + i, n - i, 0.0), A, B);
     for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
   }
   return ss + Total(lanes);
@@ -120,10 +147,12 @@ ScreenLine ScreenRegress(const double* Xt, const double* FtDev, double meanF, in
   }
   const double Sxx = Total(sxx), Sxy = Total(sxy);
   ScreenLine line;
-  // Deviations no larger than the rounding of Xt itself say nothing about
-  // the line (the long double search may even find them all equal).
-  const double noise = 1e-12 * maxAbs;
-  if (!(Sxx > n * noise * noise) || !std::isfinite(Sxx) || !std::isfinite(Sxy)) return line;
+  // Deviations from the mean carry the rounding of Xt itself, about 1e-16
+  // of its size; when they are below a thousandth of that size, the slope
+  // may be out by more than the margin allows (and the long double search
+  // may even find all Xt equal), so the trial is left to long double.
+  const double floor = 1e-3 * maxAbs;
+  if (!(Sxx > n * floor * floor) || !std::isfinite(Sxx) || !std::isfinite(Sxy)) return line;
   line.A = Sxy / Sxx;
   line.B = meanF - line.A * meanX;
   line.drawn = std::isfinite(line.A) && std::isfinite(line.B);
@@ -159,6 +188,42 @@ void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt) {
     const ScreenVec tail = ScreenLog1p(LoadTail(u + i, n - i, 0.0) * scale);
     for (int k = 0; k < n - i; ++k) Xt[i + k] = tail[k];
   }
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenGuardedSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B,
+                                 int n, const ScreenMargin& margin, double limit) {
+  switch (link) {
+    case Link::Gumbel:
+      return SumOfSquares<Link::Gumbel, true>(Fc, Xt, A, B, n, margin, limit);
+    case Link::MirroredGumbel:
+      return SumOfSquares<Link::MirroredGumbel, true>(Fc, Xt, A, B, n, margin, limit);
+    case Link::Logistic:
+      return SumOfSquares<Link::Logistic, true>(Fc, Xt, A, B, n, margin, limit);
+    case Link::Poisson:
+      return SumOfSquares<Link::Poisson, true>(Fc, Xt, A, B, n, margin, limit);
+    default:
+      return std::nan("");
+  }
+}
+
+QUARLIN_VECTOR_CLONES
+void ScreenExpScaled(const double* x, double scale, int n, double* out) {
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) Store(out + i, ScreenExp(Load(x + i) * scale));
+  if (i < n) {
+    const ScreenVec tail = ScreenExp(LoadTail(x + i, n - i, 0.0) * scale);
+    for (int k = 0; k < n - i; ++k) out[i + k] = tail[k];
+  }
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenMean(const double* x, int n) {
+  ScreenVec sum{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) sum += Load(x + i);
+  if (i < n) sum += LoadTail(x + i, n - i, 0.0);
+  return Total(sum) / n;
 }
 
 }  // namespace quarlin

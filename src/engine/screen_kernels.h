@@ -27,4 +27,15 @@ double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double 
 // Xt[i] = Ln(1 + u[i]*scale).
 void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt);
 
+// The same with the guarded shapes the composites' searches use
+// (GuardedLinkF): Gumbel, mirrored Gumbel, logistic and Poisson.
+double ScreenGuardedSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B,
+                                 int n, const ScreenMargin& margin, double limit);
+
+// out[i] = exp(scale*x[i]).
+void ScreenExpScaled(const double* x, double scale, int n, double* out);
+
+// The mean of x[0..n-1].
+double ScreenMean(const double* x, int n);
+
 }  // namespace quarlin

@@ -11,6 +11,8 @@
 #include <random>
 #include <vector>
 
+#include "engine/links.h"
+#include "engine/screen_kernels.h"
 #include "engine/screen_math.h"
 #include "engine/screened_search.h"
 
@@ -81,6 +83,61 @@ TEST(ScreenFunctionTest, EdgesOfTheDomain) {
   EXPECT_GT(f[1], 1e307);
   EXPECT_TRUE(std::isnan(f[2]));
 }
+
+struct CurveCase {
+  Link link;
+  bool guarded;
+  int n;
+};
+
+void PrintTo(const CurveCase& c, std::ostream* os) {
+  *os << "link " << static_cast<int>(c.link) << (c.guarded ? " guarded" : "") << ", n = " << c.n;
+}
+
+class ScreenSumTest : public ::testing::TestWithParam<CurveCase> {};
+
+// The screened sum of squares of every curve, on full vectors and on the
+// incomplete last one, against the long double sum it stands in for: the
+// difference must stay far inside the margin the search allows it.
+TEST_P(ScreenSumTest, StaysWellInsideItsMargin) {
+  const CurveCase c = GetParam();
+  std::vector<double> Xt(c.n), Fc(c.n);
+  for (int i = 0; i < c.n; ++i) {
+    Xt[i] = -3.0 + 6.0 * i / c.n + 0.01 * (i % 7);
+    Fc[i] = (i + 1.0) / (c.n + 1.0);
+  }
+  const ScreenMargin margin{c.n};
+  for (const double A : {-2.5, -0.7, 0.9, 3.0}) {
+    for (const double B : {-1.0, 0.0, 0.4}) {
+      long double exact = 0;
+      for (int i = 0; i < c.n; ++i) {
+        const long double z = A * static_cast<long double>(Xt[i]) + B;
+        long double d = Fc[i] - (c.guarded ? GuardedLinkF(c.link, z) : LinkF(c.link, z));
+        if (std::fabs(d) > 1) d = 1;
+        exact += d * d;
+      }
+      const double screened =
+          c.guarded
+              ? ScreenGuardedSumOfSquares(c.link, Fc.data(), Xt.data(), A, B, c.n, margin, 1e300)
+              : ScreenSumOfSquares(c.link, Fc.data(), Xt.data(), A, B, c.n, margin, 1e300);
+      const double tolerance = margin.Of(static_cast<double>(exact)) / 100;
+      EXPECT_NEAR(screened, static_cast<double>(exact), tolerance) << "A = " << A << ", B = " << B;
+    }
+  }
+}
+
+std::vector<CurveCase> CurveCases() {
+  std::vector<CurveCase> cases;
+  for (int n : {1, 8, 30, 203}) {
+    for (Link link : {Link::Weibull, Link::MirroredWeibull, Link::Poisson, Link::MirroredPoisson})
+      cases.push_back({link, false, n});
+    for (Link link : {Link::Gumbel, Link::MirroredGumbel, Link::Logistic, Link::Poisson})
+      cases.push_back({link, true, n});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Curves, ScreenSumTest, ::testing::ValuesIn(CurveCases()));
 
 // Trials with known long double sums; the screen reports them with errors
 // up to the margin, the way a double computation may.
