@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "engine/bounded_sum.h"
 #include "engine/exponent_grid.h"
 #include "engine/kernels.h"
 #include "engine/normal_cdf.h"
+#include "engine/screen_kernels.h"
 
 namespace quarlin {
 namespace {
@@ -118,9 +121,53 @@ double SeededStart(double seedSs, SearchMode mode) {
   return ExitsEarly(mode) && seedSs < kSearchStart ? seedSs : kSearchStart;
 }
 
+// A trial of a screened normal-family search: the double SS the plain
+// search's tables hold, or a partial sum above `bound` that cannot win.
+std::optional<long double> ExactTrial(std::span<const long double> x, const Sample& sample,
+                                      double M, double S, bool capAtOne, long double bound) {
+  return TrialSs(x, sample, M, S, capAtOne, static_cast<double>(bound), SearchMode::Fast);
+}
+
+std::vector<double> InDouble(std::span<const long double> v, int N) {
+  std::vector<double> out(N);
+  for (int i = 1; i <= N; ++i) out[i - 1] = static_cast<double>(v[i]);
+  return out;
+}
+
+// Code 23 screened: the grid's trial t is mean t / 201 and spread t % 201.
+int ScreenedMeanAndSpread(std::span<const long double> x, const Sample& sample,
+                          const PlainStats& plain) {
+  const int N = sample.N;
+  const std::vector<double> xs = InDouble(x, N), Fc = InDouble(sample.Fc, N);
+  const ScreenMargin margin{N};
+  const auto grid = [&](int t) {
+    return std::pair{NormalGridValue(t / kGridTrials + 1, plain.M0),
+                     NormalGridValue(t % kGridTrials + 1, plain.S0)};
+  };
+  const auto screen = [&](int t, double limit) {
+    const auto [M, S] = grid(t);
+    return ScreenedSS{
+        ScreenNormalSumOfSquares(Fc.data(), xs.data(), M, S, N, false, margin, limit)};
+  };
+  const auto exact = [&](int t, long double bound) {
+    const auto [M, S] = grid(t);
+    return ExactTrial(x, sample, M, S, false, bound);
+  };
+  const ScreenedChoice choice =
+      ScreenedSearch(kGridTrials * kGridTrials, margin, kSearchStart, screen, exact);
+  return std::max(choice.trial, 0);
+}
+
 // Code 23: mean (outer) and spread (inner) on a 201 x 201 grid.
 void SearchMeanAndSpread(std::span<const long double> x, const Sample& sample,
                          const PlainStats& plain, SearchMode mode, NormalParams& params) {
+  if (ExitsEarly(mode)) {
+    const int best = ScreenedMeanAndSpread(x, sample, plain);
+    params.M = NormalGridValue(best / kGridTrials + 1, plain.M0);
+    params.S = NormalGridValue(best % kGridTrials + 1, plain.S0);
+    params.M0 = params.M;
+    return;
+  }
   std::vector<double> ss(kGridTrials * kGridTrials);
   // The middle trial lies near the best, so it bounds the far rows tightly.
   const double middleSs = ExitsEarly(mode)
@@ -141,6 +188,63 @@ void SearchMeanAndSpread(std::span<const long double> x, const Sample& sample,
   params.M0 = params.M;  // the optimised mean takes the plain one's slot
 }
 
+// The exponent and spread chosen, with the exponent's guard.
+void FinishExponent(const Sample& sample, std::vector<long double>& x, int bestJ, int bestK,
+                    NormalParams& params) {
+  params.E = GuardExponent(ExponentOfTrial(bestJ));
+  TransformAll(kGeneralizedCode, sample, params.E, x);
+  const PlainStats plain = PlainStatsOf(x, sample.N);
+  params.M0 = params.M = plain.M0;
+  params.S0 = plain.S0;
+  params.S = NormalGridValue(bestK, plain.S0);
+}
+
+struct ExponentChoice {
+  int j = 1, k = 1;
+};
+
+// Code 26 screened: trial t is exponent t / 201 and spread t % 201. The
+// rows' values, their plain mean and spread and whether they vary at all
+// are taken in long double first, as the plain search takes them.
+ExponentChoice ScreenedExponent(const Sample& sample, std::span<const long double> lnX,
+                                std::vector<long double>& x) {
+  const int N = sample.N;
+  std::vector<PlainStats> plain(kExponentTrials + 1);
+  std::vector<bool> varies(kExponentTrials + 1, false);
+  std::vector<double> rows(static_cast<std::size_t>(kExponentTrials) * N);
+  for (int j = 1; j <= kExponentTrials; ++j) {
+    const double E = ExponentOfTrial(j);
+    for (int i = 1; i <= N; ++i) x[i] = PowerOfLog(lnX[i], E);
+    plain[j] = PlainStatsOf(x, N);
+    varies[j] = HasSpread(x, N, plain[j]);
+    for (int i = 1; i <= N; ++i)
+      rows[static_cast<std::size_t>(j - 1) * N + i - 1] = static_cast<double>(x[i]);
+  }
+  const std::vector<double> Fc = InDouble(sample.Fc, N);
+  const ScreenMargin margin{N};
+  const auto screen = [&](int t, double limit) {
+    const int j = t / kGridTrials + 1, k = t % kGridTrials + 1;
+    if (!varies[j]) return NotJudged();
+    const double* row = rows.data() + static_cast<std::size_t>(j - 1) * N;
+    return ScreenedSS{ScreenNormalSumOfSquares(
+        Fc.data(), row, plain[j].M0, NormalGridValue(k, plain[j].S0), N, true, margin, limit)};
+  };
+  int rowInX = 0;
+  const auto exact = [&](int t, long double bound) -> std::optional<long double> {
+    const int j = t / kGridTrials + 1, k = t % kGridTrials + 1;
+    if (!varies[j]) return std::nullopt;
+    if (rowInX != j) {
+      for (int i = 1; i <= N; ++i) x[i] = PowerOfLog(lnX[i], ExponentOfTrial(j));
+      rowInX = j;
+    }
+    return ExactTrial(x, sample, plain[j].M0, NormalGridValue(k, plain[j].S0), true, bound);
+  };
+  const ScreenedChoice choice =
+      ScreenedSearch(kExponentTrials * kGridTrials, margin, kSearchStart, screen, exact);
+  if (choice.trial < 0) return {};
+  return {choice.trial / kGridTrials + 1, choice.trial % kGridTrials + 1};
+}
+
 // Code 26: exponent (outer) and spread (inner); leaves x transformed with
 // the final exponent.
 void SearchExponent(const Sample& sample, std::vector<long double>& x, SearchMode mode,
@@ -148,6 +252,11 @@ void SearchExponent(const Sample& sample, std::vector<long double>& x, SearchMod
   const int N = sample.N;
   std::vector<long double> lnX(N + 1);
   for (int i = 1; i <= N; ++i) lnX[i] = std::log(sample.X[i]);
+  if (ExitsEarly(mode)) {
+    const ExponentChoice chosen = ScreenedExponent(sample, lnX, x);
+    FinishExponent(sample, x, chosen.j, chosen.k, params);
+    return;
+  }
   Trials ss;
   double bestSs = kSearchStart;
   int bestJ = 1, bestK = 1;
@@ -179,12 +288,7 @@ void SearchExponent(const Sample& sample, std::vector<long double>& x, SearchMod
       bestK = k + 1;
     }
   }
-  params.E = GuardExponent(ExponentOfTrial(bestJ));
-  TransformAll(kGeneralizedCode, sample, params.E, x);
-  const PlainStats plain = PlainStatsOf(x, N);
-  params.M0 = params.M = plain.M0;
-  params.S0 = plain.S0;
-  params.S = NormalGridValue(bestK, plain.S0);
+  FinishExponent(sample, x, bestJ, bestK, params);
 }
 
 void Finish(std::span<const long double> x, const Sample& sample, NormalFit& fit) {

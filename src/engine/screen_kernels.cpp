@@ -75,6 +75,23 @@ QUARLIN_INLINE ScreenVec GuardedCurve(ScreenVec z) {
   return -z >= 8.0 ? Splat(8.0) : 1.0 - ScreenExp(-z);
 }
 
+// NormalCdfHastings in double.
+QUARLIN_INLINE ScreenVec NormalCurve(ScreenVec z) {
+  const ScreenVec t = 1.0 / (1.0 + 0.23165 * z);
+  const ScreenVec P = t * (0.31938 + t * (-0.35656 + t * (1.78148 + t * (-1.82126 + t * 1.33027))));
+  const ScreenVec phi = ScreenExp(-z * z / 2.0) * (1.0 / 2.5066282746310002);
+  const ScreenVec F = 1.0 - phi * P;
+  const auto rejected = (P < 0.0) | (F < 0.0) | !(Abs(F) <= 1.7976931348623157e308);
+  return rejected ? ScreenVec{} : F;
+}
+
+QUARLIN_INLINE ScreenVec NormalSquares(ScreenVec Fc, ScreenVec x, double M, double inverseS,
+                                       bool capAtOne) {
+  ScreenVec d = Abs(Fc - NormalCurve((x - M) * inverseS));
+  if (capAtOne) d = d > 1.0 ? Splat(1.0) : d;
+  return d * d;
+}
+
 template <Link link, bool guarded>
 QUARLIN_INLINE ScreenVec CurveOf(ScreenVec z) {
   if constexpr (guarded) {
@@ -224,6 +241,29 @@ double ScreenMean(const double* x, int n) {
   for (; i + kLanes <= n; i += kLanes) sum += Load(x + i);
   if (i < n) sum += LoadTail(x + i, n - i, 0.0);
   return Total(sum) / n;
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenNormalSumOfSquares(const double* Fc, const double* x, double M, double S, int n,
+                                bool capAtOne, const ScreenMargin& margin, double limit) {
+  const double inverseS = 1.0 / S;
+  double ss = 0;
+  ScreenVec lanes{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    lanes += NormalSquares(Load(Fc + i), Load(x + i), M, inverseS, capAtOne);
+    if ((i + kLanes) % kBlock == 0) {
+      ss += Total(lanes);
+      lanes = ScreenVec{};
+      if (RuledOut(margin, ss, limit)) return ss;
+    }
+  }
+  if (i < n) {
+    const ScreenVec tail = NormalSquares(LoadTail(Fc + i, n - i, 0.0), LoadTail(x + i, n - i, M), M,
+                                         inverseS, capAtOne);
+    for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
+  }
+  return ss + Total(lanes);
 }
 
 }  // namespace quarlin

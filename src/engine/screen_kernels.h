@@ -32,6 +32,11 @@ void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt);
 double ScreenGuardedSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B,
                                  int n, const ScreenMargin& margin, double limit);
 
+// The sum of (Fc - NormalCdfHastings((x - M)/S))^2, the same formula with
+// the same guards; with `capAtOne` a deviation beyond 1 counts as 1.
+double ScreenNormalSumOfSquares(const double* Fc, const double* x, double M, double S, int n,
+                                bool capAtOne, const ScreenMargin& margin, double limit);
+
 // out[i] = exp(scale*x[i]).
 void ScreenExpScaled(const double* x, double scale, int n, double* out);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/links.h"
+#include "engine/normal_cdf.h"
 #include "engine/screen_kernels.h"
 #include "engine/screen_math.h"
 #include "engine/screened_search.h"
@@ -138,6 +139,33 @@ std::vector<CurveCase> CurveCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Curves, ScreenSumTest, ::testing::ValuesIn(CurveCases()));
+
+// The normal curve's screen, with z across the pole of its rational part
+// (z = -4.317) where the guards take over.
+TEST(ScreenNormalSumTest, StaysWellInsideItsMargin) {
+  for (int n : {1, 30, 203}) {
+    std::vector<double> x(n), Fc(n);
+    for (int i = 0; i < n; ++i) {
+      x[i] = 10.0 + 12.0 * i / n - 0.003 * (i % 5);
+      Fc[i] = (i + 1.0) / (n + 1.0);
+    }
+    const ScreenMargin margin{n};
+    for (const double M : {12.0, 16.0, 20.0}) {
+      for (const double S : {0.5, 1.0, 3.0}) {
+        long double exact = 0;
+        for (int i = 0; i < n; ++i) {
+          const long double d = Fc[i] - NormalCdfHastings((x[i] - M) / S);
+          exact += d * d;
+        }
+        const double screened =
+            ScreenNormalSumOfSquares(Fc.data(), x.data(), M, S, n, false, margin, 1e300);
+        EXPECT_NEAR(screened, static_cast<double>(exact),
+                    margin.Of(static_cast<double>(exact)) / 100)
+            << "n = " << n << ", M = " << M << ", S = " << S;
+      }
+    }
+  }
+}
 
 // Trials with known long double sums; the screen reports them with errors
 // up to the margin, the way a double computation may.
