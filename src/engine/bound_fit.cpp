@@ -101,10 +101,12 @@ int ScreenedBoundSearch(const Sample& s, const BoundFamily& family,
   long double sumFt = 0;
   for (int r = 1; r <= N; ++r) sumFt += Ft[r];
   const long double meanFt = sumFt / N;
-  for (int r = 1; r <= N; ++r) {
-    gap[r - 1] = static_cast<double>(std::fabs(s.X[r] - next));
-    Fc[r - 1] = static_cast<double>(s.Fc[r]);
-    FtDev[r - 1] = static_cast<double>(Ft[r] - meanFt);
+  const std::vector<int> order = ScreenOrder(N);
+  for (int i = 0; i < N; ++i) {
+    const int r = order[i];
+    gap[i] = static_cast<double>(std::fabs(s.X[r] - next));
+    Fc[i] = static_cast<double>(s.Fc[r]);
+    FtDev[i] = static_cast<double>(Ft[r] - meanFt);
   }
   const ScreenMargin margin{N};
   const auto screen = [&](int t, double limit) {

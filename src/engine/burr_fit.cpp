@@ -90,21 +90,22 @@ BurrTrial ScreenedSearchOf(const Sample& s, bool dagum, const BurrGrid& grid,
                            const std::vector<long double>& lnX) {
   const int N = s.N, M = grid.M;
   if (M == 0) return {};
-  // X^E of every exponent row, in double, for the screen.
-  std::vector<double> powers(static_cast<std::size_t>(kBurrExponentTrials) * N);
-  for (int i = 1; i <= kBurrExponentTrials; ++i) {
-    const double E = TrialExponent(dagum, i);
-    for (int r = 1; r <= N; ++r)
-      powers[static_cast<std::size_t>(i - 1) * N + r - 1] =
-          static_cast<double>(std::exp(E * lnX[r]));
-  }
+  const std::vector<int> order = ScreenOrder(N);
   long double sumFt = 0;
   for (int r = 1; r <= N; ++r) sumFt += Ft[r];
   const long double meanFt = sumFt / N;
-  std::vector<double> Fc(N), FtDev(N), Ys(N);
-  for (int r = 1; r <= N; ++r) {
-    Fc[r - 1] = static_cast<double>(s.Fc[r]);
-    FtDev[r - 1] = static_cast<double>(Ft[r] - meanFt);
+  std::vector<double> lnXs(N), Fc(N), FtDev(N), Ys(N);
+  for (int i = 0; i < N; ++i) {
+    const int r = order[i];
+    lnXs[i] = static_cast<double>(lnX[r]);
+    Fc[i] = static_cast<double>(s.Fc[r]);
+    FtDev[i] = static_cast<double>(Ft[r] - meanFt);
+  }
+  // X^E of every exponent row, in double, for the screen.
+  std::vector<double> powers(static_cast<std::size_t>(kBurrExponentTrials) * N);
+  for (int i = 1; i <= kBurrExponentTrials; ++i) {
+    ScreenExpScaled(lnXs.data(), TrialExponent(dagum, i), N,
+                    powers.data() + static_cast<std::size_t>(i - 1) * N);
   }
   const Link curve = dagum ? Link::MirroredPoisson : Link::Poisson;
   const ScreenMargin margin{N};

@@ -92,6 +92,21 @@ QUARLIN_INLINE ScreenVec NormalSquares(ScreenVec Fc, ScreenVec x, double M, doub
   return d * d;
 }
 
+// GammaF in double. A term that underflows only makes the later ones
+// smaller, so the series runs to its end without the early stop.
+QUARLIN_INLINE ScreenVec GammaSquares(ScreenVec Fc, ScreenVec X, double inverseTheta, int terms) {
+  const ScreenVec x = X * inverseTheta;
+  ScreenVec term = ScreenExp(-x);
+  ScreenVec sum = terms > 0 ? term : ScreenVec{};
+  for (int k = 1; k < terms; ++k) {
+    term = term * x / static_cast<double>(k);
+    sum += term;
+  }
+  ScreenVec d = Abs(Fc - (1.0 - sum));
+  d = d > 1.0 ? Splat(1.0) : d;
+  return d * d;
+}
+
 template <Link link, bool guarded>
 QUARLIN_INLINE ScreenVec CurveOf(ScreenVec z) {
   if constexpr (guarded) {
@@ -261,6 +276,29 @@ double ScreenNormalSumOfSquares(const double* Fc, const double* x, double M, dou
   if (i < n) {
     const ScreenVec tail = NormalSquares(LoadTail(Fc + i, n - i, 0.0), LoadTail(x + i, n - i, M), M,
                                          inverseS, capAtOne);
+    for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
+  }
+  return ss + Total(lanes);
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenGammaSumOfSquares(const double* Fc, const double* X, double theta, int terms, int n,
+                               const ScreenMargin& margin, double limit) {
+  const double inverseTheta = 1.0 / theta;
+  double ss = 0;
+  ScreenVec lanes{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    lanes += GammaSquares(Load(Fc + i), Load(X + i), inverseTheta, terms);
+    if ((i + kLanes) % kBlock == 0) {
+      ss += Total(lanes);
+      lanes = ScreenVec{};
+      if (RuledOut(margin, ss, limit)) return ss;
+    }
+  }
+  if (i < n) {
+    const ScreenVec tail = GammaSquares(LoadTail(Fc + i, n - i, 0.0), LoadTail(X + i, n - i, 0.0),
+                                        inverseTheta, terms);
     for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
   }
   return ss + Total(lanes);

@@ -37,6 +37,12 @@ double ScreenGuardedSumOfSquares(Link link, const double* Fc, const double* Xt, 
 double ScreenNormalSumOfSquares(const double* Fc, const double* x, double M, double S, int n,
                                 bool capAtOne, const ScreenMargin& margin, double limit);
 
+// The sum of (Fc - GammaF(X; theta, terms))^2: F = 1 - exp(-x) times the
+// first `terms` terms of the series of exp(x), x = X/theta, deviations
+// capped at 1.
+double ScreenGammaSumOfSquares(const double* Fc, const double* X, double theta, int terms, int n,
+                               const ScreenMargin& margin, double limit);
+
 // out[i] = exp(scale*x[i]).
 void ScreenExpScaled(const double* x, double scale, int n, double* out);
 

@@ -55,6 +55,21 @@ inline bool RuledOut(const ScreenMargin& margin, double ss, double limit) {
   return ss - margin.Of(ss) > limit;
 }
 
+// The ranks 1..N in the order a screen sums them: every 16th rank first,
+// then the ranks half-way between, and so on, so that any leading part of
+// the sum already spans the whole sample and a poor trial shows early. The
+// sums themselves do not depend on the order, beyond rounding.
+inline std::vector<int> ScreenOrder(int N) {
+  constexpr int kStride = 16;
+  constexpr int kPhases[kStride] = {0, 8, 4, 12, 2, 10, 6, 14, 1, 9, 5, 13, 3, 11, 7, 15};
+  std::vector<int> order;
+  order.reserve(N);
+  for (int phase : kPhases) {
+    for (int r = phase + 1; r <= N; r += kStride) order.push_back(r);
+  }
+  return order;
+}
+
 struct ScreenedChoice {
   int trial = -1;  // -1: no trial could be completed
   long double SS = 0;
