@@ -17,7 +17,7 @@ namespace quarlin {
 class ParallelFits : public CandidateFits {
  public:
   // Starts `threads` workers on the fits of `codes` (62 stands for the
-  // Student pair), taken in that order.
+  // Student pair), the longest first.
   ParallelFits(const CandidateFits& inner, const Sample& sample, const std::vector<int>& codes,
                int threads);
   ~ParallelFits() override;
@@ -42,6 +42,7 @@ class ParallelFits : public CandidateFits {
   const CandidateFits& inner_;
   const Sample& sample_;
   std::vector<int> codes_;
+  std::vector<size_t> order_;  // the order in which the workers take the codes
   std::vector<std::promise<Result>> promises_;
   mutable std::vector<std::future<Result>> futures_;
   std::atomic<size_t> next_{0};
