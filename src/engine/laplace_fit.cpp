@@ -3,11 +3,14 @@
 // of Ln(2(1 - Fc)) above it.
 
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/own_search.h"
 #include "engine/own_search_fits.h"
+#include "engine/screen_kernels.h"
 
 namespace quarlin {
 namespace {
@@ -118,6 +121,23 @@ class LaplaceTrials {
 
   std::vector<long double> TakeFcalc() { return std::move(Fcalc_); }
 
+  // The long double sum of a trial as Offer sums it, or nothing when the
+  // trial has no usable line or its sum is certainly above `bound`.
+  std::optional<long double> TrialSum(const std::vector<long double>& lowValue,
+                                      const std::vector<long double>& upValue, const LowerSide& low,
+                                      long double bound) {
+    double D2 = 0;
+    if (!low.usable || !Upper(lowValue, upValue, low, D2)) return std::nullopt;
+    const BoundedSum sum =
+        BoundedSumOfSquaresFrom(s_.Fc, low.K + 1, s_.N, low.SS, true, static_cast<double>(bound),
+                                [&](int r) { return UpperPoint(upValue[r], low.L, D2); });
+    if (sum.exceeded) return std::nullopt;
+    return sum.SS;
+  }
+
+  const std::vector<long double>& LowFt() const { return lowFt_; }
+  const std::vector<long double>& UpFt() const { return upFt_; }
+
  private:
   static long double LowerPoint(long double lowValue, const LowerSide& low) {
     return 0.5L * std::exp(std::fmin(kExponentCap, (lowValue - low.L) / low.D1));
@@ -131,6 +151,103 @@ class LaplaceTrials {
   const std::vector<long double> lowFt_, upFt_;
   std::vector<long double> Xt_, Ft_, Fcalc_;
 };
+
+struct LaplaceTrial {
+  int i = 0, j = 0, loc = 0;
+};
+
+// The generalized Laplace grid screened in double; trial t is E1 index
+// t / 1600, E2 index t / 20 % 80 and location t % 20 (the plain search's
+// order). `values[k]` is X^E of exponent index k, the same for either side;
+// `location[i][loc]` the location in the scale of E1 index i. Which points
+// fall below a location is decided in long double, as the plain search
+// decides it.
+LaplaceTrial ScreenedGeneralizedLaplace(const Sample& s, LaplaceTrials& trials,
+                                        const std::vector<std::vector<long double>>& values,
+                                        const std::vector<std::vector<long double>>& location) {
+  const int N = s.N;
+  constexpr int kPerE1 = kExponentTrials * kLocationTrials;
+  std::vector<double> Fc(N), lowFtDev(N);
+  std::vector<long double> lowFtSum(N + 1, 0.0L), upFtSum(N + 1, 0.0L);
+  for (int r = 1; r <= N; ++r) {
+    lowFtSum[r] = lowFtSum[r - 1] + trials.LowFt()[r];
+    upFtSum[r] = upFtSum[r - 1] + trials.UpFt()[r];
+  }
+  for (int r = 1; r <= N; ++r) {
+    Fc[r - 1] = static_cast<double>(s.Fc[r]);
+    lowFtDev[r - 1] = static_cast<double>(trials.LowFt()[r] - lowFtSum[N] / N);
+  }
+  // The rows in double, and their running sums for the upper centroids.
+  std::vector<std::vector<double>> rows(kExponentTrials + 1), running(kExponentTrials + 1);
+  for (int k = 1; k <= kExponentTrials; ++k) {
+    rows[k].resize(N);
+    running[k].assign(N + 1, 0.0);
+    for (int r = 1; r <= N; ++r) {
+      rows[k][r - 1] = static_cast<double>(values[k][r]);
+      running[k][r] = running[k][r - 1] + rows[k][r - 1];
+    }
+  }
+  // The lower side of every (E1, location) in double: its point count,
+  // slope and part of the sum; `judged` false leaves its trials to long
+  // double.
+  struct Lower {
+    int K = 0;
+    bool judged = false;
+    double A = 0, L = 0, SS = 0;
+  };
+  const ScreenMargin margin{N, 2e-10};
+  std::vector<Lower> lowers(static_cast<std::size_t>(kExponentTrials + 1) * (kLocationTrials + 1));
+  for (int i = 1; i <= kExponentTrials; ++i) {
+    for (int loc = 1; loc <= kLocationTrials; ++loc) {
+      Lower& low = lowers[i * (kLocationTrials + 1) + loc];
+      const long double L = location[i][loc];
+      while (low.K < N && values[i][low.K + 1] <= L) ++low.K;
+      if (low.K < 1 || low.K >= N) continue;
+      const double meanFt = static_cast<double>(lowFtSum[low.K] / low.K);
+      const ScreenLine line = ScreenRegress(rows[i].data(), lowFtDev.data(), meanFt, low.K);
+      if (!line.drawn) continue;
+      low.judged = true;
+      low.A = line.A;
+      low.L = static_cast<double>(L);
+      low.SS =
+          ScreenHalfExpSumOfSquares(false, Fc.data(), rows[i].data(), low.A, -low.A * low.L, low.K,
+                                    0.0, margin, std::numeric_limits<double>::infinity());
+    }
+  }
+  const auto screen = [&](int t, double limit) {
+    const int i = t / kPerE1 + 1, j = t / kLocationTrials % kExponentTrials + 1,
+              loc = t % kLocationTrials + 1;
+    const Lower& low = lowers[i * (kLocationTrials + 1) + loc];
+    if (!low.judged) return NotJudged();
+    const int K = low.K;
+    const double anchorX = rows[i][K - 1];
+    const double anchorF = static_cast<double>(trials.LowFt()[K]);
+    const double meanX = (running[j][N] - running[j][K]) / (N - K);
+    const double meanF = static_cast<double>((upFtSum[N] - upFtSum[K]) / (N - K));
+    const double run = meanX - anchorX;
+    // Near the anchor the difference loses the digits the margin counts
+    // on (and the plain search may take the flat slope).
+    if (!(std::fabs(run) > 1e-3 * std::fmax(std::fabs(meanX), std::fabs(anchorX))))
+      return NotJudged();
+    const double A = (meanF - anchorF) / run;
+    if (!std::isfinite(A) || !(std::fabs(A) > 1e-300)) return NotJudged();
+    return ScreenedSS{ScreenHalfExpSumOfSquares(true, Fc.data() + K, rows[j].data() + K, A,
+                                                -A * low.L, N - K, low.SS, margin, limit)};
+  };
+  std::vector<std::optional<LowerSide>> exactLowers(lowers.size());
+  const auto exact = [&](int t, long double bound) {
+    const int i = t / kPerE1 + 1, j = t / kLocationTrials % kExponentTrials + 1,
+              loc = t % kLocationTrials + 1;
+    std::optional<LowerSide>& low = exactLowers[i * (kLocationTrials + 1) + loc];
+    if (!low) low = trials.Lower(values[i], location[i][loc]);
+    return trials.TrialSum(values[i], values[j], *low, bound);
+  };
+  const ScreenedChoice choice =
+      ScreenedSearch(kExponentTrials * kPerE1, margin, SmallestSS().best(), screen, exact);
+  if (choice.trial < 0) return {};
+  return {choice.trial / kPerE1 + 1, choice.trial / kLocationTrials % kExponentTrials + 1,
+          choice.trial % kLocationTrials + 1};
+}
 
 }  // namespace
 
@@ -172,7 +289,20 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
 
   SmallestSS best;
   int bestI = 0, bestJ = 0, bestLoc = 0;
-  for (int i = 1; i <= kExponentTrials; ++i) {
+  if (ExitsEarly(mode)) {
+    std::vector<std::vector<long double>> location(kExponentTrials + 1);
+    for (int i = 1; i <= kExponentTrials; ++i) {
+      location[i].assign(kLocationTrials + 1, 0.0L);
+      for (int loc = 1; loc <= kLocationTrials; ++loc)
+        location[i][loc] = std::exp(TrialExponent(i) * lnLocation[loc]);
+    }
+    const LaplaceTrial found = ScreenedGeneralizedLaplace(s, trials, upValues, location);
+    if (found.i == 0) return NotFitted(73);
+    bestI = found.i;
+    bestJ = found.j;
+    bestLoc = found.loc;
+  }
+  for (int i = 1; i <= kExponentTrials && !ExitsEarly(mode); ++i) {
     const double E1 = TrialExponent(i);
     for (int r = 1; r <= s.N; ++r) lowValue[r] = std::exp(E1 * lnX[r]);
     for (int loc = 1; loc <= kLocationTrials; ++loc) {
@@ -188,7 +318,7 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
       }
     }
   }
-  if (!best.found()) return NotFitted(73);
+  if (!ExitsEarly(mode) && !best.found()) return NotFitted(73);
 
   FittedParams params;
   LaplaceParams& p = params.laplace;

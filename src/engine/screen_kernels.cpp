@@ -107,6 +107,15 @@ QUARLIN_INLINE ScreenVec GammaSquares(ScreenVec Fc, ScreenVec X, double inverseT
   return d * d;
 }
 
+QUARLIN_INLINE ScreenVec HalfExpSquares(bool above, ScreenVec Fc, ScreenVec x, double A, double B) {
+  ScreenVec z = A * x + B;
+  z = z > 100.0 ? Splat(100.0) : z;
+  const ScreenVec half = 0.5 * ScreenExp(z);
+  ScreenVec d = Abs(Fc - (above ? 1.0 - half : half));
+  d = d > 1.0 ? Splat(1.0) : d;
+  return d * d;
+}
+
 template <Link link, bool guarded>
 QUARLIN_INLINE ScreenVec CurveOf(ScreenVec z) {
   if constexpr (guarded) {
@@ -299,6 +308,29 @@ double ScreenGammaSumOfSquares(const double* Fc, const double* X, double theta, 
   if (i < n) {
     const ScreenVec tail = GammaSquares(LoadTail(Fc + i, n - i, 0.0), LoadTail(X + i, n - i, 0.0),
                                         inverseTheta, terms);
+    for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
+  }
+  return ss + Total(lanes);
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenHalfExpSumOfSquares(bool above, const double* Fc, const double* x, double A, double B,
+                                 int n, double start, const ScreenMargin& margin, double limit) {
+  double ss = start;
+  if (RuledOut(margin, ss, limit)) return ss;
+  ScreenVec lanes{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    lanes += HalfExpSquares(above, Load(Fc + i), Load(x + i), A, B);
+    if ((i + kLanes) % kBlock == 0) {
+      ss += Total(lanes);
+      lanes = ScreenVec{};
+      if (RuledOut(margin, ss, limit)) return ss;
+    }
+  }
+  if (i < n) {
+    const ScreenVec tail =
+        HalfExpSquares(above, LoadTail(Fc + i, n - i, 0.0), LoadTail(x + i, n - i, 0.0), A, B);
     for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
   }
   return ss + Total(lanes);

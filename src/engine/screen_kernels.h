@@ -43,6 +43,12 @@ double ScreenNormalSumOfSquares(const double* Fc, const double* x, double M, dou
 double ScreenGammaSumOfSquares(const double* Fc, const double* X, double theta, int terms, int n,
                                const ScreenMargin& margin, double limit);
 
+// `start` plus the sum of (Fc - F)^2 over the half-exponential curve of the
+// Laplace laws, F = 0.5 exp(min(100, A*x + B)) below the location or
+// F = 1 - 0.5 exp(min(100, A*x + B)) above it, deviations capped at 1.
+double ScreenHalfExpSumOfSquares(bool above, const double* Fc, const double* x, double A, double B,
+                                 int n, double start, const ScreenMargin& margin, double limit);
+
 // out[i] = exp(scale*x[i]).
 void ScreenExpScaled(const double* x, double scale, int n, double* out);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/links.h"
+#include "engine/more_families.h"
 #include "engine/normal_cdf.h"
 #include "engine/screen_kernels.h"
 #include "engine/screen_math.h"
@@ -162,6 +163,49 @@ TEST(ScreenNormalSumTest, StaysWellInsideItsMargin) {
         EXPECT_NEAR(screened, static_cast<double>(exact),
                     margin.Of(static_cast<double>(exact)) / 100)
             << "n = " << n << ", M = " << M << ", S = " << S;
+      }
+    }
+  }
+}
+
+// The Laplace halves (with their exponent cap) and the Gamma series, each
+// against the long double formula the searches use.
+TEST(ScreenOtherSumsTest, StayWellInsideTheirMargins) {
+  for (int n : {5, 64, 203}) {
+    std::vector<double> x(n), Fc(n);
+    for (int i = 0; i < n; ++i) {
+      x[i] = 0.5 + 40.0 * i / n + 0.01 * (i % 3);
+      Fc[i] = (i + 1.0) / (n + 1.0);
+    }
+    const ScreenMargin margin{n};
+    const auto check = [&](double screened, long double exact, const char* what) {
+      EXPECT_NEAR(screened, static_cast<double>(exact), margin.Of(static_cast<double>(exact)) / 100)
+          << what << ", n = " << n;
+    };
+    for (const bool above : {false, true}) {
+      for (const double A : {-0.3, 0.2, 8.0}) {
+        const double B = -A * 20.0;
+        long double exact = 0.25L;
+        for (int i = 0; i < n; ++i) {
+          const long double half = 0.5L * std::exp(std::fmin(100.0L, A * (x[i] - 20.0L)));
+          long double d = Fc[i] - (above ? 1.0L - half : half);
+          if (std::fabs(d) > 1) d = 1;
+          exact += d * d;
+        }
+        check(ScreenHalfExpSumOfSquares(above, Fc.data(), x.data(), A, B, n, 0.25, margin, 1e300),
+              exact, above ? "upper half" : "lower half");
+      }
+    }
+    for (const int order : {1, 4, 20}) {
+      for (const double theta : {0.1, 2.5, 30.0}) {
+        long double exact = 0;
+        for (int i = 0; i < n; ++i) {
+          long double d = Fc[i] - GammaF(x[i], GammaParams{theta, static_cast<double>(order)});
+          if (std::fabs(d) > 1) d = 1;
+          exact += d * d;
+        }
+        check(ScreenGammaSumOfSquares(Fc.data(), x.data(), theta, order, n, margin, 1e300), exact,
+              "Gamma");
       }
     }
   }
