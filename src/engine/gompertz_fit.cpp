@@ -2,12 +2,14 @@
 // over a grid of p and q.
 
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/links.h"
 #include "engine/own_search.h"
 #include "engine/own_search_fits.h"
+#include "engine/screen_kernels.h"
 
 namespace quarlin {
 namespace {
@@ -28,6 +30,95 @@ void GompertzTransform(const std::vector<long double>& zPowP, double q, int N,
   for (int r = 1; r <= N; ++r) Xt[r] = std::exp(q * zPowP[r]) - 1.0L;
 }
 
+struct GompertzTrial {
+  int i = 0, j = 0;
+};
+
+// Every trial in long double, in index order: the reference.
+GompertzTrial ReferenceSearch(const Sample& s, const std::vector<long double>& lnZ,
+                              const std::vector<long double>& Ft) {
+  const int N = s.N;
+  auto zPowP = PointArray(s);
+  auto Xt = PointArray(s);
+  SmallestSS best;
+  GompertzTrial found;
+  LineFit line;
+  for (int i = 1; i <= kGridTrials; ++i) {
+    const double p = GridValue(i);
+    for (int r = 1; r <= N; ++r) zPowP[r] = std::exp(p * lnZ[r]);
+    for (int j = 1; j <= kGridTrials; ++j) {
+      GompertzTransform(zPowP, GridValue(j), N, Xt);
+      RatioAll(Xt, Ft, N, line);
+      if (!std::isfinite(line.A)) continue;
+      const auto calculated = [&](int r) { return GompertzCurve(line.A, Xt[r]); };
+      if (OfferTrial(best, s, SearchMode::Reference, calculated)) found = {i, j};
+    }
+  }
+  return found;
+}
+
+// The same choice with the trials screened in double; trial t is p index
+// t / 33 and q index t % 33. A trial whose exponent q*Z^p passes what a
+// double holds (long double goes much further) is left to long double.
+GompertzTrial ScreenedGompertz(const Sample& s, const std::vector<long double>& lnZ,
+                               const std::vector<long double>& Ft) {
+  const int N = s.N;
+  std::vector<double> lnZs(N), Fc(N), Xs(N);
+  long double sumFt = 0;
+  for (int r = 1; r <= N; ++r) {
+    lnZs[r - 1] = static_cast<double>(lnZ[r]);
+    Fc[r - 1] = static_cast<double>(s.Fc[r]);
+    sumFt += Ft[r];
+  }
+  const double meanFt = static_cast<double>(sumFt / N), firstFt = static_cast<double>(Ft[1]);
+  std::vector<double> rows(static_cast<std::size_t>(kGridTrials) * N);
+  std::vector<double> largest(kGridTrials, 0.0);
+  for (int i = 1; i <= kGridTrials; ++i) {
+    double* row = rows.data() + static_cast<std::size_t>(i - 1) * N;
+    ScreenExpScaled(lnZs.data(), GridValue(i), N, row);
+    for (int r = 0; r < N; ++r) largest[i - 1] = std::fmax(largest[i - 1], std::fabs(row[r]));
+  }
+  const ScreenMargin margin{N};
+  const auto screen = [&](int t, double limit) {
+    const int i = t / kGridTrials + 1, j = t % kGridTrials + 1;
+    const double q = GridValue(j);
+    if (!(q * largest[i - 1] < 700.0)) return NotJudged();
+    ScreenExpMinusOneScaled(rows.data() + static_cast<std::size_t>(i - 1) * N, q, N, Xs.data());
+    const double meanX = ScreenMean(Xs.data(), N);
+    const double run = meanX - Xs[0];
+    if (!(std::fabs(run) > 1e-3 * std::fabs(meanX))) return NotJudged();
+    const double A = (meanFt - firstFt) / run;
+    if (!std::isfinite(A)) return NotJudged();
+    return ScreenedSS{
+        ScreenSumOfSquares(Link::Poisson, Fc.data(), Xs.data(), -A, 0.0, N, margin, limit)};
+  };
+  auto zPowP = PointArray(s);
+  auto Xt = PointArray(s);
+  int rowInZ = 0;
+  const auto exact = [&](int t, long double bound) -> std::optional<long double> {
+    const int i = t / kGridTrials + 1, j = t % kGridTrials + 1;
+    if (rowInZ != i) {
+      for (int r = 1; r <= N; ++r) zPowP[r] = std::exp(GridValue(i) * lnZ[r]);
+      rowInZ = i;
+    }
+    // An infinite transform at the top makes the plain search's sum NaN
+    // (a slope of 0 times infinity), which never wins.
+    if (std::isinf(std::exp(GridValue(j) * zPowP[N]) - 1.0L)) return std::nullopt;
+    GompertzTransform(zPowP, GridValue(j), N, Xt);
+    LineFit line;
+    RatioAll(Xt, Ft, N, line);
+    if (!std::isfinite(line.A)) return std::nullopt;
+    const BoundedSum sum = BoundedSumOfSquares(s.Fc, N, true, static_cast<double>(bound),
+                                               [&](int r) { return GompertzCurve(line.A, Xt[r]); });
+    if (sum.exceeded) return std::nullopt;
+    return sum.SS;
+  };
+  const ScreenedChoice choice =
+      ScreenedSearch(kGridTrials * kGridTrials, margin, SmallestSS().best(), screen, exact);
+  if (choice.trial < 0) return {};
+  return {choice.trial / kGridTrials + 1, choice.trial % kGridTrials + 1};
+}
+
 }  // namespace
 
 FitResult GompertzSearch(const Sample& s, SearchMode mode) {
@@ -39,24 +130,12 @@ FitResult GompertzSearch(const Sample& s, SearchMode mode) {
   auto zPowP = PointArray(s);
   auto Xt = PointArray(s);
   auto Fcalc = PointArray(s);
-
-  SmallestSS best;
-  int bestI = 0, bestJ = 0;
   LineFit line;
-  for (int i = 1; i <= kGridTrials; ++i) {
-    const double p = GridValue(i);
-    for (int r = 1; r <= N; ++r) zPowP[r] = std::exp(p * lnZ[r]);
-    for (int j = 1; j <= kGridTrials; ++j) {
-      GompertzTransform(zPowP, GridValue(j), N, Xt);
-      RatioAll(Xt, Ft, N, line);
-      if (!std::isfinite(line.A)) continue;
-      if (OfferTrial(best, s, mode, [&](int r) { return GompertzCurve(line.A, Xt[r]); })) {
-        bestI = i;
-        bestJ = j;
-      }
-    }
-  }
-  if (!best.found()) return NotFitted(34);
+
+  const GompertzTrial found =
+      ExitsEarly(mode) ? ScreenedGompertz(s, lnZ, Ft) : ReferenceSearch(s, lnZ, Ft);
+  if (found.i == 0) return NotFitted(34);
+  const int bestI = found.i, bestJ = found.j;
 
   FittedParams params;
   GompertzParams& g = params.gompertz;

@@ -336,4 +336,14 @@ double ScreenHalfExpSumOfSquares(bool above, const double* Fc, const double* x, 
   return ss + Total(lanes);
 }
 
+QUARLIN_VECTOR_CLONES
+void ScreenExpMinusOneScaled(const double* x, double scale, int n, double* out) {
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) Store(out + i, ScreenExp(Load(x + i) * scale) - 1.0);
+  if (i < n) {
+    const ScreenVec tail = ScreenExp(LoadTail(x + i, n - i, 0.0) * scale) - 1.0;
+    for (int k = 0; k < n - i; ++k) out[i + k] = tail[k];
+  }
+}
+
 }  // namespace quarlin

@@ -49,6 +49,10 @@ double ScreenGammaSumOfSquares(const double* Fc, const double* X, double theta, 
 double ScreenHalfExpSumOfSquares(bool above, const double* Fc, const double* x, double A, double B,
                                  int n, double start, const ScreenMargin& margin, double limit);
 
+// out[i] = exp(scale*x[i]) - 1, for arguments where the difference keeps
+// enough digits (its absolute error is that of exp).
+void ScreenExpMinusOneScaled(const double* x, double scale, int n, double* out);
+
 // out[i] = exp(scale*x[i]).
 void ScreenExpScaled(const double* x, double scale, int n, double* out);
 

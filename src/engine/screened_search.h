@@ -114,15 +114,19 @@ ScreenedChoice ScreenedSearch(int trials, const ScreenMargin& margin, long doubl
       if (t % previous != 0) visit(t);
     }
   }
+  // The judged trials first, the most promising first, so that the
+  // smallest sum is found early and lets the others stop their sums soon;
+  // the unjudged ones after them, in index order.
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+    const bool aForced = a.low == kForced, bForced = b.low == kForced;
+    if (aForced != bForced) return bForced;
     return a.low < b.low || (a.low == b.low && a.trial < b.trial);
   });
 
   ScreenedChoice choice;
   long double best = ceiling;
   for (const Candidate& c : candidates) {
-    if (c.low > limit) break;
-    if (choice.trial >= 0 && c.low > best) break;
+    if (c.low != kForced && (c.low > limit || (choice.trial >= 0 && c.low > best))) continue;
     ++choice.exactTrials;
     const std::optional<long double> ss = exact(c.trial, best);
     if (!ss) continue;
