@@ -3,12 +3,14 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "engine/bounded_sum.h"
 #include "engine/exponent_grid.h"
 #include "engine/kernels.h"
 #include "engine/normal_family.h"
+#include "engine/screen_kernels.h"
 
 namespace quarlin {
 namespace {
@@ -59,6 +61,49 @@ void FillCalculated(const RegressionMember& m, const LineFit& line,
   }
 }
 
+// Whether the screen has the member's curve.
+bool Screenable(const RegressionMember& m) {
+  return !m.ratioLine &&
+         (m.link == Link::Gumbel || m.link == Link::MirroredGumbel || m.link == Link::Logistic ||
+          m.link == Link::Poisson || m.link == Link::MirroredPoisson);
+}
+
+// The index (0-based, from trial 2) that SearchExponent's tables give, with
+// the trials screened in double first.
+int ScreenedExponentTrial(const Sample& s, const RegressionMember& m,
+                          const std::vector<long double>& Ft, const std::vector<long double>& lnX,
+                          std::vector<long double>& Xt) {
+  const int N = s.N;
+  std::vector<double> lnXs(N), Fc(N), FtDev(N), Xs(N);
+  long double sumFt = 0;
+  for (int i = 1; i <= N; ++i) sumFt += Ft[i];
+  const long double meanFt = sumFt / N;
+  for (int i = 1; i <= N; ++i) {
+    lnXs[i - 1] = static_cast<double>(lnX[i]);
+    Fc[i - 1] = static_cast<double>(s.Fc[i]);
+    FtDev[i - 1] = static_cast<double>(Ft[i] - meanFt);
+  }
+  const ScreenMargin margin{N};
+  const auto screen = [&](int t, double limit) {
+    ScreenExpScaled(lnXs.data(), ExponentOfTrial(t + 2), N, Xs.data());
+    const ScreenLine line = ScreenRegress(Xs.data(), FtDev.data(), static_cast<double>(meanFt), N);
+    if (!line.drawn) return NotJudged();
+    return ScreenedSS{
+        ScreenGuardedSumOfSquares(m.link, Fc.data(), Xs.data(), line.A, line.B, N, margin, limit)};
+  };
+  const auto exact = [&](int t, long double bound) -> std::optional<long double> {
+    const double E = ExponentOfTrial(t + 2);
+    for (int i = 1; i <= N; ++i) Xt[i] = std::exp(E * lnX[i]);
+    LineFit line;
+    if (!RegressAll(Xt, Ft, N, line)) return std::nullopt;
+    const BoundedSum sum =
+        BoundedSumOfSquares(s.Fc, N, true, static_cast<double>(bound),
+                            [&](int i) { return SearchValue(m, Predictor(m, line, Xt[i])); });
+    return static_cast<double>(sum.SS);
+  };
+  return ScreenedSearch(kExponentTrials - 1, margin, kSearchStart, screen, exact).trial;
+}
+
 // The exponent with the smallest SS over trials 2..280 (the first trial
 // only starts the search), after the exponent guards. A trial whose
 // transformed values do not vary has no line and takes no part. Each trial
@@ -69,6 +114,10 @@ double SearchExponent(const Sample& s, const RegressionMember& m,
   const int N = s.N;
   std::vector<long double> lnX(N + 1);
   for (int i = 1; i <= N; ++i) lnX[i] = std::log(s.X[i]);
+  if (ExitsEarly(mode) && Screenable(m)) {
+    const int best = ScreenedExponentTrial(s, m, Ft, lnX, Xt);
+    return best < 0 ? 1.0 : GuardExponent(ExponentOfTrial(best + 2));
+  }
   // Trial 1's SS takes no part in the choice, so it is not summed.
   std::array<double, kExponentTrials> ss{};
   ss[0] = std::numeric_limits<double>::infinity();

@@ -70,8 +70,9 @@ QUARLIN_INLINE ScreenVec GuardedCurve(ScreenVec z) {
   }
   if constexpr (link == Link::Logistic) return 1.0 / (1.0 + ScreenExp(z));
   static_assert(link == Link::Gumbel || link == Link::MirroredGumbel || link == Link::Logistic ||
-                link == Link::Poisson);
-  // Poisson: a saturated exponent gives 8, a deviation that counts as 1.
+                link == Link::Poisson || link == Link::MirroredPoisson);
+  // A saturated exponent gives 8, a deviation that counts as 1.
+  if constexpr (link == Link::MirroredPoisson) return -z >= 8.0 ? Splat(8.0) : ScreenExp(-z);
   return -z >= 8.0 ? Splat(8.0) : 1.0 - ScreenExp(-z);
 }
 
@@ -243,6 +244,8 @@ double ScreenGuardedSumOfSquares(Link link, const double* Fc, const double* Xt, 
       return SumOfSquares<Link::Logistic, true>(Fc, Xt, A, B, n, margin, limit);
     case Link::Poisson:
       return SumOfSquares<Link::Poisson, true>(Fc, Xt, A, B, n, margin, limit);
+    case Link::MirroredPoisson:
+      return SumOfSquares<Link::MirroredPoisson, true>(Fc, Xt, A, B, n, margin, limit);
     default:
       return std::nan("");
   }

@@ -28,7 +28,8 @@ double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double 
 void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt);
 
 // The same with the guarded shapes the composites' searches use
-// (GuardedLinkF): Gumbel, mirrored Gumbel, logistic and Poisson.
+// (GuardedLinkF): Gumbel, mirrored Gumbel, logistic, Poisson and mirrored
+// Poisson.
 double ScreenGuardedSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B,
                                  int n, const ScreenMargin& margin, double limit);
 

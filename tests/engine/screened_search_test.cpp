@@ -133,7 +133,8 @@ std::vector<CurveCase> CurveCases() {
   for (int n : {1, 8, 30, 203}) {
     for (Link link : {Link::Weibull, Link::MirroredWeibull, Link::Poisson, Link::MirroredPoisson})
       cases.push_back({link, false, n});
-    for (Link link : {Link::Gumbel, Link::MirroredGumbel, Link::Logistic, Link::Poisson})
+    for (Link link :
+         {Link::Gumbel, Link::MirroredGumbel, Link::Logistic, Link::Poisson, Link::MirroredPoisson})
       cases.push_back({link, true, n});
   }
   return cases;
