@@ -99,11 +99,15 @@ inline ScreenVec ScreenLog(ScreenVec x) {
 }
 
 // Ln(1 + u), accurate also for small u: the rounding error of w = 1 + u is
-// taken back as a first-order correction.
+// taken back as a first-order correction, lost/w. That correction is at
+// most half a unit of w, so 1/w needs no precision: 2 - w stands in for it
+// where w < 2, and beyond, where the correction is below a unit in the last
+// place of Ln w, it is left out.
 inline ScreenVec ScreenLog1p(ScreenVec u) {
   const ScreenVec w = 1.0 + u;
   const ScreenVec lost = (w - 1.0) - u;
-  return ScreenLog(w) - lost / w;
+  const ScreenVec inverse = w < 2.0 ? 2.0 - w : ScreenVec{};
+  return ScreenLog(w) - lost * inverse;
 }
 
 // Ln(1 + u) for -kSmallLog1pBelow < u < kSmallLog1pAbove, where
