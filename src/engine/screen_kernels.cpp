@@ -161,4 +161,42 @@ void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt) {
   }
 }
 
+QUARLIN_VECTOR_CLONES
+ScreenLine ScreenRatioLine(const double* Xt, double meanF, double rise, int n) {
+  ScreenVec sum{}, size{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    const ScreenVec x = Load(Xt + i);
+    sum += x;
+    size += Abs(x);
+  }
+  if (i < n) {
+    const ScreenVec x = LoadTail(Xt + i, n - i, 0.0);
+    sum += x;
+    size += Abs(x);
+  }
+  const double meanX = Total(sum) / n;
+  const double run = meanX - Xt[0];
+  // Each Xt may be off by a few hundred units of its last place, and so may
+  // the sum of up to 2500 of them: a run of at least 1% of their size keeps
+  // the slope within about 1e-11 of itself.
+  const double scale = Total(size) / n + std::fabs(Xt[0]);
+  ScreenLine line;
+  if (!(std::fabs(run) > 0.01 * scale) || !std::isfinite(scale)) return line;
+  line.A = rise / run;
+  line.B = meanF - line.A * meanX;
+  line.drawn = std::isfinite(line.A) && std::isfinite(line.B);
+  return line;
+}
+
+QUARLIN_VECTOR_CLONES
+void ScreenLog1mExpScaled(const double* v, double scale, int n, double* Xt) {
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) Store(Xt + i, ScreenLog1mExp(Load(v + i) * scale));
+  if (i < n) {
+    const ScreenVec tail = ScreenLog1mExp(LoadTail(v + i, n - i, -1.0) * scale);
+    for (int k = 0; k < n - i; ++k) Xt[i + k] = tail[k];
+  }
+}
+
 }  // namespace quarlin

@@ -27,4 +27,15 @@ double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double 
 // Xt[i] = Ln(1 + u[i]*scale).
 void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt);
 
+// The line through point 0 and the centroid of all n points; Ft is given by
+// its mean `meanF` and `rise` = meanF - Ft[0], which are the same for every
+// trial. Not drawn when the centroid lies so near point 0, measured against
+// the size of the Xt, that the rounding of the Xt could move the slope by
+// more than about 1e-11 of itself.
+ScreenLine ScreenRatioLine(const double* Xt, double meanF, double rise, int n);
+
+// Xt[i] = Ln(1 - exp(v[i]*scale)) for v[i]*scale < 0, keeping the precision
+// of the result both where exp is near 1 and where it is tiny.
+void ScreenLog1mExpScaled(const double* v, double scale, int n, double* Xt);
+
 }  // namespace quarlin
