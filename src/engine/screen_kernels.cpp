@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "engine/screen_math.h"
 
@@ -57,21 +58,49 @@ QUARLIN_INLINE ScreenVec Curve(ScreenVec z) {
   return ScreenExp(-z);  // mirrored Poisson
 }
 
+// The squared deviations of a linked curve, capped at 1.
 template <Link link>
-QUARLIN_INLINE ScreenVec Squares(ScreenVec Fc, ScreenVec Xt, double A, double B) {
-  ScreenVec d = Abs(Fc - Curve<link>(A * Xt + B));
-  d = d > 1.0 ? Splat(1.0) : d;
-  return d * d;
-}
+struct LinkSquares {
+  double A, B;
+  QUARLIN_INLINE ScreenVec operator()(ScreenVec Fc, ScreenVec Xt) const {
+    ScreenVec d = Abs(Fc - Curve<link>(A * Xt + B));
+    d = d > 1.0 ? Splat(1.0) : d;
+    return d * d;
+  }
+};
 
-template <Link link>
-QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, double A, double B, int n,
-                                   const ScreenMargin& margin, double limit) {
+// exp(-1), the value GevF gives outside the support.
+constexpr double kOutsideGev = 0.36787944117144233;
+
+// The squared deviations of the generalized extreme value law over Y = X -
+// location, c = Y*K/B. F lies within 0..1, so no deviation reaches the cap
+// of 1. A NaN square marks a point too near the end of the support to judge.
+struct GevSquares {
+  double KOverB, minusInvK;
+  QUARLIN_INLINE ScreenVec operator()(ScreenVec Fc, ScreenVec Y) const {
+    const ScreenVec c = Y * KOverB;
+    const ScreenVec u = 1.0 + c;
+    // c is within a few units of its last place of the long double c, so u
+    // has the sign long double gives it unless it is about as small as that.
+    const auto unsure = Abs(u) <= 1e-13 * (1.0 + Abs(c));
+    const ScreenVec inside = ScreenExp(-ScreenExp(ScreenLog(u) * minusInvK));
+    const ScreenVec F = u > 0.0 ? inside : Splat(kOutsideGev);
+    const ScreenVec d = Fc - F;
+    return unsure ? Splat(std::numeric_limits<double>::quiet_NaN()) : d * d;
+  }
+};
+
+// The sum of squares(Fc, Xt) over n points, in blocks; it stops once the
+// partial sum is RuledOut against `limit`. A NaN square never rules its
+// trial out and leaves the sum NaN.
+template <class Squares>
+QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, int n,
+                                   const ScreenMargin& margin, double limit, Squares squares) {
   double ss = 0;
   ScreenVec lanes{};
   int i = 0;
   for (; i + kLanes <= n; i += kLanes) {
-    lanes += Squares<link>(Load(Fc + i), Load(Xt + i), A, B);
+    lanes += squares(Load(Fc + i), Load(Xt + i));
     if ((i + kLanes) % kBlock == 0) {
       ss += Total(lanes);
       lanes = ScreenVec{};
@@ -79,8 +108,7 @@ QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, double A,
     }
   }
   if (i < n) {
-    const ScreenVec tail =
-        Squares<link>(LoadTail(Fc + i, n - i, 0.0), LoadTail(Xt + i, n - i, 0.0), A, B);
+    const ScreenVec tail = squares(LoadTail(Fc + i, n - i, 0.0), LoadTail(Xt + i, n - i, 0.0));
     for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
   }
   return ss + Total(lanes);
@@ -135,16 +163,22 @@ double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double 
                           const ScreenMargin& margin, double limit) {
   switch (link) {
     case Link::Weibull:
-      return SumOfSquares<Link::Weibull>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, LinkSquares<Link::Weibull>{A, B});
     case Link::MirroredWeibull:
-      return SumOfSquares<Link::MirroredWeibull>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, LinkSquares<Link::MirroredWeibull>{A, B});
     case Link::Poisson:
-      return SumOfSquares<Link::Poisson>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, LinkSquares<Link::Poisson>{A, B});
     case Link::MirroredPoisson:
-      return SumOfSquares<Link::MirroredPoisson>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, LinkSquares<Link::MirroredPoisson>{A, B});
     default:
       return std::nan("");
   }
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenGevSumOfSquares(const double* Fc, const double* Y, double K, double B, int n,
+                             const ScreenMargin& margin, double limit) {
+  return SumOfSquares(Fc, Y, n, margin, limit, GevSquares{K / B, -1.0 / K});
 }
 
 QUARLIN_VECTOR_CLONES

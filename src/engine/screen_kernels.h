@@ -24,6 +24,14 @@ ScreenLine ScreenRegress(const double* Xt, const double* FtDev, double meanF, in
 double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B, int n,
                           const ScreenMargin& margin, double limit);
 
+// The sum of (Fc - F)^2 of the generalized extreme value law with shape K
+// (not 0) and scale B over Y = X - location: F = exp(-(1 + c)^(-1/K)) with
+// c = Y*K/B, and exp(-1) where 1 + c is not positive, as GevF has it. It
+// stops as ScreenSumOfSquares does. NaN when a point lies so near the end of
+// the support that double cannot tell on which side long double puts it.
+double ScreenGevSumOfSquares(const double* Fc, const double* Y, double K, double B, int n,
+                             const ScreenMargin& margin, double limit);
+
 // Xt[i] = Ln(1 + u[i]*scale).
 void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt);
 
