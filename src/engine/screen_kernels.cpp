@@ -226,7 +226,14 @@ ScreenLine ScreenRatioLine(const double* Xt, double meanF, double rise, int n) {
 QUARLIN_VECTOR_CLONES
 void ScreenLog1mExpScaled(const double* v, double scale, int n, double* Xt) {
   int i = 0;
-  for (; i + kLanes <= n; i += kLanes) Store(Xt + i, ScreenLog1mExp(Load(v + i) * scale));
+  for (; i + kLanes <= n; i += kLanes) {
+    const ScreenVec w = Load(v + i) * scale;
+    // Once every e^w is small, Ln(1 - e^w) is one short series.
+    const ScreenVec e = ScreenExp(w);
+    bool small = true;
+    for (int k = 0; k < kLanes; ++k) small &= e[k] < kSmallLog1pBelow;
+    Store(Xt + i, small ? ScreenLog1pSmall(-e) : ScreenLog1mExp(w));
+  }
   if (i < n) {
     const ScreenVec tail = ScreenLog1mExp(LoadTail(v + i, n - i, -1.0) * scale);
     for (int k = 0; k < n - i; ++k) Xt[i + k] = tail[k];
