@@ -84,13 +84,10 @@ GompertzTrial ScreenedGompertz(const Sample& s, const std::vector<long double>& 
     const double q = GridValue(j);
     if (!(q * largest[i - 1] < 700.0)) return NotJudged();
     ScreenExpMinusOneScaled(rows.data() + static_cast<std::size_t>(i - 1) * N, q, N, Xs.data());
-    const double meanX = ScreenMean(Xs.data(), N);
-    const double run = meanX - Xs[0];
-    if (!(std::fabs(run) > 1e-3 * std::fabs(meanX))) return NotJudged();
-    const double A = (meanFt - firstFt) / run;
-    if (!std::isfinite(A)) return NotJudged();
+    const ScreenLine line = ScreenRatioLine(Xs.data(), meanFt, meanFt - firstFt, N);
+    if (!line.drawn) return NotJudged();
     return ScreenedSS{
-        ScreenSumOfSquares(Link::Poisson, Fc.data(), Xs.data(), -A, 0.0, N, margin, limit)};
+        ScreenSumOfSquares(Link::Poisson, Fc.data(), Xs.data(), -line.A, 0.0, N, margin, limit)};
   };
   auto zPowP = PointArray(s);
   auto Xt = PointArray(s);

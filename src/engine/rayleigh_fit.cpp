@@ -2,12 +2,15 @@
 // divisor S built from the mean of X^E.
 
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/links.h"
 #include "engine/own_search.h"
 #include "engine/own_search_fits.h"
+#include "engine/screen_kernels.h"
 
 namespace quarlin {
 namespace {
@@ -37,6 +40,98 @@ void RayleighCurve(const std::vector<long double>& xPowE, double S, int N,
   for (int r = 1; r <= N; ++r) Fcalc[r] = RayleighPoint(xPowE[r], S);
 }
 
+struct RayleighTrial {
+  bool found = false;
+  double E = 0, S = 0;
+};
+
+// Every trial in long double, in index order: the reference.
+RayleighTrial ReferenceSearch(const Sample& s, const std::vector<long double>& lnX,
+                              const std::vector<long double>& Ft) {
+  const int N = s.N;
+  auto xPowE = PointArray(s);
+  SmallestSS best;
+  RayleighTrial bestTrial;
+  LineFit line;
+  for (int i = 1; i <= kExponentTrials; ++i) {
+    const double E = TrialExponent(i);
+    for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
+    if (!RegressAll(xPowE, Ft, N, line)) continue;
+    for (int j = 1; j <= kDivisorTrials; ++j) {
+      const double S = TrialDivisor(j, line.meanX, E);
+      if (OfferTrial(best, s, SearchMode::Reference,
+                     [&](int r) { return RayleighPoint(xPowE[r], S); })) {
+        bestTrial = {true, E, S};
+      }
+    }
+  }
+  return bestTrial;
+}
+
+// An exponent row whose line could be drawn, and the mean of its X^E that
+// the divisors are built from.
+struct RayleighRow {
+  int i = 0;
+  double meanOfPowers = 0;
+};
+
+// The same choice with the trials screened in double. Which rows take part
+// is decided in long double as the reference decides it, once per row;
+// 1 - exp(-X^E/S) is the Poisson shape of X^E with slope 1/S.
+RayleighTrial ScreenedSearchOf(const Sample& s, const std::vector<long double>& lnX,
+                               const std::vector<long double>& Ft) {
+  const int N = s.N;
+  auto xPowE = PointArray(s);
+  std::vector<RayleighRow> rows;
+  std::vector<double> powers;  // X^E of every row that takes part, in double
+  powers.reserve(static_cast<std::size_t>(kExponentTrials) * N);
+  LineFit line;
+  for (int i = 1; i <= kExponentTrials; ++i) {
+    const double E = TrialExponent(i);
+    for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
+    if (!RegressAll(xPowE, Ft, N, line)) continue;
+    rows.push_back({i, line.meanX});
+    for (int r = 1; r <= N; ++r) powers.push_back(static_cast<double>(xPowE[r]));
+  }
+  std::vector<double> Fc(N);
+  for (int r = 1; r <= N; ++r) Fc[r - 1] = static_cast<double>(s.Fc[r]);
+  const auto divisor = [&](int t) {
+    const RayleighRow& row = rows[t / kDivisorTrials];
+    return TrialDivisor(t % kDivisorTrials + 1, row.meanOfPowers, TrialExponent(row.i));
+  };
+  const ScreenMargin margin{N};
+  const auto screen = [&](int t, double limit) {
+    const double S = divisor(t);
+    const double slope = 1.0 / S;
+    // A slope that overflowed or lost digits as a subnormal says nothing.
+    if (!(S > 0) || !std::isfinite(S) || !std::isfinite(slope) ||
+        !(slope >= std::numeric_limits<double>::min())) {
+      return NotJudged();
+    }
+    const double* row = powers.data() + static_cast<std::size_t>(t / kDivisorTrials) * N;
+    return ScreenedSS{
+        ScreenSumOfSquares(Link::Poisson, Fc.data(), row, slope, 0.0, N, margin, limit)};
+  };
+  int rowOfPowers = 0;
+  const auto exact = [&](int t, long double bound) -> std::optional<long double> {
+    const int i = rows[t / kDivisorTrials].i;
+    if (rowOfPowers != i) {
+      const double E = TrialExponent(i);
+      for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
+      rowOfPowers = i;
+    }
+    const double S = divisor(t);
+    const BoundedSum sum = BoundedSumOfSquares(s.Fc, N, true, static_cast<double>(bound),
+                                               [&](int r) { return RayleighPoint(xPowE[r], S); });
+    if (sum.exceeded) return std::nullopt;
+    return sum.SS;
+  };
+  const int trials = static_cast<int>(rows.size()) * kDivisorTrials;
+  const ScreenedChoice choice = ScreenedSearch(trials, margin, SmallestSS().best(), screen, exact);
+  if (choice.trial < 0) return {};
+  return {true, TrialExponent(rows[choice.trial / kDivisorTrials].i), divisor(choice.trial)};
+}
+
 }  // namespace
 
 FitResult GeneralizedRayleighSearch(const Sample& s, SearchMode mode) {
@@ -46,22 +141,10 @@ FitResult GeneralizedRayleighSearch(const Sample& s, SearchMode mode) {
   auto xPowE = PointArray(s);
   auto Fcalc = PointArray(s);
 
-  SmallestSS best;
-  double bestE = 0, bestS = 0;
-  LineFit line;
-  for (int i = 1; i <= kExponentTrials; ++i) {
-    const double E = TrialExponent(i);
-    for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
-    if (!RegressAll(xPowE, Ft, N, line)) continue;
-    for (int j = 1; j <= kDivisorTrials; ++j) {
-      const double S = TrialDivisor(j, line.meanX, E);
-      if (OfferTrial(best, s, mode, [&](int r) { return RayleighPoint(xPowE[r], S); })) {
-        bestE = E;
-        bestS = S;
-      }
-    }
-  }
-  if (!best.found()) return NotFitted(69);
+  const RayleighTrial best =
+      ExitsEarly(mode) ? ScreenedSearchOf(s, lnX, Ft) : ReferenceSearch(s, lnX, Ft);
+  if (!best.found) return NotFitted(69);
+  const double bestE = best.E, bestS = best.S;
 
   FittedParams params;
   params.rayleigh.E = bestE;

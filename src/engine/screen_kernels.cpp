@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "engine/screen_math.h"
 
@@ -59,6 +60,7 @@ QUARLIN_INLINE ScreenVec Curve(ScreenVec z) {
   return ScreenExp(-z);
 }
 
+// GuardedLinkF in double.
 template <Link link>
 QUARLIN_INLINE ScreenVec GuardedCurve(ScreenVec z) {
   if constexpr (link == Link::Gumbel || link == Link::MirroredGumbel) {
@@ -76,7 +78,22 @@ QUARLIN_INLINE ScreenVec GuardedCurve(ScreenVec z) {
   return -z >= 8.0 ? Splat(8.0) : 1.0 - ScreenExp(-z);
 }
 
-// NormalCdfHastings in double.
+QUARLIN_INLINE ScreenVec CappedSquare(ScreenVec d) {
+  d = Abs(d);
+  d = d > 1.0 ? Splat(1.0) : d;
+  return d * d;
+}
+
+// The squared deviations of a guarded linked curve, capped at 1.
+template <Link link>
+struct GuardedLinkSquares {
+  double A, B;
+  QUARLIN_INLINE ScreenVec operator()(ScreenVec Fc, ScreenVec Xt) const {
+    return CappedSquare(Fc - GuardedCurve<link>(A * Xt + B));
+  }
+};
+
+// NormalCdfHastings in double, with its guards.
 QUARLIN_INLINE ScreenVec NormalCurve(ScreenVec z) {
   const ScreenVec t = 1.0 / (1.0 + 0.23165 * z);
   const ScreenVec P = t * (0.31938 + t * (-0.35656 + t * (1.78148 + t * (-1.82126 + t * 1.33027))));
@@ -86,61 +103,89 @@ QUARLIN_INLINE ScreenVec NormalCurve(ScreenVec z) {
   return rejected ? ScreenVec{} : F;
 }
 
-QUARLIN_INLINE ScreenVec NormalSquares(ScreenVec Fc, ScreenVec x, double M, double inverseS,
-                                       bool capAtOne) {
-  ScreenVec d = Abs(Fc - NormalCurve((x - M) * inverseS));
-  if (capAtOne) d = d > 1.0 ? Splat(1.0) : d;
-  return d * d;
-}
+struct NormalSquares {
+  double M, inverseS;
+  bool capAtOne;
+  QUARLIN_INLINE ScreenVec operator()(ScreenVec Fc, ScreenVec x) const {
+    const ScreenVec d = Fc - NormalCurve((x - M) * inverseS);
+    return capAtOne ? CappedSquare(d) : d * d;
+  }
+};
 
 // GammaF in double. A term that underflows only makes the later ones
 // smaller, so the series runs to its end without the early stop.
-QUARLIN_INLINE ScreenVec GammaSquares(ScreenVec Fc, ScreenVec X, double inverseTheta, int terms) {
-  const ScreenVec x = X * inverseTheta;
-  ScreenVec term = ScreenExp(-x);
-  ScreenVec sum = terms > 0 ? term : ScreenVec{};
-  for (int k = 1; k < terms; ++k) {
-    term = term * x / static_cast<double>(k);
-    sum += term;
+struct GammaSquares {
+  double inverseTheta;
+  int terms;
+  QUARLIN_INLINE ScreenVec operator()(ScreenVec Fc, ScreenVec X) const {
+    const ScreenVec x = X * inverseTheta;
+    ScreenVec term = ScreenExp(-x);
+    ScreenVec sum = terms > 0 ? term : ScreenVec{};
+    for (int k = 1; k < terms; ++k) {
+      term = term * x / static_cast<double>(k);
+      sum += term;
+    }
+    return CappedSquare(Fc - (1.0 - sum));
   }
-  ScreenVec d = Abs(Fc - (1.0 - sum));
-  d = d > 1.0 ? Splat(1.0) : d;
-  return d * d;
-}
+};
 
-QUARLIN_INLINE ScreenVec HalfExpSquares(bool above, ScreenVec Fc, ScreenVec x, double A, double B) {
-  ScreenVec z = A * x + B;
-  z = z > 100.0 ? Splat(100.0) : z;
-  const ScreenVec half = 0.5 * ScreenExp(z);
-  ScreenVec d = Abs(Fc - (above ? 1.0 - half : half));
-  d = d > 1.0 ? Splat(1.0) : d;
-  return d * d;
-}
-
-template <Link link, bool guarded>
-QUARLIN_INLINE ScreenVec CurveOf(ScreenVec z) {
-  if constexpr (guarded) {
-    return GuardedCurve<link>(z);
-  } else {
-    return Curve<link>(z);
+// The Laplace halves, with their exponent cap of 100.
+struct HalfExpSquares {
+  bool above;
+  double A, B;
+  QUARLIN_INLINE ScreenVec operator()(ScreenVec Fc, ScreenVec x) const {
+    ScreenVec z = A * x + B;
+    z = z > 100.0 ? Splat(100.0) : z;
+    const ScreenVec half = 0.5 * ScreenExp(z);
+    return CappedSquare(Fc - (above ? 1.0 - half : half));
   }
-}
+};
 
-template <Link link, bool guarded = false>
-QUARLIN_INLINE ScreenVec Squares(ScreenVec Fc, ScreenVec Xt, double A, double B) {
-  ScreenVec d = Abs(Fc - CurveOf<link, guarded>(A * Xt + B));
-  d = d > 1.0 ? Splat(1.0) : d;
-  return d * d;
-}
+// The squared deviations of a linked curve, capped at 1.
+template <Link link>
+struct LinkSquares {
+  double A, B;
+  QUARLIN_INLINE ScreenVec operator()(ScreenVec Fc, ScreenVec Xt) const {
+    ScreenVec d = Abs(Fc - Curve<link>(A * Xt + B));
+    d = d > 1.0 ? Splat(1.0) : d;
+    return d * d;
+  }
+};
 
-template <Link link, bool guarded = false>
-QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, double A, double B, int n,
-                                   const ScreenMargin& margin, double limit) {
-  double ss = 0;
+// exp(-1), the value GevF gives outside the support.
+constexpr double kOutsideGev = 0.36787944117144233;
+
+// The squared deviations of the generalized extreme value law over Y = X -
+// location, c = Y*K/B. F lies within 0..1, so no deviation reaches the cap
+// of 1. A NaN square marks a point too near the end of the support to judge.
+struct GevSquares {
+  double KOverB, minusInvK;
+  QUARLIN_INLINE ScreenVec operator()(ScreenVec Fc, ScreenVec Y) const {
+    const ScreenVec c = Y * KOverB;
+    const ScreenVec u = 1.0 + c;
+    // c is within a few units of its last place of the long double c, so u
+    // has the sign long double gives it unless it is about as small as that.
+    const auto unsure = Abs(u) <= 1e-13 * (1.0 + Abs(c));
+    const ScreenVec inside = ScreenExp(-ScreenExp(ScreenLog(u) * minusInvK));
+    const ScreenVec F = u > 0.0 ? inside : Splat(kOutsideGev);
+    const ScreenVec d = Fc - F;
+    return unsure ? Splat(std::numeric_limits<double>::quiet_NaN()) : d * d;
+  }
+};
+
+// The sum of squares(Fc, Xt) over n points, in blocks; it stops once the
+// partial sum is RuledOut against `limit`. A NaN square never rules its
+// trial out and leaves the sum NaN.
+template <class Squares>
+QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, int n,
+                                   const ScreenMargin& margin, double limit, Squares squares,
+                                   double start = 0.0) {
+  double ss = start;
+  if (RuledOut(margin, ss, limit)) return ss;
   ScreenVec lanes{};
   int i = 0;
   for (; i + kLanes <= n; i += kLanes) {
-    lanes += Squares<link, guarded>(Load(Fc + i), Load(Xt + i), A, B);
+    lanes += squares(Load(Fc + i), Load(Xt + i));
     if ((i + kLanes) % kBlock == 0) {
       ss += Total(lanes);
       lanes = ScreenVec{};
@@ -148,8 +193,7 @@ QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, double A,
     }
   }
   if (i < n) {
-    const ScreenVec tail =
-        Squares<link, guarded>(LoadTail(Fc + i, n - i, 0.0), LoadTail(Xt + i, n - i, 0.0), A, B);
+    const ScreenVec tail = squares(LoadTail(Fc + i, n - i, 0.0), LoadTail(Xt + i, n - i, 0.0));
     for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
   }
   return ss + Total(lanes);
@@ -206,16 +250,22 @@ double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double 
                           const ScreenMargin& margin, double limit) {
   switch (link) {
     case Link::Weibull:
-      return SumOfSquares<Link::Weibull>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, LinkSquares<Link::Weibull>{A, B});
     case Link::MirroredWeibull:
-      return SumOfSquares<Link::MirroredWeibull>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, LinkSquares<Link::MirroredWeibull>{A, B});
     case Link::Poisson:
-      return SumOfSquares<Link::Poisson>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, LinkSquares<Link::Poisson>{A, B});
     case Link::MirroredPoisson:
-      return SumOfSquares<Link::MirroredPoisson>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, LinkSquares<Link::MirroredPoisson>{A, B});
     default:
       return std::nan("");
   }
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenGevSumOfSquares(const double* Fc, const double* Y, double K, double B, int n,
+                             const ScreenMargin& margin, double limit) {
+  return SumOfSquares(Fc, Y, n, margin, limit, GevSquares{K / B, -1.0 / K});
 }
 
 QUARLIN_VECTOR_CLONES
@@ -233,22 +283,86 @@ void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt) {
 }
 
 QUARLIN_VECTOR_CLONES
+ScreenLine ScreenRatioLine(const double* Xt, double meanF, double rise, int n) {
+  ScreenVec sum{}, size{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    const ScreenVec x = Load(Xt + i);
+    sum += x;
+    size += Abs(x);
+  }
+  if (i < n) {
+    const ScreenVec x = LoadTail(Xt + i, n - i, 0.0);
+    sum += x;
+    size += Abs(x);
+  }
+  const double meanX = Total(sum) / n;
+  const double run = meanX - Xt[0];
+  // Each Xt may be off by a few hundred units of its last place, and so may
+  // the sum of up to 2500 of them: a run of at least 1% of their size keeps
+  // the slope within about 1e-11 of itself.
+  const double scale = Total(size) / n + std::fabs(Xt[0]);
+  ScreenLine line;
+  if (!(std::fabs(run) > 0.01 * scale) || !std::isfinite(scale)) return line;
+  line.A = rise / run;
+  line.B = meanF - line.A * meanX;
+  line.drawn = std::isfinite(line.A) && std::isfinite(line.B);
+  return line;
+}
+
+QUARLIN_VECTOR_CLONES
+void ScreenLog1mExpScaled(const double* v, double scale, int n, double* Xt) {
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    const ScreenVec w = Load(v + i) * scale;
+    // Once every e^w is small, Ln(1 - e^w) is one short series.
+    const ScreenVec e = ScreenExp(w);
+    bool small = true;
+    for (int k = 0; k < kLanes; ++k) small &= e[k] < kSmallLog1pBelow;
+    Store(Xt + i, small ? ScreenLog1pSmall(-e) : ScreenLog1mExp(w));
+  }
+  if (i < n) {
+    const ScreenVec tail = ScreenLog1mExp(LoadTail(v + i, n - i, -1.0) * scale);
+    for (int k = 0; k < n - i; ++k) Xt[i + k] = tail[k];
+  }
+}
+
+QUARLIN_VECTOR_CLONES
 double ScreenGuardedSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B,
                                  int n, const ScreenMargin& margin, double limit) {
   switch (link) {
     case Link::Gumbel:
-      return SumOfSquares<Link::Gumbel, true>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, GuardedLinkSquares<Link::Gumbel>{A, B});
     case Link::MirroredGumbel:
-      return SumOfSquares<Link::MirroredGumbel, true>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, GuardedLinkSquares<Link::MirroredGumbel>{A, B});
     case Link::Logistic:
-      return SumOfSquares<Link::Logistic, true>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, GuardedLinkSquares<Link::Logistic>{A, B});
     case Link::Poisson:
-      return SumOfSquares<Link::Poisson, true>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit, GuardedLinkSquares<Link::Poisson>{A, B});
     case Link::MirroredPoisson:
-      return SumOfSquares<Link::MirroredPoisson, true>(Fc, Xt, A, B, n, margin, limit);
+      return SumOfSquares(Fc, Xt, n, margin, limit,
+                          GuardedLinkSquares<Link::MirroredPoisson>{A, B});
     default:
       return std::nan("");
   }
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenNormalSumOfSquares(const double* Fc, const double* x, double M, double S, int n,
+                                bool capAtOne, const ScreenMargin& margin, double limit) {
+  return SumOfSquares(Fc, x, n, margin, limit, NormalSquares{M, 1.0 / S, capAtOne});
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenGammaSumOfSquares(const double* Fc, const double* X, double theta, int terms, int n,
+                               const ScreenMargin& margin, double limit) {
+  return SumOfSquares(Fc, X, n, margin, limit, GammaSquares{1.0 / theta, terms});
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenHalfExpSumOfSquares(bool above, const double* Fc, const double* x, double A, double B,
+                                 int n, double start, const ScreenMargin& margin, double limit) {
+  return SumOfSquares(Fc, x, n, margin, limit, HalfExpSquares{above, A, B}, start);
 }
 
 QUARLIN_VECTOR_CLONES
@@ -262,84 +376,6 @@ void ScreenExpScaled(const double* x, double scale, int n, double* out) {
 }
 
 QUARLIN_VECTOR_CLONES
-double ScreenMean(const double* x, int n) {
-  ScreenVec sum{};
-  int i = 0;
-  for (; i + kLanes <= n; i += kLanes) sum += Load(x + i);
-  if (i < n) sum += LoadTail(x + i, n - i, 0.0);
-  return Total(sum) / n;
-}
-
-QUARLIN_VECTOR_CLONES
-double ScreenNormalSumOfSquares(const double* Fc, const double* x, double M, double S, int n,
-                                bool capAtOne, const ScreenMargin& margin, double limit) {
-  const double inverseS = 1.0 / S;
-  double ss = 0;
-  ScreenVec lanes{};
-  int i = 0;
-  for (; i + kLanes <= n; i += kLanes) {
-    lanes += NormalSquares(Load(Fc + i), Load(x + i), M, inverseS, capAtOne);
-    if ((i + kLanes) % kBlock == 0) {
-      ss += Total(lanes);
-      lanes = ScreenVec{};
-      if (RuledOut(margin, ss, limit)) return ss;
-    }
-  }
-  if (i < n) {
-    const ScreenVec tail = NormalSquares(LoadTail(Fc + i, n - i, 0.0), LoadTail(x + i, n - i, M), M,
-                                         inverseS, capAtOne);
-    for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
-  }
-  return ss + Total(lanes);
-}
-
-QUARLIN_VECTOR_CLONES
-double ScreenGammaSumOfSquares(const double* Fc, const double* X, double theta, int terms, int n,
-                               const ScreenMargin& margin, double limit) {
-  const double inverseTheta = 1.0 / theta;
-  double ss = 0;
-  ScreenVec lanes{};
-  int i = 0;
-  for (; i + kLanes <= n; i += kLanes) {
-    lanes += GammaSquares(Load(Fc + i), Load(X + i), inverseTheta, terms);
-    if ((i + kLanes) % kBlock == 0) {
-      ss += Total(lanes);
-      lanes = ScreenVec{};
-      if (RuledOut(margin, ss, limit)) return ss;
-    }
-  }
-  if (i < n) {
-    const ScreenVec tail = GammaSquares(LoadTail(Fc + i, n - i, 0.0), LoadTail(X + i, n - i, 0.0),
-                                        inverseTheta, terms);
-    for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
-  }
-  return ss + Total(lanes);
-}
-
-QUARLIN_VECTOR_CLONES
-double ScreenHalfExpSumOfSquares(bool above, const double* Fc, const double* x, double A, double B,
-                                 int n, double start, const ScreenMargin& margin, double limit) {
-  double ss = start;
-  if (RuledOut(margin, ss, limit)) return ss;
-  ScreenVec lanes{};
-  int i = 0;
-  for (; i + kLanes <= n; i += kLanes) {
-    lanes += HalfExpSquares(above, Load(Fc + i), Load(x + i), A, B);
-    if ((i + kLanes) % kBlock == 0) {
-      ss += Total(lanes);
-      lanes = ScreenVec{};
-      if (RuledOut(margin, ss, limit)) return ss;
-    }
-  }
-  if (i < n) {
-    const ScreenVec tail =
-        HalfExpSquares(above, LoadTail(Fc + i, n - i, 0.0), LoadTail(x + i, n - i, 0.0), A, B);
-    for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
-  }
-  return ss + Total(lanes);
-}
-
-QUARLIN_VECTOR_CLONES
 void ScreenExpMinusOneScaled(const double* x, double scale, int n, double* out) {
   int i = 0;
   for (; i + kLanes <= n; i += kLanes) Store(out + i, ScreenExp(Load(x + i) * scale) - 1.0);
@@ -347,6 +383,15 @@ void ScreenExpMinusOneScaled(const double* x, double scale, int n, double* out) 
     const ScreenVec tail = ScreenExp(LoadTail(x + i, n - i, 0.0) * scale) - 1.0;
     for (int k = 0; k < n - i; ++k) out[i + k] = tail[k];
   }
+}
+
+QUARLIN_VECTOR_CLONES
+double ScreenMean(const double* x, int n) {
+  ScreenVec sum{};
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) sum += Load(x + i);
+  if (i < n) sum += LoadTail(x + i, n - i, 0.0);
+  return Total(sum) / n;
 }
 
 }  // namespace quarlin

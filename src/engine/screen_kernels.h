@@ -24,6 +24,14 @@ ScreenLine ScreenRegress(const double* Xt, const double* FtDev, double meanF, in
 double ScreenSumOfSquares(Link link, const double* Fc, const double* Xt, double A, double B, int n,
                           const ScreenMargin& margin, double limit);
 
+// The sum of (Fc - F)^2 of the generalized extreme value law with shape K
+// (not 0) and scale B over Y = X - location: F = exp(-(1 + c)^(-1/K)) with
+// c = Y*K/B, and exp(-1) where 1 + c is not positive, as GevF has it. It
+// stops as ScreenSumOfSquares does. NaN when a point lies so near the end of
+// the support that double cannot tell on which side long double puts it.
+double ScreenGevSumOfSquares(const double* Fc, const double* Y, double K, double B, int n,
+                             const ScreenMargin& margin, double limit);
+
 // Xt[i] = Ln(1 + u[i]*scale).
 void ScreenLog1pScaled(const double* u, double scale, int n, double* Xt);
 
@@ -59,5 +67,16 @@ void ScreenExpScaled(const double* x, double scale, int n, double* out);
 
 // The mean of x[0..n-1].
 double ScreenMean(const double* x, int n);
+
+// The line through point 0 and the centroid of all n points; Ft is given by
+// its mean `meanF` and `rise` = meanF - Ft[0], which are the same for every
+// trial. Not drawn when the centroid lies so near point 0, measured against
+// the size of the Xt, that the rounding of the Xt could move the slope by
+// more than about 1e-11 of itself.
+ScreenLine ScreenRatioLine(const double* Xt, double meanF, double rise, int n);
+
+// Xt[i] = Ln(1 - exp(v[i]*scale)) for v[i]*scale < 0, keeping the precision
+// of the result both where exp is near 1 and where it is tiny.
+void ScreenLog1mExpScaled(const double* v, double scale, int n, double* Xt);
 
 }  // namespace quarlin

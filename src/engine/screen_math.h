@@ -8,9 +8,10 @@
 //
 // Domain: ScreenExp takes any argument (below -708 it gives about 3e-308
 // instead of 0, above 709 about 8e307 instead of infinity; both are as good
-// as their limits for a frequency; NaN stays NaN). ScreenLog takes positive
-// normal numbers; 0 gives -infinity and anything else outside the domain
-// gives NaN, which makes the trial one that is computed in full.
+// as their limits for a frequency; NaN stays NaN), and so does ScreenExpm1.
+// ScreenLog takes positive normal numbers; 0 gives -infinity and anything
+// else outside the domain gives NaN, which makes the trial one that is
+// computed in full.
 
 #include <cstdint>
 #include <limits>
@@ -55,6 +56,36 @@ inline ScreenVec ScreenExp(ScreenVec x) {
   const ScreenBits n = (ScreenBits)t - 0x4338000000000000LL;
   const ScreenBits scaleBits = (n + 1023) << 52;
   return p * (ScreenVec)scaleBits;
+}
+
+// e^w - 1 for |w| < kSmallExpm1, by its series to w^14: the first omitted
+// term is below 3e-19 of the value.
+inline constexpr double kSmallExpm1 = 0.35;
+
+inline ScreenVec ScreenExpm1Small(ScreenVec w) {
+  ScreenVec p = Splat(1.0 / 87178291200.0);
+  p = p * w + 1.0 / 6227020800.0;
+  p = p * w + 1.0 / 479001600.0;
+  p = p * w + 1.0 / 39916800.0;
+  p = p * w + 1.0 / 3628800.0;
+  p = p * w + 1.0 / 362880.0;
+  p = p * w + 1.0 / 40320.0;
+  p = p * w + 1.0 / 5040.0;
+  p = p * w + 1.0 / 720.0;
+  p = p * w + 1.0 / 120.0;
+  p = p * w + 1.0 / 24.0;
+  p = p * w + 1.0 / 6.0;
+  p = p * w + 0.5;
+  p = p * w + 1.0;
+  return p * w;
+}
+
+// e^w - 1, accurate also for small w. Beyond the series' range e^w is at
+// least 0.35 away from 1, so subtracting 1 costs at most a few units of
+// the last place.
+inline ScreenVec ScreenExpm1(ScreenVec w) {
+  const auto small = (w < kSmallExpm1) & (w > -kSmallExpm1);
+  return small ? ScreenExpm1Small(w) : ScreenExp(w) - 1.0;
 }
 
 // 2 atanh(s), |s| < 0.172, by its series to s^23.
@@ -118,6 +149,21 @@ inline constexpr double kSmallLog1pBelow = 0.29;
 
 inline ScreenVec ScreenLog1pSmall(ScreenVec u) {
   return TwiceAtanh(u / (2.0 + u));
+}
+
+// Ln(1 - e^w) for w < 0, accurate both where e^w is near 1 and where it is
+// tiny. Near 0 it is Ln(-(e^w - 1)); below -Ln 2, Ln(1 + u) of u = -e^w with
+// the rounding of 1 + u taken back, as ScreenLog1p does. From 0 up it gives
+// -infinity or NaN.
+inline ScreenVec ScreenLog1mExp(ScreenVec w) {
+  constexpr double kLn2 = 0.6931471805599453;
+  const ScreenVec e = ScreenExp(w);
+  const auto small = (w < kSmallExpm1) & (w > -kSmallExpm1);
+  const ScreenVec em1 = small ? ScreenExpm1Small(w) : e - 1.0;
+  const auto far = w < -kLn2;
+  const ScreenVec q = far ? 1.0 - e : -em1;
+  const ScreenVec lost = far ? (q - 1.0) + e : Splat(0.0);
+  return ScreenLog(q) - lost / q;
 }
 
 }  // namespace quarlin

@@ -9,6 +9,7 @@
 #include <optional>
 #include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "engine/links.h"
@@ -30,6 +31,27 @@ void PrintTo(const FunctionRange& r, std::ostream* os) {
   *os << r.name << " over " << r.low << ".." << r.high;
 }
 
+ScreenVec Screened(const std::string& name, ScreenVec x) {
+  if (name == "exp") return ScreenExp(x);
+  if (name == "expm1") return ScreenExpm1(x);
+  if (name == "expm1-small") return ScreenExpm1Small(x);
+  if (name == "log") return ScreenLog(x);
+  if (name == "log1p") return ScreenLog1p(x);
+  if (name == "log1mexp") return ScreenLog1mExp(x);
+  return ScreenLog1pSmall(x);
+}
+
+// Long double, each in the form that keeps its own precision.
+long double Exact(const std::string& name, long double x) {
+  if (name == "exp") return std::exp(x);
+  if (name == "expm1" || name == "expm1-small") return std::expm1(x);
+  if (name == "log") return std::log(x);
+  if (name == "log1mexp") {
+    return x < -std::log(2.0L) ? std::log1p(-std::exp(x)) : std::log(-std::expm1(x));
+  }
+  return std::log1p(x);
+}
+
 class ScreenFunctionTest : public ::testing::TestWithParam<FunctionRange> {};
 
 // Relative error against long double over a log-spaced or linear sweep,
@@ -43,14 +65,9 @@ TEST_P(ScreenFunctionTest, StaysWithinAFewUnitsOfTheLastPlace) {
     ScreenVec x;
     for (int k = 0; k < kScreenLanes; ++k)
       x[k] = range.low + (range.high - range.low) * (i + k) / (kSteps - 1);
-    const ScreenVec y = name == "exp"     ? ScreenExp(x)
-                        : name == "log"   ? ScreenLog(x)
-                        : name == "log1p" ? ScreenLog1p(x)
-                                          : ScreenLog1pSmall(x);
+    const ScreenVec y = Screened(name, x);
     for (int k = 0; k < kScreenLanes; ++k) {
-      const long double xl = x[k];
-      const long double exact =
-          name == "exp" ? std::exp(xl) : std::log1p(name == "log" ? xl - 1 : xl);
+      const long double exact = Exact(name, x[k]);
       const long double error = std::fabs((y[k] - exact) / exact);
       if (exact != 0) worst = std::fmax(worst, static_cast<double>(error));
     }
@@ -64,7 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FunctionRange{"log", 1e-300, 1e300}, FunctionRange{"log", 0.5, 2.0},
                       FunctionRange{"log", 0.999, 1.001}, FunctionRange{"log1p", 1e-12, 1e-6},
                       FunctionRange{"log1p", -0.9, 100}, FunctionRange{"log1p-small", -0.28, 0.4},
-                      FunctionRange{"log1p-small", 1e-15, 1e-3}));
+                      FunctionRange{"log1p-small", 1e-15, 1e-3}, FunctionRange{"expm1", -700, 700},
+                      FunctionRange{"expm1", -1, 1}, FunctionRange{"expm1", -1e-3, -1e-15},
+                      FunctionRange{"expm1-small", -0.35, 0.35},
+                      FunctionRange{"log1mexp", -700, -1e-12}, FunctionRange{"log1mexp", -2, -1e-9},
+                      FunctionRange{"log1mexp", -1e-6, -1e-15}));
 
 TEST(ScreenFunctionTest, EdgesOfTheDomain) {
   const double inf = std::numeric_limits<double>::infinity();
@@ -84,6 +105,21 @@ TEST(ScreenFunctionTest, EdgesOfTheDomain) {
   EXPECT_LT(f[0], 1e-300);
   EXPECT_GT(f[1], 1e307);
   EXPECT_TRUE(std::isnan(f[2]));
+  const ScreenVec g = ScreenExpm1(e);
+  EXPECT_EQ(g[0], -1.0);
+  EXPECT_GT(g[1], 1e307);
+  EXPECT_TRUE(std::isnan(g[2]));
+
+  // Ln(1 - e^w) has no value from w = 0 up: a transform that meets such a
+  // point must not pass for a number.
+  ScreenVec w = Splat(-1000.0);
+  w[1] = 0.0;
+  w[2] = 0.5;
+  const ScreenVec l = ScreenLog1mExp(w);
+  EXPECT_LE(l[0], 0.0);
+  EXPECT_GT(l[0], -1e-300);
+  EXPECT_FALSE(std::isfinite(l[1]));
+  EXPECT_FALSE(std::isfinite(l[2]));
 }
 
 struct CurveCase {
