@@ -18,15 +18,21 @@
 
 namespace quarlin {
 
+// Every function here is inlined into the vector loop that calls it, built
+// for that loop's processor. An out-of-line copy would be built for the
+// plainest processor, and a 64-byte vector passed between the two would be
+// passed differently on either side.
+#define QUARLIN_SCREEN_INLINE [[gnu::always_inline]] inline
+
 inline constexpr int kScreenLanes = 8;
 using ScreenVec = double __attribute__((vector_size(kScreenLanes * sizeof(double))));
 using ScreenBits = std::int64_t __attribute__((vector_size(kScreenLanes * sizeof(double))));
 
-inline ScreenVec Splat(double x) {
+QUARLIN_SCREEN_INLINE ScreenVec Splat(double x) {
   return ScreenVec{} + x;
 }
 
-inline ScreenVec ScreenExp(ScreenVec x) {
+QUARLIN_SCREEN_INLINE ScreenVec ScreenExp(ScreenVec x) {
   constexpr double kLog2e = 1.4426950408889634;
   constexpr double kLn2Hi = 6.93147180369123816490e-01;
   constexpr double kLn2Lo = 1.90821492927058770002e-10;
@@ -62,7 +68,7 @@ inline ScreenVec ScreenExp(ScreenVec x) {
 // term is below 3e-19 of the value.
 inline constexpr double kSmallExpm1 = 0.35;
 
-inline ScreenVec ScreenExpm1Small(ScreenVec w) {
+QUARLIN_SCREEN_INLINE ScreenVec ScreenExpm1Small(ScreenVec w) {
   ScreenVec p = Splat(1.0 / 87178291200.0);
   p = p * w + 1.0 / 6227020800.0;
   p = p * w + 1.0 / 479001600.0;
@@ -83,13 +89,13 @@ inline ScreenVec ScreenExpm1Small(ScreenVec w) {
 // e^w - 1, accurate also for small w. Beyond the series' range e^w is at
 // least 0.35 away from 1, so subtracting 1 costs at most a few units of
 // the last place.
-inline ScreenVec ScreenExpm1(ScreenVec w) {
+QUARLIN_SCREEN_INLINE ScreenVec ScreenExpm1(ScreenVec w) {
   const auto small = (w < kSmallExpm1) & (w > -kSmallExpm1);
   return small ? ScreenExpm1Small(w) : ScreenExp(w) - 1.0;
 }
 
 // 2 atanh(s), |s| < 0.172, by its series to s^23.
-inline ScreenVec TwiceAtanh(ScreenVec s) {
+QUARLIN_SCREEN_INLINE ScreenVec TwiceAtanh(ScreenVec s) {
   const ScreenVec s2 = s * s;
   ScreenVec p = Splat(1.0 / 23.0);
   p = p * s2 + 1.0 / 21.0;
@@ -105,7 +111,7 @@ inline ScreenVec TwiceAtanh(ScreenVec s) {
   return 2.0 * s + 2.0 * s * s2 * p;
 }
 
-inline ScreenVec ScreenLog(ScreenVec x) {
+QUARLIN_SCREEN_INLINE ScreenVec ScreenLog(ScreenVec x) {
   constexpr double kLn2Hi = 6.93147180369123816490e-01;
   constexpr double kLn2Lo = 1.90821492927058770002e-10;
   constexpr std::int64_t kMantissa = (std::int64_t{1} << 52) - 1;
@@ -134,7 +140,7 @@ inline ScreenVec ScreenLog(ScreenVec x) {
 // most half a unit of w, so 1/w needs no precision: 2 - w stands in for it
 // where w < 2, and beyond, where the correction is below a unit in the last
 // place of Ln w, it is left out.
-inline ScreenVec ScreenLog1p(ScreenVec u) {
+QUARLIN_SCREEN_INLINE ScreenVec ScreenLog1p(ScreenVec u) {
   const ScreenVec w = 1.0 + u;
   const ScreenVec lost = (w - 1.0) - u;
   const ScreenVec inverse = w < 2.0 ? 2.0 - w : ScreenVec{};
@@ -147,7 +153,7 @@ inline ScreenVec ScreenLog1p(ScreenVec u) {
 inline constexpr double kSmallLog1pAbove = 0.41;
 inline constexpr double kSmallLog1pBelow = 0.29;
 
-inline ScreenVec ScreenLog1pSmall(ScreenVec u) {
+QUARLIN_SCREEN_INLINE ScreenVec ScreenLog1pSmall(ScreenVec u) {
   return TwiceAtanh(u / (2.0 + u));
 }
 
@@ -155,7 +161,7 @@ inline ScreenVec ScreenLog1pSmall(ScreenVec u) {
 // tiny. Near 0 it is Ln(-(e^w - 1)); below -Ln 2, Ln(1 + u) of u = -e^w with
 // the rounding of 1 + u taken back, as ScreenLog1p does. From 0 up it gives
 // -infinity or NaN.
-inline ScreenVec ScreenLog1mExp(ScreenVec w) {
+QUARLIN_SCREEN_INLINE ScreenVec ScreenLog1mExp(ScreenVec w) {
   constexpr double kLn2 = 0.6931471805599453;
   const ScreenVec e = ScreenExp(w);
   const auto small = (w < kSmallExpm1) & (w > -kSmallExpm1);
