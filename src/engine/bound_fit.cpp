@@ -3,6 +3,7 @@
 // distance to a trial bound, over a grid of bounds beyond the data.
 
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -89,64 +90,87 @@ int ReferenceSearch(const Sample& s, const BoundFamily& family,
   return bestJ;
 }
 
-// The same choice with the trials screened in double. The screen measures
-// the values from the datum next to the bound, Xt - Ln|C - X[next]| =
-// Ln(1 + |X - X[next]|/|C - X[next]|), which keeps its precision however far
-// the bound is; the line's slope and sum of squares do not change with it.
-int ScreenedBoundSearch(const Sample& s, const BoundFamily& family,
-                        const std::vector<long double>& Ft) {
+// The same choices with the trials screened in double, for one family or
+// for two that try the same bounds (59 with 33, 58 with 35), which then
+// share each trial's transformed values. The screen measures the values
+// from the datum next to the bound, Xt - Ln|C - X[next]| = Ln(1 + |X -
+// X[next]|/|C - X[next]|), which keeps its precision however far the bound
+// is; a line's slope and sum of squares do not change with it.
+std::vector<int> ScreenedBoundSearches(const Sample& s, const std::vector<BoundFamily>& families,
+                                       const std::vector<std::vector<long double>>& Fts) {
   const int N = s.N;
-  const long double next = family.lowerBound ? s.X[1] : s.X[N];
-  std::vector<double> gap(N), Fc(N), FtDev(N), Xs(N);
-  long double sumFt = 0;
-  for (int r = 1; r <= N; ++r) sumFt += Ft[r];
-  const long double meanFt = sumFt / N;
+  const int count = static_cast<int>(families.size());
+  const BoundFamily& shared = families[0];
+  const long double next = shared.lowerBound ? s.X[1] : s.X[N];
   const std::vector<int> order = ScreenOrder(N);
+  std::vector<double> gap(N), Fc(N), Xs(N);
   for (int i = 0; i < N; ++i) {
-    const int r = order[i];
-    gap[i] = static_cast<double>(std::fabs(s.X[r] - next));
-    Fc[i] = static_cast<double>(s.Fc[r]);
-    FtDev[i] = static_cast<double>(Ft[r] - meanFt);
+    gap[i] = static_cast<double>(std::fabs(s.X[order[i]] - next));
+    Fc[i] = static_cast<double>(s.Fc[order[i]]);
+  }
+  std::vector<std::vector<double>> FtDev(count, std::vector<double>(N));
+  std::vector<double> meanFt(count);
+  for (int f = 0; f < count; ++f) {
+    long double sumFt = 0;
+    for (int r = 1; r <= N; ++r) sumFt += Fts[f][r];
+    const long double mean = sumFt / N;
+    meanFt[f] = static_cast<double>(mean);
+    for (int i = 0; i < N; ++i) FtDev[f][i] = static_cast<double>(Fts[f][order[i]] - mean);
   }
   const ScreenMargin margin{N};
-  const auto screen = [&](int t, double limit) {
-    const long double C = TrialBound(s, family, t + 1);
-    const double distance = static_cast<double>(std::fabs(C - next));
-    ScreenLog1pScaled(gap.data(), 1.0 / distance, N, Xs.data());
-    const ScreenLine line = ScreenRegress(Xs.data(), FtDev.data(), static_cast<double>(meanFt), N);
+  const auto screenFamily = [&](int f, double limit) {
+    const ScreenLine line = ScreenRegress(Xs.data(), FtDev[f].data(), meanFt[f], N);
     if (!line.drawn) return NotJudged();
-    return ScreenedSS{ScreenSumOfSquares(BoundLink(family), Fc.data(), Xs.data(), line.A, line.B, N,
-                                         margin, limit)};
+    return ScreenedSS{ScreenSumOfSquares(BoundLink(families[f]), Fc.data(), Xs.data(), line.A,
+                                         line.B, N, margin, limit)};
   };
+  // The first family's search transforms each trial once and screens the
+  // other families on the same values, keeping their sums (with early
+  // stops against their own limits) for their searches after it.
+  std::vector<std::vector<ScreenedSS>> kept(count, std::vector<ScreenedSS>(shared.trials));
+  std::vector<double> limits(count, std::numeric_limits<double>::infinity());
+  const auto screenShared = [&](int t, double limit) {
+    const long double C = TrialBound(s, shared, t + 1);
+    ScreenLog1pScaled(gap.data(), 1.0 / static_cast<double>(std::fabs(C - next)), N, Xs.data());
+    for (int f = 1; f < count; ++f) {
+      const ScreenedSS other = screenFamily(f, limits[f]);
+      kept[f][t] = other;
+      if (other.judged && std::isfinite(other.SS))
+        limits[f] = std::fmin(limits[f], other.SS + margin.Of(other.SS));
+    }
+    return screenFamily(0, limit);
+  };
+
+  std::vector<int> chosen;
   auto Xt = PointArray(s);
-  const auto exact = [&](int t, long double bound) -> std::optional<long double> {
-    LineFit line;
-    BoundTransform(s, family, TrialBound(s, family, t + 1), Xt);
-    if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) return std::nullopt;
-    const BoundedSum sum =
-        BoundedSumOfSquares(s.Fc, N, true, static_cast<double>(bound),
-                            [&](int r) { return BoundPoint(family, line, Xt[r]); });
-    if (sum.exceeded) return std::nullopt;
-    return sum.SS;
-  };
-  const ScreenedChoice choice =
-      ScreenedSearch(family.trials, margin, SmallestSS().best(), screen, exact);
-  return choice.trial < 0 ? family.startIndex : choice.trial + 1;
+  for (int f = 0; f < count; ++f) {
+    const BoundFamily& family = families[f];
+    const auto exact = [&](int t, long double bound) -> std::optional<long double> {
+      LineFit line;
+      BoundTransform(s, family, TrialBound(s, family, t + 1), Xt);
+      if (!RegressAll(Xt, Fts[f], N, line) || !IsFiniteLine(line)) return std::nullopt;
+      const BoundedSum sum =
+          BoundedSumOfSquares(s.Fc, N, true, static_cast<double>(bound),
+                              [&](int r) { return BoundPoint(family, line, Xt[r]); });
+      if (sum.exceeded) return std::nullopt;
+      return sum.SS;
+    };
+    const auto keptScreen = [&](int t, double) { return kept[f][t]; };
+    const ScreenedChoice choice =
+        f == 0 ? ScreenedSearch(family.trials, margin, SmallestSS().best(), screenShared, exact)
+               : ScreenedSearch(family.trials, margin, SmallestSS().best(), keptScreen, exact);
+    chosen.push_back(choice.trial < 0 ? family.startIndex : choice.trial + 1);
+  }
+  return chosen;
 }
 
-}  // namespace
-
-FitResult BoundFamilySearch(const Sample& s, int code, SearchMode mode) {
-  BoundFamily family;
-  if (!Describe(code, family)) return NotFitted(code);
+// The fit of a family at its chosen bound index.
+FitResult FinishBoundFit(const Sample& s, int code, const BoundFamily& family,
+                         const std::vector<long double>& Ft, int bestJ) {
   const int N = s.N;
-  const auto Ft = MapFrequencies(s, [&](long double F) { return LinkFt(BoundLink(family), F); });
   auto Xt = PointArray(s);
   auto Fcalc = PointArray(s);
-  const int bestJ =
-      ExitsEarly(mode) ? ScreenedBoundSearch(s, family, Ft) : ReferenceSearch(s, family, Ft);
   LineFit line;
-
   FittedParams params;
   BoundParams& bound = params.bound;
   bound.C = TrialBound(s, family, bestJ);
@@ -156,6 +180,45 @@ FitResult BoundFamilySearch(const Sample& s, int code, SearchMode mode) {
   bound.B = line.B;
   CalculateBoundCurve(family, line, N, Xt, Fcalc);
   return FinishFit(code, s, params, std::move(Fcalc));
+}
+
+std::vector<long double> TransformedFrequencies(const Sample& s, const BoundFamily& family) {
+  return MapFrequencies(s, [&](long double F) { return LinkFt(BoundLink(family), F); });
+}
+
+}  // namespace
+
+FitResult BoundFamilySearch(const Sample& s, int code, SearchMode mode) {
+  BoundFamily family;
+  if (!Describe(code, family)) return NotFitted(code);
+  const auto Ft = TransformedFrequencies(s, family);
+  const int bestJ = ExitsEarly(mode) ? ScreenedBoundSearches(s, {family}, {Ft})[0]
+                                     : ReferenceSearch(s, family, Ft);
+  return FinishBoundFit(s, code, family, Ft, bestJ);
+}
+
+BoundPairFits FitBoundPair(const Sample& s, int code, SearchMode mode) {
+  const int mirror = BoundPairMirror(code);
+  BoundFamily first, second;
+  if (mirror == 0 || !Describe(code, first) || !Describe(mirror, second))
+    return {NotFitted(code), NotFitted(mirror)};
+  if (!ExitsEarly(mode))
+    return {BoundFamilySearch(s, code, mode), BoundFamilySearch(s, mirror, mode)};
+  const auto firstFt = TransformedFrequencies(s, first);
+  const auto secondFt = TransformedFrequencies(s, second);
+  const std::vector<int> chosen = ScreenedBoundSearches(s, {first, second}, {firstFt, secondFt});
+  return {FinishBoundFit(s, code, first, firstFt, chosen[0]),
+          FinishBoundFit(s, mirror, second, secondFt, chosen[1])};
+}
+
+int BoundPairMirror(int code) {
+  switch (code) {
+    case 59:
+      return 33;
+    case 58:
+      return 35;
+  }
+  return 0;
 }
 
 FitResult FitBoundFamily(const Sample& s, int code) {

@@ -54,12 +54,27 @@ class CandidateFits {
   virtual StudentFits Student(const Sample& s) const { return FitStudent(s); }
   virtual NormalFit Normal(const Sample& s, int code) const { return FitNormalFamily(code, s); }
   virtual FitResult Composite(const Sample& s, int code) const;
+  // Both fits of a bound pair (59 with 33, 58 with 35; see FitBoundPair),
+  // for a caller that wants the two at once; here taken one by one from
+  // Special.
+  virtual BoundPairFits BoundPair(const Sample& s, int code) const {
+    return {Special(s, code), Special(s, BoundPairMirror(code))};
+  }
+};
+
+// The fits a run makes: those above, with each bound pair fitted in one
+// pass over its bounds.
+class ProductFits : public CandidateFits {
+ public:
+  BoundPairFits BoundPair(const Sample& s, int code) const override {
+    return FitBoundPair(s, code);
+  }
 };
 
 // `list` receives the entries of a best-of-all run (it may be null); the
 // caller saves it unless the outcome says StopRun.
 FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, ProgressSink& progress,
-                     RankedList* list, const CandidateFits& fits = CandidateFits());
+                     RankedList* list, const CandidateFits& fits = ProductFits());
 
 // The candidates of a best-of-all run in their order of fitting (62 stands
 // for the Student pair).

@@ -1,6 +1,8 @@
 #include "engine/parallel_fits.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "engine/composite_members.h"
 
@@ -12,9 +14,30 @@ namespace {
 // other processors idle; the driver still takes the results in its order.
 constexpr int kLongestFirst[] = {59, 33, 32, 31, 73, 34, 36, 67, 69, 26, 56, 58, 52, 61};
 
-std::vector<size_t> WorkOrder(const std::vector<int>& codes) {
+std::optional<size_t> IndexOf(const std::vector<int>& codes, int code) {
+  const auto at = std::find(codes.begin(), codes.end(), code);
+  if (at == codes.end()) return std::nullopt;
+  return static_cast<size_t>(at - codes.begin());
+}
+
+// partner[i]: the index of the fit that code i's work fits as well (the
+// mirror of a bound pair), or codes.size().
+std::vector<size_t> Partners(const std::vector<int>& codes) {
+  std::vector<size_t> partner(codes.size(), codes.size());
+  for (int code : {59, 58}) {
+    const auto first = IndexOf(codes, code), second = IndexOf(codes, BoundPairMirror(code));
+    if (first && second) partner[*first] = *second;
+  }
+  return partner;
+}
+
+// The order in which the workers take the codes; a pair's mirror comes with
+// its first and is not taken on its own.
+std::vector<size_t> WorkOrder(const std::vector<int>& codes, const std::vector<size_t>& partner) {
   std::vector<size_t> order;
   std::vector<bool> taken(codes.size(), false);
+  for (size_t i = 0; i < codes.size(); ++i)
+    if (partner[i] < codes.size()) taken[partner[i]] = true;
   for (int code : kLongestFirst) {
     for (size_t i = 0; i < codes.size(); ++i) {
       if (codes[i] == code && !taken[i]) {
@@ -35,7 +58,8 @@ ParallelFits::ParallelFits(const CandidateFits& inner, const Sample& sample,
     : inner_(inner),
       sample_(sample),
       codes_(codes),
-      order_(WorkOrder(codes)),
+      partner_(Partners(codes)),
+      order_(WorkOrder(codes, partner_)),
       promises_(codes.size()) {
   futures_.reserve(codes_.size());
   for (auto& promise : promises_) futures_.push_back(promise.get_future());
@@ -50,10 +74,18 @@ ParallelFits::~ParallelFits() {
 void ParallelFits::Work() {
   for (size_t n = next_++; n < order_.size() && !stop_; n = next_++) {
     const size_t i = order_[n];
+    const size_t j = partner_[i];
     try {
-      promises_[i].set_value(Compute(codes_[i]));
+      if (j < codes_.size()) {
+        BoundPairFits pair = inner_.BoundPair(sample_, codes_[i]);
+        promises_[i].set_value(std::move(pair.first));
+        promises_[j].set_value(std::move(pair.second));
+      } else {
+        promises_[i].set_value(Compute(codes_[i]));
+      }
     } catch (...) {
       promises_[i].set_exception(std::current_exception());
+      if (j < codes_.size()) promises_[j].set_exception(std::current_exception());
     }
   }
 }

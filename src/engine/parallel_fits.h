@@ -42,7 +42,8 @@ class ParallelFits : public CandidateFits {
   const CandidateFits& inner_;
   const Sample& sample_;
   std::vector<int> codes_;
-  std::vector<size_t> order_;  // the order in which the workers take the codes
+  std::vector<size_t> partner_;  // the mirror each code's work fits as well, or codes_.size()
+  std::vector<size_t> order_;    // the order in which the workers take the codes
   std::vector<std::promise<Result>> promises_;
   mutable std::vector<std::future<Result>> futures_;
   std::atomic<size_t> next_{0};

@@ -55,15 +55,7 @@ bool SameBits(T a, T b) {
   return std::memcmp(&a, &b, sizeof(T) == sizeof(long double) ? 10 : sizeof(T)) == 0;
 }
 
-class SpecialSearchEquivalenceTest : public ::testing::TestWithParam<EquivalenceCase> {};
-
-TEST_P(SpecialSearchEquivalenceTest, FastSearchGivesTheReferenceResult) {
-  const EquivalenceCase c = GetParam();
-  const Sample s = GeneratedSample(c.kind, c.N);
-  const FitResult fast = FitSpecialFamily(s, c.code, SearchMode::Fast);
-  const FitResult reference = FitSpecialFamily(s, c.code, SearchMode::Reference);
-
-  EXPECT_EQ(fast.code, c.code);
+void ExpectSameResult(const FitResult& fast, const FitResult& reference) {
   EXPECT_EQ(fast.code, reference.code);
   ASSERT_EQ(fast.fitted, reference.fitted);
   EXPECT_EQ(fast.extraProgress, reference.extraProgress);
@@ -78,6 +70,29 @@ TEST_P(SpecialSearchEquivalenceTest, FastSearchGivesTheReferenceResult) {
   for (std::size_t r = 1; r < fast.Fcalc.size(); ++r) {
     EXPECT_TRUE(SameBits(fast.Fcalc[r], reference.Fcalc[r])) << "rank " << r;
   }
+}
+
+class SpecialSearchEquivalenceTest : public ::testing::TestWithParam<EquivalenceCase> {};
+
+TEST_P(SpecialSearchEquivalenceTest, FastSearchGivesTheReferenceResult) {
+  const EquivalenceCase c = GetParam();
+  const Sample s = GeneratedSample(c.kind, c.N);
+  const FitResult fast = FitSpecialFamily(s, c.code, SearchMode::Fast);
+  EXPECT_EQ(fast.code, c.code);
+  ExpectSameResult(fast, FitSpecialFamily(s, c.code, SearchMode::Reference));
+}
+
+// The pairs of bound families fitted in one pass give each family the
+// result it has alone.
+class BoundPairEquivalenceTest : public ::testing::TestWithParam<EquivalenceCase> {};
+
+TEST_P(BoundPairEquivalenceTest, EachOfThePairGivesTheReferenceResult) {
+  const EquivalenceCase c = GetParam();
+  const Sample s = GeneratedSample(c.kind, c.N);
+  const BoundPairFits pair = FitBoundPair(s, c.code);
+  ExpectSameResult(pair.first, FitSpecialFamily(s, c.code, SearchMode::Reference));
+  ExpectSameResult(pair.second,
+                   FitSpecialFamily(s, BoundPairMirror(c.code), SearchMode::Reference));
 }
 
 std::vector<EquivalenceCase> Cases() {
@@ -108,6 +123,19 @@ std::vector<EquivalenceCase> Cases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SpecialSearchEquivalenceTest, ::testing::ValuesIn(Cases()));
+
+std::vector<EquivalenceCase> PairCases() {
+  std::vector<EquivalenceCase> cases;
+  for (int code : {58, 59}) {
+    for (SampleKind kind : {SampleKind::Positive, SampleKind::WithZeros, SampleKind::ShiftedUp,
+                            SampleKind::BelowOne, SampleKind::HeavyTailed}) {
+      for (int N : {6, 50}) cases.push_back({code, kind, N});
+    }
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, BoundPairEquivalenceTest, ::testing::ValuesIn(PairCases()));
 
 }  // namespace
 }  // namespace quarlin
