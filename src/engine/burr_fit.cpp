@@ -90,31 +90,32 @@ BurrTrial ScreenedSearchOf(const Sample& s, bool dagum, const BurrGrid& grid,
                            const std::vector<long double>& lnX) {
   const int N = s.N, M = grid.M;
   if (M == 0) return {};
-  const std::vector<int> order = ScreenOrder(N);
   long double sumFt = 0;
   for (int r = 1; r <= N; ++r) sumFt += Ft[r];
   const long double meanFt = sumFt / N;
   std::vector<double> lnXs(N), Fc(N), FtDev(N), Ys(N);
-  for (int i = 0; i < N; ++i) {
-    const int r = order[i];
-    lnXs[i] = static_cast<double>(lnX[r]);
-    Fc[i] = static_cast<double>(s.Fc[r]);
-    FtDev[i] = static_cast<double>(Ft[r] - meanFt);
+  for (int r = 1; r <= N; ++r) {
+    lnXs[r - 1] = static_cast<double>(lnX[r]);
+    Fc[r - 1] = static_cast<double>(s.Fc[r]);
+    FtDev[r - 1] = static_cast<double>(Ft[r] - meanFt);
   }
-  // X^E of every exponent row, in double, for the screen.
-  std::vector<double> powers(static_cast<std::size_t>(kBurrExponentTrials) * N);
+  // X^E and X^-E of every exponent row, in double, for the screen; the
+  // points stay in rank order, where neighbours take the same branch of
+  // the transform.
+  const auto row = [&](int i) { return static_cast<std::size_t>(i - 1) * N; };
+  std::vector<double> powers(row(kBurrExponentTrials + 1)), inverses(row(kBurrExponentTrials + 1));
   for (int i = 1; i <= kBurrExponentTrials; ++i) {
-    ScreenExpScaled(lnXs.data(), TrialExponent(dagum, i), N,
-                    powers.data() + static_cast<std::size_t>(i - 1) * N);
+    ScreenExpScaled(lnXs.data(), TrialExponent(dagum, i), N, powers.data() + row(i));
+    ScreenExpScaled(lnXs.data(), -TrialExponent(dagum, i), N, inverses.data() + row(i));
   }
   const Link curve = dagum ? Link::MirroredPoisson : Link::Poisson;
   const ScreenMargin margin{N};
   const auto screen = [&](int t, double limit) {
     const int i = t / M + 1, m = t % M + 1;
     const double E = TrialExponent(dagum, i);
-    const double kPowE = static_cast<double>(std::exp(E * grid.lnScale[m]));
-    ScreenLog1pScaled(powers.data() + static_cast<std::size_t>(i - 1) * N, 1.0 / kPowE, N,
-                      Ys.data());
+    const double lnKPowE = static_cast<double>(E * grid.lnScale[m]);
+    ScreenBurrTransform(powers.data() + row(i), inverses.data() + row(i), lnXs.data(), E,
+                        std::exp(lnKPowE), lnKPowE, N, Ys.data());
     const ScreenLine line = ScreenRegress(Ys.data(), FtDev.data(), static_cast<double>(meanFt), N);
     if (!line.drawn) return NotJudged();
     return ScreenedSS{

@@ -394,4 +394,44 @@ double ScreenMean(const double* x, int n) {
   return Total(sum) / n;
 }
 
+QUARLIN_VECTOR_CLONES
+void ScreenBurrTransform(const double* powers, const double* inversePowers, const double* lnX,
+                         double E, double kPowE, double lnKPowE, int n, double* Y) {
+  // Beyond u = 64, Ln(1 + v) with v = 1/u <= 1/64 is its series to v^8:
+  // the first omitted term is below 1e-17 of Ln u.
+  constexpr double kLargeU = 64.0;
+  const double inverseK = 1.0 / kPowE;
+  int i = 0;
+  for (; i + kLanes <= n; i += kLanes) {
+    const ScreenVec u = Load(powers + i) * inverseK;
+    bool large = true, small = true;
+    for (int k = 0; k < kLanes; ++k) {
+      large &= u[k] >= kLargeU;
+      small &= u[k] < kSmallLog1pAbove && u[k] > -kSmallLog1pBelow;
+    }
+    if (large) {
+      const ScreenVec v = Load(inversePowers + i) * kPowE;
+      ScreenVec p = Splat(-1.0 / 8.0);
+      p = p * v + 1.0 / 7.0;
+      p = p * v - 1.0 / 6.0;
+      p = p * v + 1.0 / 5.0;
+      p = p * v - 1.0 / 4.0;
+      p = p * v + 1.0 / 3.0;
+      p = p * v - 1.0 / 2.0;
+      p = p * v + 1.0;
+      Store(Y + i, (Load(lnX + i) * E - lnKPowE) + v * p);
+    } else if (small) {
+      Store(Y + i, ScreenLog1pSmall(u));
+    } else {
+      // The rounding of 1 + u costs at most half a unit of it, about 1e-16
+      // of Y's spread, which is all the screen needs.
+      Store(Y + i, ScreenLogAbsolute(1.0 + u));
+    }
+  }
+  if (i < n) {
+    const ScreenVec tail = ScreenLog1p(LoadTail(powers + i, n - i, 0.0) * inverseK);
+    for (int k = 0; k < n - i; ++k) Y[i + k] = tail[k];
+  }
+}
+
 }  // namespace quarlin

@@ -62,6 +62,13 @@ double ScreenHalfExpSumOfSquares(bool above, const double* Fc, const double* x, 
 // enough digits (its absolute error is that of exp).
 void ScreenExpMinusOneScaled(const double* x, double scale, int n, double* out);
 
+// Y[i] = Ln(1 + u), u = powers[i]/kPowE, for data in rank order (so that
+// neighbours have like u): a vector of large u takes Ln u + Ln(1 + 1/u)
+// with Ln u = E*lnX[i] - lnKPowE and 1/u = inversePowers[i]*kPowE, a vector
+// of small u the short series, any other the full logarithm.
+void ScreenBurrTransform(const double* powers, const double* inversePowers, const double* lnX,
+                         double E, double kPowE, double lnKPowE, int n, double* Y);
+
 // out[i] = exp(scale*x[i]).
 void ScreenExpScaled(const double* x, double scale, int n, double* out);
 

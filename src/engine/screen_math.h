@@ -132,6 +132,49 @@ QUARLIN_SCREEN_INLINE ScreenVec ScreenLog(ScreenVec x) {
   return normal ? value : outside;
 }
 
+// Ln x to within about 2e-16 in absolute terms (not relative: near x = 1
+// the value itself is small), without a division: the leading four bits of
+// the mantissa pick c from a table, and Ln m = Ln c + Ln(1 + r), r = m/c - 1,
+// |r| < 0.031, by its series to r^10. For positive normal x; the callers
+// keep to that domain.
+QUARLIN_SCREEN_INLINE ScreenVec ScreenLogAbsolute(ScreenVec x) {
+  constexpr double kLn2 = 0.6931471805599453;
+  constexpr std::int64_t kMantissa = (std::int64_t{1} << 52) - 1;
+  constexpr std::int64_t kOne = std::int64_t{1023} << 52;
+  constexpr std::int64_t kMagic = std::int64_t{0x433} << 52;  // 2^52
+  // 1/c for c = 1 + j/16 + 1/32, and Ln c taken as -Ln of that double.
+  const ScreenVec inverseLow{0.9696969696969697, 0.9142857142857143, 0.8648648648648649,
+                             0.8205128205128205, 0.7804878048780488, 0.7441860465116279,
+                             0.7111111111111111, 0.6808510638297872};
+  const ScreenVec inverseHigh{0.6530612244897959, 0.6274509803921569, 0.6037735849056604,
+                              0.5818181818181818, 0.5614035087719298, 0.5423728813559322,
+                              0.5245901639344263, 0.5079365079365079};
+  const ScreenVec lnLow{0.03077165866675366, 0.08961215868968717, 0.14518200984449783,
+                        0.19782574332991992, 0.2478361639045812,  0.2954642128938359,
+                        0.3409265869705932,  0.38441169891033206};
+  const ScreenVec lnHigh{0.42608439531090014, 0.46608972992459924, 0.5045560107523953,
+                         0.5415972824327444,  0.5773153650348236,  0.6118015411059929,
+                         0.6451379613735847,  0.6773988235918061};
+  const ScreenBits bits = (ScreenBits)x;
+  const ScreenBits mantissaBits = (bits & kMantissa) | kOne;
+  const ScreenVec m = (ScreenVec)mantissaBits;  // [1, 2)
+  const ScreenBits exponentBits = ((bits >> 52) & 0x7ff) | kMagic;
+  const ScreenVec k = (ScreenVec)exponentBits - (4503599627370496.0 + 1023.0);
+  const ScreenBits j = (bits >> 48) & 15;
+  const ScreenVec r = m * __builtin_shuffle(inverseLow, inverseHigh, j) - 1.0;
+  ScreenVec p = Splat(-1.0 / 10.0);
+  p = p * r + 1.0 / 9.0;
+  p = p * r - 1.0 / 8.0;
+  p = p * r + 1.0 / 7.0;
+  p = p * r - 1.0 / 6.0;
+  p = p * r + 1.0 / 5.0;
+  p = p * r - 1.0 / 4.0;
+  p = p * r + 1.0 / 3.0;
+  p = p * r - 1.0 / 2.0;
+  p = p * r + 1.0;
+  return k * kLn2 + (__builtin_shuffle(lnLow, lnHigh, j) + r * p);
+}
+
 // Ln(1 + u), accurate also for small u: the rounding error of w = 1 + u is
 // taken back as a first-order correction, lost/w. That correction is at
 // most half a unit of w, so 1/w needs no precision: 2 - w stands in for it

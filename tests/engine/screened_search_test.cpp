@@ -36,6 +36,7 @@ ScreenVec Screened(const std::string& name, ScreenVec x) {
   if (name == "expm1") return ScreenExpm1(x);
   if (name == "expm1-small") return ScreenExpm1Small(x);
   if (name == "log") return ScreenLog(x);
+  if (name == "log-absolute") return ScreenLogAbsolute(x);
   if (name == "log1p") return ScreenLog1p(x);
   if (name == "log1mexp") return ScreenLog1mExp(x);
   return ScreenLog1pSmall(x);
@@ -45,7 +46,7 @@ ScreenVec Screened(const std::string& name, ScreenVec x) {
 long double Exact(const std::string& name, long double x) {
   if (name == "exp") return std::exp(x);
   if (name == "expm1" || name == "expm1-small") return std::expm1(x);
-  if (name == "log") return std::log(x);
+  if (name == "log" || name == "log-absolute") return std::log(x);
   if (name == "log1mexp") {
     return x < -std::log(2.0L) ? std::log1p(-std::exp(x)) : std::log(-std::expm1(x));
   }
@@ -86,7 +87,12 @@ INSTANTIATE_TEST_SUITE_P(
                       FunctionRange{"expm1", -1, 1}, FunctionRange{"expm1", -1e-3, -1e-15},
                       FunctionRange{"expm1-small", -0.35, 0.35},
                       FunctionRange{"log1mexp", -700, -1e-12}, FunctionRange{"log1mexp", -2, -1e-9},
-                      FunctionRange{"log1mexp", -1e-6, -1e-15}));
+                      FunctionRange{"log1mexp", -1e-6, -1e-15},
+                      // Away from 1, where its error is absolute and the
+                      // value at least 0.34.
+                      FunctionRange{"log-absolute", 1.41, 65.0},
+                      FunctionRange{"log-absolute", 1e-300, 0.7},
+                      FunctionRange{"log-absolute", 1.41, 1e300}));
 
 TEST(ScreenFunctionTest, EdgesOfTheDomain) {
   const double inf = std::numeric_limits<double>::infinity();
