@@ -1,10 +1,12 @@
+#include "cli/command_line.h"
+
 #include <CLI/CLI.hpp>
 
 #include <iostream>
 
 #include "cli/run_command.h"
-#include "data/engine_stages.h"
 
+namespace quarlin {
 namespace {
 
 constexpr int kUsageError = 2;
@@ -20,13 +22,13 @@ const CLI::Validator kOneLine(
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  CLI::App app{"Cumulative frequency analysis of a series of values", "quarlin-cli"};
+int RunCommandLine(int argc, char** argv, const std::string& program, RunStages& stages) {
+  CLI::App app{"Cumulative frequency analysis of a series of values", program};
   app.require_subcommand(1);
   CLI::App* run =
       app.add_subcommand("run", "Fit the distributions to a series and write the report");
 
-  quarlin::RunOptions options;
+  RunOptions options;
   std::string prefer = "1", title1, title2, output;
   int classes = 0;
   run->add_option("INPUT", options.input, "An input file (*.inp) or a column of values (text/CSV)")
@@ -34,7 +36,7 @@ int main(int argc, char** argv) {
       ->check(CLI::ExistingFile);
   CLI::Option* preferOption =
       run->add_option("--prefer", prefer, "Preferred distribution (\"1\" = best of all)")
-          ->check(CLI::IsMember(quarlin::PreferenceTexts()));
+          ->check(CLI::IsMember(PreferenceTexts()));
   bool allowComposite = false, refuseComposite = false;
   CLI::Option* composite =
       run->add_flag("--composite", allowComposite, "Allow composite distributions");
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    std::cerr << "quarlin-cli: " << e.what() << "\nRun with --help for more information.\n";
+    std::cerr << program << ": " << e.what() << "\nRun with --help for more information.\n";
     return kUsageError;
   }
 
@@ -68,6 +70,7 @@ int main(int argc, char** argv) {
   if (*title2Option) options.title2 = title2;
   if (*outputOption) options.output = output;
 
-  quarlin::EngineStages stages;
-  return quarlin::RunCommand(options, stages, std::cout, std::cerr);
+  return RunCommand(options, stages, std::cout, std::cerr);
 }
+
+}  // namespace quarlin
