@@ -12,7 +12,7 @@ namespace {
 void BM_Candidate(benchmark::State& state) {
   const int code = static_cast<int>(state.range(0));
   const Sample sample = GumbelSample(static_cast<int>(state.range(1)));
-  const CandidateFits fits;
+  const ProductFits fits;
   for (auto _ : state) {
     if (const auto member = RegressionMemberOf(code)) {
       benchmark::DoNotOptimize(fits.Regression(sample, *member));

@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libcli11-dev)
+# `time` (GNU time) measures the peak memory in scripts/bench.sh.
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libcli11-dev time)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -20,8 +20,11 @@ Status EngineStages::FitAll(RunContext& run) {
   request.PrefCode = run.engine.PrefCode;
   request.CompositeWanted = run.engine.CompositeWanted;
   request.FitStarted = run.engine.FitStarted;
+  request.threads = threads_;
   RankedList list(run.files.RankedList);
-  const FitAllOutcome outcome = quarlin::FitAll(run.engine.sample, request, run.progress, &list);
+  const ProductFits productFits;
+  const FitAllOutcome outcome = quarlin::FitAll(run.engine.sample, request, run.progress, &list,
+                                                fits_ ? *fits_ : productFits);
   run.engine.FitStarted = false;
   if (outcome.StopRun) {
     run.engine.StopRun = true;

@@ -3,11 +3,18 @@
 // report and its second phase, and the re-sort of the ranked list.
 
 #include "data/run_stages.h"
+#include "engine/fit_all.h"
 
 namespace quarlin {
 
 class EngineStages : public RunStages {
  public:
+  // The product's fits, computed ahead on one thread per processor.
+  EngineStages() = default;
+  // Other fits (the reference, test fits) on `threads` threads as
+  // FitAllRequest::threads counts them; `fits` must outlive the stages.
+  EngineStages(const CandidateFits& fits, int threads) : fits_(&fits), threads_(threads) {}
+
   Status FitAll(RunContext& run) override;
   Status EvaluateCalculated(RunContext& run) override;
   ChosenParameters TempParameters(RunContext& run) override;
@@ -16,6 +23,10 @@ class EngineStages : public RunStages {
   Status AnalyseConfidence(RunContext& run) override;
   Status FinalAnalysis(RunContext& run) override;
   Status ResortRankedList(RunContext& run) override;
+
+ private:
+  const CandidateFits* fits_ = nullptr;  // null: the product's own
+  int threads_ = 0;
 };
 
 }  // namespace quarlin

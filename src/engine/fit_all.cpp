@@ -260,10 +260,10 @@ FitResult CandidateFits::Special(const Sample& s, int code) const {
   return FitSpecialFamily(s, code);
 }
 
-FitResult CandidateFits::Composite(const Sample& s, int code) const {
+FitResult FitCompositeFamily(const Sample& sample, int code, SearchMode mode) {
   const auto shape = CompositeShapeOf(code);
-  if (shape && shape->generalized) return FitGeneralizedComposite(s, code);
-  return FitSimpleComposite(s, code);
+  if (shape && shape->generalized) return FitGeneralizedComposite(sample, code, mode);
+  return FitSimpleComposite(sample, code, mode);
 }
 
 std::vector<int> FitSequence(bool compositeWanted) {

@@ -13,6 +13,7 @@
 #include "engine/ranked_list.h"
 #include "engine/regression_members.h"
 #include "engine/sample.h"
+#include "engine/search_mode.h"
 
 namespace quarlin {
 
@@ -42,6 +43,10 @@ struct FitAllOutcome {
   double spreadS = 0;
 };
 
+// Composite `code` of either kind: simple (7-18) or generalised (70-72, 74,
+// 80-85). Not fitted for any other code.
+FitResult FitCompositeFamily(const Sample& sample, int code, SearchMode mode = SearchMode::Fast);
+
 // The fits the driver runs, one entry per kind. The driver only orders
 // them, so tests can hand it fits of their own.
 class CandidateFits {
@@ -53,7 +58,9 @@ class CandidateFits {
   virtual FitResult Special(const Sample& s, int code) const;
   virtual StudentFits Student(const Sample& s) const { return FitStudent(s); }
   virtual NormalFit Normal(const Sample& s, int code) const { return FitNormalFamily(code, s); }
-  virtual FitResult Composite(const Sample& s, int code) const;
+  virtual FitResult Composite(const Sample& s, int code) const {
+    return FitCompositeFamily(s, code);
+  }
   // Both fits of a bound pair (59 with 33, 58 with 35; see FitBoundPair),
   // for a caller that wants the two at once; here taken one by one from
   // Special.

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <mutex>
+#include <set>
 #include <sstream>
+#include <thread>
 
 #include "common/text_file.h"
 #include "engine/catalogue.h"
@@ -143,6 +146,61 @@ TEST_F(BestOfAllRunTest, ListIsSortedAndHeadedByTheChosenDistribution) {
       << "the chosen distribution heads the list unless Gamma does";
   EXPECT_EQ(ReadAll(Companion(".out")).find(" Probability distribution preferred by user."),
             std::string::npos);
+}
+
+// The product's fits, noting the threads that ran them.
+class ThreadNotingFits : public CandidateFits {
+ public:
+  FitResult Regression(const Sample& s, const RegressionMember& m) const override {
+    Note();
+    return CandidateFits::Regression(s, m);
+  }
+  FitResult Special(const Sample& s, int code) const override {
+    Note();
+    return CandidateFits::Special(s, code);
+  }
+  StudentFits Student(const Sample& s) const override {
+    Note();
+    return CandidateFits::Student(s);
+  }
+  NormalFit Normal(const Sample& s, int code) const override {
+    Note();
+    return CandidateFits::Normal(s, code);
+  }
+  FitResult Composite(const Sample& s, int code) const override {
+    Note();
+    return CandidateFits::Composite(s, code);
+  }
+
+  std::set<std::thread::id> Threads() const {
+    std::lock_guard lock(mutex_);
+    return threads_;
+  }
+
+ private:
+  void Note() const {
+    std::lock_guard lock(mutex_);
+    threads_.insert(std::this_thread::get_id());
+  }
+  mutable std::mutex mutex_;
+  mutable std::set<std::thread::id> threads_;
+};
+
+TEST_F(BestOfAllRunTest, StagesFitWithTheFitsAndThreadsGiven) {
+  ThreadNotingFits fits;
+  stages_ = EngineStages(fits, 1);
+  ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
+  EXPECT_NE(engine_.ChosenCode, 0);
+  EXPECT_EQ(fits.Threads(), std::set<std::thread::id>{std::this_thread::get_id()});
+}
+
+TEST_F(BestOfAllRunTest, StagesFitAheadOnTheThreadsGiven) {
+  ThreadNotingFits fits;
+  stages_ = EngineStages(fits, 2);
+  ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
+  EXPECT_FALSE(fits.Threads().empty());
+  EXPECT_FALSE(fits.Threads().count(std::this_thread::get_id()))
+      << "with workers, the run's own thread only takes their results";
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "cli/run_command.h"
+
+namespace quarlin {
+namespace {
+
+constexpr int kUsageError = 2;
+
+// Titles become single lines of the input file.
+const CLI::Validator kOneLine(
+    [](std::string& text) {
+      return text.find_first_of("\r\n") == std::string::npos
+                 ? std::string()
+                 : std::string("a title must be one line");
+    },
+    "TEXT");
+
+}  // namespace
+
+int RunCommandLine(int argc, char** argv, const std::string& program, RunStages& stages) {
+  CLI::App app{"Cumulative frequency analysis of a series of values", program};
+  app.require_subcommand(1);
+  CLI::App* run =
+      app.add_subcommand("run", "Fit the distributions to a series and write the report");
+
+  RunOptions options;
+  std::string prefer = "1", title1, title2, output;
+  int classes = 0;
+  run->add_option("INPUT", options.input, "An input file (*.inp) or a column of values (text/CSV)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  CLI::Option* preferOption =
+      run->add_option("--prefer", prefer, "Preferred distribution (\"1\" = best of all)")
+          ->check(CLI::IsMember(PreferenceTexts()));
+  bool allowComposite = false, refuseComposite = false;
+  CLI::Option* composite =
+      run->add_flag("--composite", allowComposite, "Allow composite distributions");
+  CLI::Option* noComposite =
+      run->add_flag("--no-composite", refuseComposite, "Do not allow composite distributions");
+  composite->excludes(noComposite);
+  CLI::Option* classesOption =
+      run->add_option("--classes", classes, "Number of classes of the interval analysis (2-50)");
+  CLI::Option* title1Option =
+      run->add_option("--title1", title1, "First title line")->check(kOneLine);
+  CLI::Option* title2Option =
+      run->add_option("--title2", title2, "Second title line (variable, units)")->check(kOneLine);
+  CLI::Option* outputOption =
+      run->add_option("--output", output, "Base name of the files written (default: INPUT's)");
+  run->add_flag("--quiet", options.quiet, "No progress lines");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    std::cerr << program << ": " << e.what() << "\nRun with --help for more information.\n";
+    return kUsageError;
+  }
+
+  if (*preferOption) options.prefer = prefer;
+  if (allowComposite) options.composite = true;
+  if (refuseComposite) options.composite = false;
+  if (*classesOption) options.classes = classes;
+  if (*title1Option) options.title1 = title1;
+  if (*title2Option) options.title2 = title2;
+  if (*outputOption) options.output = output;
+
+  return RunCommand(options, stages, std::cout, std::cerr);
+}
+
+}  // namespace quarlin
