@@ -197,8 +197,8 @@ FitResult BoundFamilySearch(const Sample& s, int code, SearchMode mode) {
   return FinishBoundFit(s, code, family, Ft, bestJ);
 }
 
-BoundPairFits FitBoundPair(const Sample& s, int code, SearchMode mode) {
-  const int mirror = BoundPairMirror(code);
+PairedFits BoundPairSearch(const Sample& s, int code, SearchMode mode) {
+  const int mirror = PairedCode(code);
   BoundFamily first, second;
   if (mirror == 0 || !Describe(code, first) || !Describe(mirror, second))
     return {NotFitted(code), NotFitted(mirror)};
@@ -209,16 +209,6 @@ BoundPairFits FitBoundPair(const Sample& s, int code, SearchMode mode) {
   const std::vector<int> chosen = ScreenedBoundSearches(s, {first, second}, {firstFt, secondFt});
   return {FinishBoundFit(s, code, first, firstFt, chosen[0]),
           FinishBoundFit(s, mirror, second, secondFt, chosen[1])};
-}
-
-int BoundPairMirror(int code) {
-  switch (code) {
-    case 59:
-      return 33;
-    case 58:
-      return 35;
-  }
-  return 0;
 }
 
 FitResult FitBoundFamily(const Sample& s, int code) {

@@ -1,7 +1,9 @@
 // Burr (31) and Dagum (32): a grid of exponents E and scales K, each trial a
 // least-squares line of the transformed frequency on Ln(K^E/(X^E + K^E)).
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -82,98 +84,123 @@ BurrTrial ReferenceSearch(const Sample& s, bool dagum, const BurrGrid& grid,
   return bestTrial;
 }
 
-// The same choice with the trials screened in double. The screen regresses
-// on Ln(1 + (X/K)^E) = -Xt, whose line has the opposite slope and the same
-// intercept, so the curve is the same.
-BurrTrial ScreenedSearchOf(const Sample& s, bool dagum, const BurrGrid& grid,
-                           const std::vector<long double>& Ft,
-                           const std::vector<long double>& lnX) {
+// The same choices with the trials screened in double, for Burr, Dagum or
+// both (`dagum` per family). The screen regresses on Ln(1 + (X/K)^E) =
+// -Xt, whose line has the opposite slope and the same intercept, so the
+// curve is the same. Dagum's exponents are Burr's negated, so its
+// transform of a trial is Ln(1 + 1/u) with Burr's u, taken together with
+// Burr's; the first family's search screens the other's trials on it and
+// keeps their sums for the other's search.
+std::vector<BurrTrial> ScreenedBurrSearches(const Sample& s, const std::vector<bool>& dagum,
+                                            const BurrGrid& grid,
+                                            const std::vector<std::vector<long double>>& Fts,
+                                            const std::vector<long double>& lnX) {
   const int N = s.N, M = grid.M;
-  if (M == 0) return {};
-  long double sumFt = 0;
-  for (int r = 1; r <= N; ++r) sumFt += Ft[r];
-  const long double meanFt = sumFt / N;
-  std::vector<double> lnXs(N), Fc(N), FtDev(N), Ys(N);
+  const int count = static_cast<int>(dagum.size());
+  if (M == 0) return std::vector<BurrTrial>(count);
+  std::vector<double> lnXs(N), Fc(N), burrY(N), dagumY(N);
   for (int r = 1; r <= N; ++r) {
     lnXs[r - 1] = static_cast<double>(lnX[r]);
     Fc[r - 1] = static_cast<double>(s.Fc[r]);
-    FtDev[r - 1] = static_cast<double>(Ft[r] - meanFt);
   }
-  // X^E and X^-E of every exponent row, in double, for the screen; the
-  // points stay in rank order, where neighbours take the same branch of
-  // the transform.
+  std::vector<std::vector<double>> FtDev(count, std::vector<double>(N));
+  std::vector<double> meanFt(count);
+  for (int f = 0; f < count; ++f) {
+    long double sumFt = 0;
+    for (int r = 1; r <= N; ++r) sumFt += Fts[f][r];
+    const long double mean = sumFt / N;
+    meanFt[f] = static_cast<double>(mean);
+    for (int r = 1; r <= N; ++r) FtDev[f][r - 1] = static_cast<double>(Fts[f][r] - mean);
+  }
+  // X^E and X^-E of every exponent row (Burr's E), in double; the points
+  // stay in rank order, where neighbours take the same branch of the
+  // transform.
   const auto row = [&](int i) { return static_cast<std::size_t>(i - 1) * N; };
   std::vector<double> powers(row(kBurrExponentTrials + 1)), inverses(row(kBurrExponentTrials + 1));
   for (int i = 1; i <= kBurrExponentTrials; ++i) {
-    ScreenExpScaled(lnXs.data(), TrialExponent(dagum, i), N, powers.data() + row(i));
-    ScreenExpScaled(lnXs.data(), -TrialExponent(dagum, i), N, inverses.data() + row(i));
+    ScreenExpScaled(lnXs.data(), TrialExponent(false, i), N, powers.data() + row(i));
+    ScreenExpScaled(lnXs.data(), -TrialExponent(false, i), N, inverses.data() + row(i));
   }
-  const Link curve = dagum ? Link::MirroredPoisson : Link::Poisson;
+  const bool anyDagum = std::find(dagum.begin(), dagum.end(), true) != dagum.end();
   const ScreenMargin margin{N};
-  const auto screen = [&](int t, double limit) {
+  const auto screenFamily = [&](int f, double limit) {
+    const double* Y = dagum[f] ? dagumY.data() : burrY.data();
+    const ScreenLine line = ScreenRegress(Y, FtDev[f].data(), meanFt[f], N);
+    if (!line.drawn) return NotJudged();
+    const Link curve = dagum[f] ? Link::MirroredPoisson : Link::Poisson;
+    return ScreenedSS{ScreenSumOfSquares(curve, Fc.data(), Y, -line.A, -line.B, N, margin, limit)};
+  };
+  std::vector<std::vector<ScreenedSS>> kept(count);
+  for (int f = 1; f < count; ++f) kept[f].resize(static_cast<std::size_t>(kBurrExponentTrials) * M);
+  std::vector<double> limits(count, std::numeric_limits<double>::infinity());
+  const auto screenShared = [&](int t, double limit) {
     const int i = t / M + 1, m = t % M + 1;
-    const double E = TrialExponent(dagum, i);
+    const double E = TrialExponent(false, i);
     const double lnKPowE = static_cast<double>(E * grid.lnScale[m]);
     ScreenBurrTransform(powers.data() + row(i), inverses.data() + row(i), lnXs.data(), E,
-                        std::exp(lnKPowE), lnKPowE, N, Ys.data());
-    const ScreenLine line = ScreenRegress(Ys.data(), FtDev.data(), static_cast<double>(meanFt), N);
-    if (!line.drawn) return NotJudged();
-    return ScreenedSS{
-        ScreenSumOfSquares(curve, Fc.data(), Ys.data(), -line.A, -line.B, N, margin, limit)};
+                        std::exp(lnKPowE), lnKPowE, N, burrY.data(),
+                        anyDagum ? dagumY.data() : nullptr);
+    for (int f = 1; f < count; ++f) {
+      const ScreenedSS other = screenFamily(f, limits[f]);
+      kept[f][t] = other;
+      if (other.judged && std::isfinite(other.SS))
+        limits[f] = std::fmin(limits[f], other.SS + margin.Of(other.SS));
+    }
+    return screenFamily(0, limit);
   };
+
+  std::vector<BurrTrial> chosen;
   auto xPowE = PointArray(s);
   auto Xt = PointArray(s);
-  int rowOfPowers = 0;
-  const auto exact = [&](int t, long double bound) -> std::optional<long double> {
-    const int i = t / M + 1, m = t % M + 1;
-    const double E = TrialExponent(dagum, i);
-    if (rowOfPowers != i) {
-      for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
-      rowOfPowers = i;
-    }
-    ScaleTransform(xPowE, std::exp(E * grid.lnScale[m]), N, Xt);
-    LineFit line;
-    if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) return std::nullopt;
-    const BoundedSum sum =
-        BoundedSumOfSquares(s.Fc, N, true, static_cast<double>(bound),
-                            [&](int r) { return BurrCurve(dagum, line.A * Xt[r] + line.B); });
-    if (sum.exceeded) return std::nullopt;
-    return sum.SS;
-  };
-  const ScreenedChoice choice =
-      ScreenedSearch(kBurrExponentTrials * M, margin, SmallestSS().best(), screen, exact);
-  if (choice.trial < 0) return {};
-  return {choice.trial / M + 1, choice.trial % M + 1};
+  for (int f = 0; f < count; ++f) {
+    int rowOfPowers = 0;
+    const auto exact = [&](int t, long double bound) -> std::optional<long double> {
+      const int i = t / M + 1, m = t % M + 1;
+      const double E = TrialExponent(dagum[f], i);
+      if (rowOfPowers != i) {
+        for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
+        rowOfPowers = i;
+      }
+      ScaleTransform(xPowE, std::exp(E * grid.lnScale[m]), N, Xt);
+      LineFit line;
+      if (!RegressAll(Xt, Fts[f], N, line) || !IsFiniteLine(line)) return std::nullopt;
+      const BoundedSum sum =
+          BoundedSumOfSquares(s.Fc, N, true, static_cast<double>(bound),
+                              [&](int r) { return BurrCurve(dagum[f], line.A * Xt[r] + line.B); });
+      if (sum.exceeded) return std::nullopt;
+      return sum.SS;
+    };
+    const auto keptScreen = [&](int t, double) { return kept[f][t]; };
+    const int trials = kBurrExponentTrials * M;
+    const ScreenedChoice choice =
+        f == 0 ? ScreenedSearch(trials, margin, SmallestSS().best(), screenShared, exact)
+               : ScreenedSearch(trials, margin, SmallestSS().best(), keptScreen, exact);
+    chosen.push_back(choice.trial < 0 ? BurrTrial{}
+                                      : BurrTrial{choice.trial / M + 1, choice.trial % M + 1});
+  }
+  return chosen;
 }
 
-// The search and final fit; the progress line goes to `extra` whether or
-// not a trial qualifies.
-FitResult SearchBurrType(const Sample& s, bool dagum, SearchMode mode,
-                         std::vector<std::string>& extra) {
+std::vector<long double> BurrFrequencies(const Sample& s, bool dagum) {
+  return MapFrequencies(s, [&](long double F) { return std::log(dagum ? F : 1.0L - F); });
+}
+
+// The fit at the chosen trial.
+FitResult FinishBurrFit(const Sample& s, bool dagum, const BurrGrid& grid,
+                        const std::vector<long double>& Ft, const std::vector<long double>& lnX,
+                        const BurrTrial& found) {
   const int N = s.N;
   const int code = dagum ? 32 : 31;
-  const BurrGrid grid = MakeGrid(s);
-  const auto Ft = MapFrequencies(s, [&](long double F) { return std::log(dagum ? F : 1.0L - F); });
-  const auto lnX = MapValues(s, [](long double x) { return std::log(x); });
+  if (found.i == 0) return NotFitted(code);
   auto xPowE = PointArray(s);
   auto Xt = PointArray(s);
   auto Fcalc = PointArray(s);
-
-  // Shown half-way through the exponents.
-  if (!dagum && N > 500) extra.push_back(" Burr is busy .....");
-  const BurrTrial found = ExitsEarly(mode) ? ScreenedSearchOf(s, dagum, grid, Ft, lnX)
-                                           : ReferenceSearch(s, dagum, grid, Ft, lnX);
-  if (found.i == 0) return NotFitted(code);
-  const int bestI = found.i, bestM = found.m;
-  const auto& scale = grid.scale;
-  const auto& lnScale = grid.lnScale;
   LineFit line;
-
   FittedParams params;
   BurrParams& burr = params.burr;
-  burr.A = TrialExponent(dagum, bestI);
-  burr.K = scale[bestM];
-  burr.B = static_cast<double>(std::exp(burr.A * lnScale[bestM]));
+  burr.A = TrialExponent(dagum, found.i);
+  burr.K = grid.scale[found.m];
+  burr.B = static_cast<double>(std::exp(burr.A * grid.lnScale[found.m]));
   for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(burr.A * lnX[r]);
   ScaleTransform(xPowE, burr.B, N, Xt);
   if (!RegressAll(Xt, Ft, N, line) || !IsFiniteLine(line)) return NotFitted(code);
@@ -183,10 +210,20 @@ FitResult SearchBurrType(const Sample& s, bool dagum, SearchMode mode,
   return FinishFit(code, s, params, std::move(Fcalc));
 }
 
+// The progress line of the Burr search, shown half-way through its
+// exponents whether or not a trial qualifies.
+std::vector<std::string> BurrProgress(const Sample& s, bool dagum) {
+  if (!dagum && s.N > 500) return {" Burr is busy ....."};
+  return {};
+}
+
 FitResult FitBurrType(const Sample& s, bool dagum, SearchMode mode) {
-  std::vector<std::string> extra;
-  FitResult result = SearchBurrType(s, dagum, mode, extra);
-  return WithProgress(std::move(result), std::move(extra));
+  const BurrGrid grid = MakeGrid(s);
+  const auto Ft = BurrFrequencies(s, dagum);
+  const auto lnX = MapValues(s, [](long double x) { return std::log(x); });
+  const BurrTrial found = ExitsEarly(mode) ? ScreenedBurrSearches(s, {dagum}, grid, {Ft}, lnX)[0]
+                                           : ReferenceSearch(s, dagum, grid, Ft, lnX);
+  return WithProgress(FinishBurrFit(s, dagum, grid, Ft, lnX, found), BurrProgress(s, dagum));
 }
 
 }  // namespace
@@ -210,6 +247,18 @@ FitResult BurrSearch(const Sample& sample, SearchMode mode) {
 
 FitResult DagumSearch(const Sample& sample, SearchMode mode) {
   return FitBurrType(sample, true, mode);
+}
+
+PairedFits BurrPairSearch(const Sample& s, SearchMode mode) {
+  if (!ExitsEarly(mode)) return {BurrSearch(s, mode), DagumSearch(s, mode)};
+  const BurrGrid grid = MakeGrid(s);
+  const auto burrFt = BurrFrequencies(s, false), dagumFt = BurrFrequencies(s, true);
+  const auto lnX = MapValues(s, [](long double x) { return std::log(x); });
+  const std::vector<BurrTrial> found =
+      ScreenedBurrSearches(s, {false, true}, grid, {burrFt, dagumFt}, lnX);
+  return {
+      WithProgress(FinishBurrFit(s, false, grid, burrFt, lnX, found[0]), BurrProgress(s, false)),
+      WithProgress(FinishBurrFit(s, true, grid, dagumFt, lnX, found[1]), BurrProgress(s, true))};
 }
 
 FitResult FitBurr(const Sample& sample) {

@@ -61,21 +61,18 @@ class CandidateFits {
   virtual FitResult Composite(const Sample& s, int code) const {
     return FitCompositeFamily(s, code);
   }
-  // Both fits of a bound pair (59 with 33, 58 with 35; see FitBoundPair),
-  // for a caller that wants the two at once; here taken one by one from
-  // Special.
-  virtual BoundPairFits BoundPair(const Sample& s, int code) const {
-    return {Special(s, code), Special(s, BoundPairMirror(code))};
+  // Both fits of a pair that can share its work (59 with 33, 58 with 35,
+  // 31 with 32; see FitPaired), for a caller that wants the two at once;
+  // here taken one by one from Special.
+  virtual PairedFits Paired(const Sample& s, int code) const {
+    return {Special(s, code), Special(s, PairedCode(code))};
   }
 };
 
-// The fits a run makes: those above, with each bound pair fitted in one
-// pass over its bounds.
+// The fits a run makes: those above, with each pair fitted in one pass.
 class ProductFits : public CandidateFits {
  public:
-  BoundPairFits BoundPair(const Sample& s, int code) const override {
-    return FitBoundPair(s, code);
-  }
+  PairedFits Paired(const Sample& s, int code) const override { return FitPaired(s, code); }
 };
 
 // `list` receives the entries of a best-of-all run (it may be null); the

@@ -48,6 +48,23 @@ FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode) {
   return NotFitted(code);
 }
 
+int PairedCode(int code) {
+  switch (code) {
+    case 59:
+      return 33;
+    case 58:
+      return 35;
+    case 31:
+      return 32;
+  }
+  return 0;
+}
+
+PairedFits FitPaired(const Sample& sample, int code, SearchMode mode) {
+  if (code == 31) return BurrPairSearch(sample, mode);
+  return BoundPairSearch(sample, code, mode);
+}
+
 FitResult NotFitted(int code) {
   FitResult result;
   result.code = code;

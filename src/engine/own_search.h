@@ -9,6 +9,7 @@
 #include "engine/bounded_sum.h"
 #include "engine/fit_result.h"
 #include "engine/kernels.h"
+#include "engine/own_search_fits.h"
 #include "engine/sample.h"
 
 namespace quarlin {
@@ -109,6 +110,10 @@ FitResult GevSearch(const Sample& sample, SearchMode mode);
 FitResult LaplaceSearch(const Sample& sample, SearchMode mode);
 FitResult GeneralizedLaplaceSearch(const Sample& sample, SearchMode mode);
 FitResult GeneralizedRayleighSearch(const Sample& sample, SearchMode mode);
+// The pairs behind FitPaired: 59 with 33 or 58 with 35, and Burr with
+// Dagum.
+PairedFits BoundPairSearch(const Sample& sample, int code, SearchMode mode);
+PairedFits BurrPairSearch(const Sample& sample, SearchMode mode);
 
 // The candidate's result with SAD taken from its calculated values.
 FitResult FinishFit(int code, const Sample& sample, const FittedParams& params,

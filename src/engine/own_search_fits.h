@@ -45,16 +45,18 @@ FitResult FitAdjustedFisk(const Sample& sample);
 // upper (59, 33) bound}. Any other code gives an unfitted result.
 FitResult FitBoundFamily(const Sample& sample, int code);
 
-// 59 and 33 try the same bounds above the data, 58 and 35 the same bounds
-// below, so one pass over the bounds fits both of a pair, each exactly as
-// it is fitted alone.
-struct BoundPairFits {
+// Fits that try the same grid and share the work of each trial, so one
+// pass fits both, each exactly as it is fitted alone: 59 and 33 (the same
+// bounds above the data), 58 and 35 (below), Burr 31 and Dagum 32 (whose
+// transforms of a trial differ by Ln of its (X/K)^E).
+struct PairedFits {
   FitResult first, second;
 };
-// The other family of `code`'s pair (59 -> 33, 58 -> 35); 0 for others.
-int BoundPairMirror(int code);
-// `code` (59 or 58) and its mirror.
-BoundPairFits FitBoundPair(const Sample& sample, int code, SearchMode mode = SearchMode::Fast);
+// The second fit of `code`'s pair (59 -> 33, 58 -> 35, 31 -> 32); 0 for
+// others.
+int PairedCode(int code);
+// `code` (59, 58 or 31) and its partner.
+PairedFits FitPaired(const Sample& sample, int code, SearchMode mode = SearchMode::Fast);
 
 // Gamma (61): gamma = {a: scale theta, b: order n}.
 FitResult FitGamma(const Sample& sample);

@@ -12,7 +12,7 @@ namespace {
 // The fits that take longest on large samples, longest first. Workers start
 // with these, so that no long fit is left to run alone at the end while the
 // other processors idle; the driver still takes the results in its order.
-constexpr int kLongestFirst[] = {59, 33, 32, 31, 73, 34, 36, 67, 69, 26, 56, 58, 52, 61};
+constexpr int kLongestFirst[] = {59, 31, 36, 26, 69, 58, 67, 73, 34, 56, 52, 61};
 
 std::optional<size_t> IndexOf(const std::vector<int>& codes, int code) {
   const auto at = std::find(codes.begin(), codes.end(), code);
@@ -21,18 +21,18 @@ std::optional<size_t> IndexOf(const std::vector<int>& codes, int code) {
 }
 
 // partner[i]: the index of the fit that code i's work fits as well (the
-// mirror of a bound pair), or codes.size().
+// second of a pair, see FitPaired), or codes.size().
 std::vector<size_t> Partners(const std::vector<int>& codes) {
   std::vector<size_t> partner(codes.size(), codes.size());
-  for (int code : {59, 58}) {
-    const auto first = IndexOf(codes, code), second = IndexOf(codes, BoundPairMirror(code));
+  for (int code : {59, 58, 31}) {
+    const auto first = IndexOf(codes, code), second = IndexOf(codes, PairedCode(code));
     if (first && second) partner[*first] = *second;
   }
   return partner;
 }
 
-// The order in which the workers take the codes; a pair's mirror comes with
-// its first and is not taken on its own.
+// The order in which the workers take the codes; a pair's second comes
+// with its first and is not taken on its own.
 std::vector<size_t> WorkOrder(const std::vector<int>& codes, const std::vector<size_t>& partner) {
   std::vector<size_t> order;
   std::vector<bool> taken(codes.size(), false);
@@ -77,7 +77,7 @@ void ParallelFits::Work() {
     const size_t j = partner_[i];
     try {
       if (j < codes_.size()) {
-        BoundPairFits pair = inner_.BoundPair(sample_, codes_[i]);
+        PairedFits pair = inner_.Paired(sample_, codes_[i]);
         promises_[i].set_value(std::move(pair.first));
         promises_[j].set_value(std::move(pair.second));
       } else {

@@ -396,7 +396,7 @@ double ScreenMean(const double* x, int n) {
 
 QUARLIN_VECTOR_CLONES
 void ScreenBurrTransform(const double* powers, const double* inversePowers, const double* lnX,
-                         double E, double kPowE, double lnKPowE, int n, double* Y) {
+                         double E, double kPowE, double lnKPowE, int n, double* Y, double* mirror) {
   // Beyond u = 64, Ln(1 + v) with v = 1/u <= 1/64 is its series to v^8:
   // the first omitted term is below 1e-17 of Ln u.
   constexpr double kLargeU = 64.0;
@@ -404,6 +404,7 @@ void ScreenBurrTransform(const double* powers, const double* inversePowers, cons
   int i = 0;
   for (; i + kLanes <= n; i += kLanes) {
     const ScreenVec u = Load(powers + i) * inverseK;
+    const ScreenVec lnU = Load(lnX + i) * E - lnKPowE;
     bool large = true, small = true;
     for (int k = 0; k < kLanes; ++k) {
       large &= u[k] >= kLargeU;
@@ -419,18 +420,25 @@ void ScreenBurrTransform(const double* powers, const double* inversePowers, cons
       p = p * v + 1.0 / 3.0;
       p = p * v - 1.0 / 2.0;
       p = p * v + 1.0;
-      Store(Y + i, (Load(lnX + i) * E - lnKPowE) + v * p);
-    } else if (small) {
-      Store(Y + i, ScreenLog1pSmall(u));
-    } else {
-      // The rounding of 1 + u costs at most half a unit of it, about 1e-16
-      // of Y's spread, which is all the screen needs.
-      Store(Y + i, ScreenLogAbsolute(1.0 + u));
+      const ScreenVec overU = v * p;
+      Store(Y + i, lnU + overU);
+      if (mirror) Store(mirror + i, overU);
+      continue;
     }
+    // The rounding of 1 + u costs at most half a unit of it, about 1e-16
+    // of Y's spread, which is all the screen needs.
+    const ScreenVec y = small ? ScreenLog1pSmall(u) : ScreenLogAbsolute(1.0 + u);
+    Store(Y + i, y);
+    if (mirror) Store(mirror + i, y - lnU);
   }
   if (i < n) {
-    const ScreenVec tail = ScreenLog1p(LoadTail(powers + i, n - i, 0.0) * inverseK);
-    for (int k = 0; k < n - i; ++k) Y[i + k] = tail[k];
+    const ScreenVec u = LoadTail(powers + i, n - i, 0.0) * inverseK;
+    const ScreenVec y = ScreenLog1p(u);
+    const ScreenVec lnU = LoadTail(lnX + i, n - i, 0.0) * E - lnKPowE;
+    for (int k = 0; k < n - i; ++k) {
+      Y[i + k] = y[k];
+      if (mirror) mirror[i + k] = y[k] - lnU[k];
+    }
   }
 }
 

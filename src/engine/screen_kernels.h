@@ -65,9 +65,12 @@ void ScreenExpMinusOneScaled(const double* x, double scale, int n, double* out);
 // Y[i] = Ln(1 + u), u = powers[i]/kPowE, for data in rank order (so that
 // neighbours have like u): a vector of large u takes Ln u + Ln(1 + 1/u)
 // with Ln u = E*lnX[i] - lnKPowE and 1/u = inversePowers[i]*kPowE, a vector
-// of small u the short series, any other the full logarithm.
+// of small u the short series, any other a table logarithm. With `mirror`
+// also mirror[i] = Ln(1 + 1/u) = Y[i] - Ln u, the Dagum transform of the
+// same trial, taken where it keeps its digits.
 void ScreenBurrTransform(const double* powers, const double* inversePowers, const double* lnX,
-                         double E, double kPowE, double lnKPowE, int n, double* Y);
+                         double E, double kPowE, double lnKPowE, int n, double* Y,
+                         double* mirror = nullptr);
 
 // out[i] = exp(scale*x[i]).
 void ScreenExpScaled(const double* x, double scale, int n, double* out);

@@ -82,17 +82,16 @@ TEST_P(SpecialSearchEquivalenceTest, FastSearchGivesTheReferenceResult) {
   ExpectSameResult(fast, FitSpecialFamily(s, c.code, SearchMode::Reference));
 }
 
-// The pairs of bound families fitted in one pass give each family the
+// The pairs fitted in one pass give each family the
 // result it has alone.
-class BoundPairEquivalenceTest : public ::testing::TestWithParam<EquivalenceCase> {};
+class PairedFitEquivalenceTest : public ::testing::TestWithParam<EquivalenceCase> {};
 
-TEST_P(BoundPairEquivalenceTest, EachOfThePairGivesTheReferenceResult) {
+TEST_P(PairedFitEquivalenceTest, EachOfThePairGivesTheReferenceResult) {
   const EquivalenceCase c = GetParam();
   const Sample s = GeneratedSample(c.kind, c.N);
-  const BoundPairFits pair = FitBoundPair(s, c.code);
+  const PairedFits pair = FitPaired(s, c.code);
   ExpectSameResult(pair.first, FitSpecialFamily(s, c.code, SearchMode::Reference));
-  ExpectSameResult(pair.second,
-                   FitSpecialFamily(s, BoundPairMirror(c.code), SearchMode::Reference));
+  ExpectSameResult(pair.second, FitSpecialFamily(s, PairedCode(c.code), SearchMode::Reference));
 }
 
 std::vector<EquivalenceCase> Cases() {
@@ -126,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Samples, SpecialSearchEquivalenceTest, ::testing::Value
 
 std::vector<EquivalenceCase> PairCases() {
   std::vector<EquivalenceCase> cases;
-  for (int code : {58, 59}) {
+  for (int code : {31, 58, 59}) {
     for (SampleKind kind : {SampleKind::Positive, SampleKind::WithZeros, SampleKind::ShiftedUp,
                             SampleKind::BelowOne, SampleKind::HeavyTailed}) {
       for (int N : {6, 50}) cases.push_back({code, kind, N});
@@ -135,7 +134,7 @@ std::vector<EquivalenceCase> PairCases() {
   return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, BoundPairEquivalenceTest, ::testing::ValuesIn(PairCases()));
+INSTANTIATE_TEST_SUITE_P(Samples, PairedFitEquivalenceTest, ::testing::ValuesIn(PairCases()));
 
 }  // namespace
 }  // namespace quarlin
