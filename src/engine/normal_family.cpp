@@ -101,9 +101,41 @@ void SpreadRow(std::span<const long double> x, const Sample& sample, double M,
   }
 }
 
+// A trial of a screened normal-family search: the double SS the plain
+// search's tables hold, or a partial sum above `bound` that cannot win.
+std::optional<long double> ExactTrial(std::span<const long double> x, const Sample& sample,
+                                      double M, double S, bool capAtOne, long double bound) {
+  return TrialSs(x, sample, M, S, capAtOne, static_cast<double>(bound), SearchMode::Fast);
+}
+
+std::vector<double> InDouble(std::span<const long double> v, int N) {
+  std::vector<double> out(N);
+  for (int i = 1; i <= N; ++i) out[i - 1] = static_cast<double>(v[i]);
+  return out;
+}
+
+// Codes 21, 24 and 25 screened: trial t is spread t + 1.
+int ScreenedSpread(std::span<const long double> x, const Sample& sample, const PlainStats& plain) {
+  const int N = sample.N;
+  const std::vector<double> xs = InDouble(x, N), Fc = InDouble(sample.Fc, N);
+  const ScreenMargin margin{N};
+  const auto screen = [&](int t, double limit) {
+    return ScreenedSS{ScreenNormalSumOfSquares(
+        Fc.data(), xs.data(), plain.M0, NormalGridValue(t + 1, plain.S0), N, false, margin, limit)};
+  };
+  const auto exact = [&](int t, long double bound) {
+    return ExactTrial(x, sample, plain.M0, NormalGridValue(t + 1, plain.S0), false, bound);
+  };
+  return ScreenedSearch(kGridTrials, margin, kSearchStart, screen, exact).trial;
+}
+
 // Codes 21, 24, 25: the mean stays, the spread is searched.
 double SearchSpread(std::span<const long double> x, const Sample& sample, const PlainStats& plain,
                     SearchMode mode) {
+  if (ExitsEarly(mode)) {
+    const int best = ScreenedSpread(x, sample, plain);
+    return NormalGridValue(best < 0 ? 1 : best + 1, plain.S0);
+  }
   Trials ss;
   SpreadRow(x, sample, plain.M0, plain, false, kSearchStart, mode, ss);
   const int best = FirstMinimum(ss, kSearchStart);
@@ -119,19 +151,6 @@ constexpr int kMiddleTrial = (kGridTrials + 1) / 2;
 // trials before it, changes no choice. Only the fast search needs it.
 double SeededStart(double seedSs, SearchMode mode) {
   return ExitsEarly(mode) && seedSs < kSearchStart ? seedSs : kSearchStart;
-}
-
-// A trial of a screened normal-family search: the double SS the plain
-// search's tables hold, or a partial sum above `bound` that cannot win.
-std::optional<long double> ExactTrial(std::span<const long double> x, const Sample& sample,
-                                      double M, double S, bool capAtOne, long double bound) {
-  return TrialSs(x, sample, M, S, capAtOne, static_cast<double>(bound), SearchMode::Fast);
-}
-
-std::vector<double> InDouble(std::span<const long double> v, int N) {
-  std::vector<double> out(N);
-  for (int i = 1; i <= N; ++i) out[i - 1] = static_cast<double>(v[i]);
-  return out;
 }
 
 // Code 23 screened: the grid's trial t is mean t / 201 and spread t % 201.
