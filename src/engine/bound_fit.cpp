@@ -127,17 +127,12 @@ std::vector<int> ScreenedBoundSearches(const Sample& s, const std::vector<BoundF
   // The first family's search transforms each trial once and screens the
   // other families on the same values, keeping their sums (with early
   // stops against their own limits) for their searches after it.
-  std::vector<std::vector<ScreenedSS>> kept(count, std::vector<ScreenedSS>(shared.trials));
-  std::vector<double> limits(count, std::numeric_limits<double>::infinity());
+  FollowerScreens followers(count - 1, shared.trials, margin);
   const auto screenShared = [&](int t, double limit) {
     const long double C = TrialBound(s, shared, t + 1);
     ScreenLog1pScaled(gap.data(), 1.0 / static_cast<double>(std::fabs(C - next)), N, Xs.data());
-    for (int f = 1; f < count; ++f) {
-      const ScreenedSS other = screenFamily(f, limits[f]);
-      kept[f][t] = other;
-      if (other.judged && std::isfinite(other.SS))
-        limits[f] = std::fmin(limits[f], other.SS + margin.Of(other.SS));
-    }
+    for (int f = 1; f < count; ++f)
+      followers.Take(f - 1, t, [&](double own) { return screenFamily(f, own); });
     return screenFamily(0, limit);
   };
 
@@ -155,7 +150,7 @@ std::vector<int> ScreenedBoundSearches(const Sample& s, const std::vector<BoundF
       if (sum.exceeded) return std::nullopt;
       return sum.SS;
     };
-    const auto keptScreen = [&](int t, double) { return kept[f][t]; };
+    const auto keptScreen = [&](int t, double) { return followers.Kept(f - 1, t); };
     const ScreenedChoice choice =
         f == 0 ? ScreenedSearch(family.trials, margin, SmallestSS().best(), screenShared, exact)
                : ScreenedSearch(family.trials, margin, SmallestSS().best(), keptScreen, exact);

@@ -130,9 +130,7 @@ std::vector<BurrTrial> ScreenedBurrSearches(const Sample& s, const std::vector<b
     const Link curve = dagum[f] ? Link::MirroredPoisson : Link::Poisson;
     return ScreenedSS{ScreenSumOfSquares(curve, Fc.data(), Y, -line.A, -line.B, N, margin, limit)};
   };
-  std::vector<std::vector<ScreenedSS>> kept(count);
-  for (int f = 1; f < count; ++f) kept[f].resize(static_cast<std::size_t>(kBurrExponentTrials) * M);
-  std::vector<double> limits(count, std::numeric_limits<double>::infinity());
+  FollowerScreens followers(count - 1, kBurrExponentTrials * M, margin);
   const auto screenShared = [&](int t, double limit) {
     const int i = t / M + 1, m = t % M + 1;
     const double E = TrialExponent(false, i);
@@ -140,12 +138,8 @@ std::vector<BurrTrial> ScreenedBurrSearches(const Sample& s, const std::vector<b
     ScreenBurrTransform(powers.data() + row(i), inverses.data() + row(i), lnXs.data(), E,
                         std::exp(lnKPowE), lnKPowE, N, burrY.data(),
                         anyDagum ? dagumY.data() : nullptr);
-    for (int f = 1; f < count; ++f) {
-      const ScreenedSS other = screenFamily(f, limits[f]);
-      kept[f][t] = other;
-      if (other.judged && std::isfinite(other.SS))
-        limits[f] = std::fmin(limits[f], other.SS + margin.Of(other.SS));
-    }
+    for (int f = 1; f < count; ++f)
+      followers.Take(f - 1, t, [&](double own) { return screenFamily(f, own); });
     return screenFamily(0, limit);
   };
 
@@ -170,7 +164,7 @@ std::vector<BurrTrial> ScreenedBurrSearches(const Sample& s, const std::vector<b
       if (sum.exceeded) return std::nullopt;
       return sum.SS;
     };
-    const auto keptScreen = [&](int t, double) { return kept[f][t]; };
+    const auto keptScreen = [&](int t, double) { return followers.Kept(f - 1, t); };
     const int trials = kBurrExponentTrials * M;
     const ScreenedChoice choice =
         f == 0 ? ScreenedSearch(trials, margin, SmallestSS().best(), screenShared, exact)

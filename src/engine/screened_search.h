@@ -70,6 +70,33 @@ inline std::vector<int> ScreenOrder(int N) {
   return order;
 }
 
+// Searches that follow a first one over the same trials and share the work
+// of each trial with it (the pairs of FitPaired): the first search's screen
+// screens the followers' trials too, each against its own limit, and keeps
+// their sums for the followers' searches, which then only look them up.
+class FollowerScreens {
+ public:
+  FollowerScreens(int followers, int trials, const ScreenMargin& margin)
+      : margin_(margin),
+        kept_(followers, std::vector<ScreenedSS>(trials)),
+        limits_(followers, std::numeric_limits<double>::infinity()) {}
+
+  // Screens follower f's trial t with `screen(limit)`.
+  template <class Screen>
+  void Take(int f, int t, Screen&& screen) {
+    const ScreenedSS s = screen(limits_[f]);
+    kept_[f][t] = s;
+    if (s.judged && std::isfinite(s.SS)) limits_[f] = std::min(limits_[f], s.SS + margin_.Of(s.SS));
+  }
+
+  ScreenedSS Kept(int f, int t) const { return kept_[f][t]; }
+
+ private:
+  ScreenMargin margin_;
+  std::vector<std::vector<ScreenedSS>> kept_;
+  std::vector<double> limits_;
+};
+
 struct ScreenedChoice {
   int trial = -1;  // -1: no trial could be completed
   long double SS = 0;
