@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"precip", "Average annual precipitation of 70 US and Puerto Rico cities", "inches"},
         Example{"Nile", "Annual flow of the river Nile at Aswan, 1871-1970", "10^8 m^3"},
         Example{"rivers", "Lengths of 141 major North American rivers", "miles"},
-        Example{"sleep", "Increase in hours of sleep of 10 patients under two drugs", "hours"}),
+        Example{"sleep", "Increase in hours of sleep of 10 patients under two drugs", "hours"},
+        Example{"lossalae_Loss", "Indemnity payments of general liability claims", "USD"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
