@@ -11,8 +11,8 @@
 # (default 1: the reference takes minutes at 2500 values) runs of the
 # reference, SIZES (default "250 2500") the series sizes. Shown per series:
 # the median wall time, the largest peak resident memory, and the reference's
-# time over the fast one; the two builds' .out and .Lst files are compared
-# byte for byte. Exits 1 when any of them differ.
+# time over the fast one; the two builds' .out, .aux and .Lst files are
+# compared byte for byte. Exits 1 when any of them differ.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -52,11 +52,11 @@ mkdir -p "$folder/fast" "$folder/reference"
 
 # run PROGRAM SERIES RUNS KEEP: runs PROGRAM on the series RUNS times, sets
 # `seconds` (median wall time) and `megabytes` (largest peak resident memory)
-# and copies the run's .out and .Lst into KEEP. Both builds write beside the
+# and copies the run's .out, .aux and .Lst into KEEP. Both builds write beside the
 # same series, so that the input file named in the report is the same.
 run() {
   local program=$1 series=$2 runs=$3 keep=$4 times=() peak=0 i start end kb
-  rm -f "${series%.csv}.out" "${series%.csv}.Lst"
+  rm -f "${series%.csv}.out" "${series%.csv}.aux" "${series%.csv}.Lst"
   for ((i = 1; i <= runs; i++)); do
     echo "  $(basename "$program") on $(basename "$series"), run $i of $runs" >&2
     start=$EPOCHREALTIME
@@ -71,7 +71,7 @@ run() {
     ((kb > peak)) && peak=$kb
     times+=("$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }')")
   done
-  cp "${series%.csv}.out" "${series%.csv}.Lst" "$keep/"
+  cp "${series%.csv}.out" "${series%.csv}.aux" "${series%.csv}.Lst" "$keep/"
   seconds=$(printf '%s\n' "${times[@]}" | sort -n | awk '
     { t[NR] = $1 }
     END { printf "%.3f", NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2 }')
@@ -96,7 +96,7 @@ for N in $sizes; do
     ref_s=$seconds ref_mb=$megabytes
     ratio=$(awk -v r="$ref_s" -v f="$fast_s" 'BEGIN { if (f > 0) printf "%.1f", r / f; else print "-" }')
     files=identical
-    for extension in out Lst; do
+    for extension in out aux Lst; do
       cmp -s "$folder/fast/$name.$extension" "$folder/reference/$name.$extension" || files=DIFFERENT
     done
     [ "$files" = identical ] || different=1
@@ -109,7 +109,7 @@ echo "quarlin-cli run --composite --quiet, whole process, on $(nproc) processors
 echo "fast: median of $fast_runs runs; reference (one thread, full sums): median of $ref_runs."
 format='%-15s %5s %10s %10s %10s %10s %8s  %s\n'
 # shellcheck disable=SC2059
-printf "$format" sample N "fast s" "fast MB" "ref s" "ref MB" ratio "out/Lst"
+printf "$format" sample N "fast s" "fast MB" "ref s" "ref MB" ratio "out/aux/Lst"
 for row in "${rows[@]}"; do
   # shellcheck disable=SC2059,SC2086
   printf "$format" $row
