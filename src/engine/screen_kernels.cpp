@@ -15,7 +15,7 @@ namespace quarlin {
 namespace {
 
 constexpr int kLanes = kScreenLanes;
-constexpr int kBlock = 64;  // points summed between two looks at the limit
+constexpr int kBlock = 32;  // points summed between two looks at the limit
 
 QUARLIN_INLINE ScreenVec Load(const double* p) {
   ScreenVec v;
@@ -182,16 +182,24 @@ QUARLIN_INLINE double SumOfSquares(const double* Fc, const double* Xt, int n,
                                    double start = 0.0) {
   double ss = start;
   if (RuledOut(margin, ss, limit)) return ss;
-  ScreenVec lanes{};
-  int i = 0;
-  for (; i + kLanes <= n; i += kLanes) {
-    lanes += squares(Load(Fc + i), Load(Xt + i));
-    if ((i + kLanes) % kBlock == 0) {
-      ss += Total(lanes);
-      lanes = ScreenVec{};
-      if (RuledOut(margin, ss, limit)) return ss;
+  // The whole vectors in rounds of kBlock/kLanes, each round taking vectors
+  // from across the array, so that the first rounds already span the data
+  // and a poor trial is ruled out early.
+  constexpr int kPerRound = kBlock / kLanes;
+  const int vectors = n / kLanes;
+  const int rounds = vectors / kPerRound;
+  for (int r = 0; r < rounds; ++r) {
+    ScreenVec lanes{};
+    for (int k = 0; k < kPerRound; ++k) {
+      const int i = (r + k * rounds) * kLanes;
+      lanes += squares(Load(Fc + i), Load(Xt + i));
     }
+    ss += Total(lanes);
+    if (RuledOut(margin, ss, limit)) return ss;
   }
+  ScreenVec lanes{};
+  int i = rounds * kPerRound * kLanes;
+  for (; i + kLanes <= n; i += kLanes) lanes += squares(Load(Fc + i), Load(Xt + i));
   if (i < n) {
     const ScreenVec tail = squares(LoadTail(Fc + i, n - i, 0.0), LoadTail(Xt + i, n - i, 0.0));
     for (int k = 0; k < n - i; ++k) lanes[k] += tail[k];
