@@ -108,18 +108,11 @@ std::vector<int> ScreenedBoundSearches(const Sample& s, const std::vector<BoundF
     gap[i] = static_cast<double>(std::fabs(s.X[order[i]] - next));
     Fc[i] = static_cast<double>(s.Fc[order[i]]);
   }
-  std::vector<std::vector<double>> FtDev(count, std::vector<double>(N));
-  std::vector<double> meanFt(count);
-  for (int f = 0; f < count; ++f) {
-    long double sumFt = 0;
-    for (int r = 1; r <= N; ++r) sumFt += Fts[f][r];
-    const long double mean = sumFt / N;
-    meanFt[f] = static_cast<double>(mean);
-    for (int i = 0; i < N; ++i) FtDev[f][i] = static_cast<double>(Fts[f][order[i]] - mean);
-  }
+  std::vector<ScreenFrequencies> Ft;
+  for (int f = 0; f < count; ++f) Ft.push_back(ScreenFrequenciesOf(Fts[f], order));
   const ScreenMargin margin{N};
   const auto screenFamily = [&](int f, double limit) {
-    const ScreenLine line = ScreenRegress(Xs.data(), FtDev[f].data(), meanFt[f], N);
+    const ScreenLine line = ScreenRegress(Xs.data(), Ft[f].dev.data(), Ft[f].mean, N);
     if (!line.drawn) return NotJudged();
     return ScreenedSS{ScreenSumOfSquares(BoundLink(families[f]), Fc.data(), Xs.data(), line.A,
                                          line.B, N, margin, limit)};

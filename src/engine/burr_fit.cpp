@@ -98,20 +98,15 @@ std::vector<BurrTrial> ScreenedBurrSearches(const Sample& s, const std::vector<b
   const int N = s.N, M = grid.M;
   const int count = static_cast<int>(dagum.size());
   if (M == 0) return std::vector<BurrTrial>(count);
+  std::vector<int> order(N);
+  for (int r = 1; r <= N; ++r) order[r - 1] = r;  // rank order: see the transform below
   std::vector<double> lnXs(N), Fc(N), burrY(N), dagumY(N);
   for (int r = 1; r <= N; ++r) {
     lnXs[r - 1] = static_cast<double>(lnX[r]);
     Fc[r - 1] = static_cast<double>(s.Fc[r]);
   }
-  std::vector<std::vector<double>> FtDev(count, std::vector<double>(N));
-  std::vector<double> meanFt(count);
-  for (int f = 0; f < count; ++f) {
-    long double sumFt = 0;
-    for (int r = 1; r <= N; ++r) sumFt += Fts[f][r];
-    const long double mean = sumFt / N;
-    meanFt[f] = static_cast<double>(mean);
-    for (int r = 1; r <= N; ++r) FtDev[f][r - 1] = static_cast<double>(Fts[f][r] - mean);
-  }
+  std::vector<ScreenFrequencies> Ft;
+  for (int f = 0; f < count; ++f) Ft.push_back(ScreenFrequenciesOf(Fts[f], order));
   // X^E and X^-E of every exponent row (Burr's E), in double; the points
   // stay in rank order, where neighbours take the same branch of the
   // transform.
@@ -125,7 +120,7 @@ std::vector<BurrTrial> ScreenedBurrSearches(const Sample& s, const std::vector<b
   const ScreenMargin margin{N};
   const auto screenFamily = [&](int f, double limit) {
     const double* Y = dagum[f] ? dagumY.data() : burrY.data();
-    const ScreenLine line = ScreenRegress(Y, FtDev[f].data(), meanFt[f], N);
+    const ScreenLine line = ScreenRegress(Y, Ft[f].dev.data(), Ft[f].mean, N);
     if (!line.drawn) return NotJudged();
     const Link curve = dagum[f] ? Link::MirroredPoisson : Link::Poisson;
     return ScreenedSS{ScreenSumOfSquares(curve, Fc.data(), Y, -line.A, -line.B, N, margin, limit)};

@@ -66,6 +66,25 @@ std::vector<long double> MapFrequencies(const Sample& sample, Fn f) {
   return out;
 }
 
+// A transformed frequency as the screens take it: its mean (summed in long
+// double), and its deviations from that mean in double, rank order[i] at
+// place i.
+struct ScreenFrequencies {
+  double mean = 0;
+  std::vector<double> dev;
+};
+
+inline ScreenFrequencies ScreenFrequenciesOf(const std::vector<long double>& Ft,
+                                             const std::vector<int>& order) {
+  const int N = static_cast<int>(order.size());
+  long double sum = 0;
+  for (int r = 1; r <= N; ++r) sum += Ft[r];
+  const long double mean = sum / N;
+  ScreenFrequencies out{static_cast<double>(mean), std::vector<double>(N)};
+  for (int i = 0; i < N; ++i) out.dev[i] = static_cast<double>(Ft[order[i]] - mean);
+  return out;
+}
+
 // Deviations above 1 count as 1 in every special search.
 inline long double TrialSS(const Sample& sample, const std::vector<long double>& Fcalc) {
   return SumOfSquares(sample.Fc, Fcalc, sample.N, true);
