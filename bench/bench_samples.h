@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/sample.h"
+#include "engine/model/sample.h"
 
 namespace quarlin {
 

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_samples.h"
-#include "engine/composite_members.h"
-#include "engine/fit_all.h"
+#include "engine/catalogue/composite_members.h"
+#include "engine/driver/fit_all.h"
 
 namespace quarlin {
 namespace {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/generalized_composite.h"
-#include "engine/simple_composite.h"
+#include "engine/fits/generalized_composite.h"
+#include "engine/fits/simple_composite.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_samples.h"
-#include "engine/fit_all.h"
+#include "engine/driver/fit_all.h"
 
 namespace quarlin {
 namespace {

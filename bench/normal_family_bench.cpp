@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_samples.h"
-#include "engine/normal_family.h"
+#include "engine/fits/normal_family.h"
 
 namespace quarlin {
 namespace {

@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_samples.h"
-#include "engine/composite_members.h"
-#include "engine/generalized_composite.h"
-#include "engine/normal_family.h"
-#include "engine/regression_members.h"
-#include "engine/simple_composite.h"
+#include "engine/catalogue/composite_members.h"
+#include "engine/fits/generalized_composite.h"
+#include "engine/fits/normal_family.h"
+#include "engine/fits/regression_members.h"
+#include "engine/fits/simple_composite.h"
 
 namespace quarlin {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "cli/command_line.h"
 #include "data/engine_stages.h"
-#include "engine/reference_fits.h"
+#include "reference/reference_fits.h"
 
 int main(int argc, char** argv) {
   const quarlin::ReferenceFits fits;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "data/dialogs.h"
-#include "engine/progress.h"
+#include "engine/model/progress.h"
 
 namespace quarlin {
 

@@ -12,7 +12,7 @@
 #include "data/run_state.h"
 #include "data/save_run.h"
 #include "data/value_column.h"
-#include "engine/catalogue.h"
+#include "engine/catalogue/catalogue.h"
 
 namespace quarlin {
 namespace {

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "data/messages.h"
-#include "engine/evaluation.h"
-#include "engine/fit_result.h"
-#include "engine/interval_evaluation.h"
-#include "engine/report_numbers.h"
-#include "engine/sample.h"
+#include "engine/analysis/evaluation.h"
+#include "engine/analysis/interval_evaluation.h"
+#include "engine/analysis/report_numbers.h"
+#include "engine/model/fit_result.h"
+#include "engine/model/sample.h"
 
 namespace quarlin {
 

@@ -3,16 +3,16 @@
 #include "common/text_file.h"
 #include "data/messages.h"
 #include "data/number_reading.h"
-#include "engine/fit_all.h"
-#include "engine/observation_table.h"
-#include "engine/parameter_file.h"
-#include "engine/ranked_list.h"
-#include "engine/ranked_list_resort.h"
-#include "engine/report_analysis.h"
-#include "engine/report_params.h"
-#include "engine/report_text.h"
-#include "engine/values_text.h"
-#include "engine/x_confidence.h"
+#include "engine/analysis/observation_table.h"
+#include "engine/analysis/report_analysis.h"
+#include "engine/analysis/x_confidence.h"
+#include "engine/driver/fit_all.h"
+#include "engine/driver/ranked_list.h"
+#include "engine/driver/ranked_list_resort.h"
+#include "engine/report/parameter_file.h"
+#include "engine/report/report_params.h"
+#include "engine/report/report_text.h"
+#include "engine/report/x_limits_text.h"
 
 namespace quarlin {
 Status EngineStages::FitAll(RunContext& run) {
@@ -113,7 +113,7 @@ Status EngineStages::AnalyseConfidence(RunContext& run) {
 
 Status EngineStages::FinalAnalysis(RunContext& run) {
   const EngineData& e = run.engine;
-  if (!WriteFileAtomically(run.files.Values, ValuesText(e.XLimits)))
+  if (!WriteFileAtomically(run.files.Values, XLimitsText(e.XLimits)))
     return Status::Error(CouldNotOpenMessage(run.files.Values.string()));
   if (!WriteParameterFile(run.files.Aux, e.ChosenCode, e.Reported, e.sample.C))
     return Status::Error(CouldNotOpenMessage(run.files.Aux.string()));

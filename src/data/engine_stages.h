@@ -3,7 +3,7 @@
 // report and its second phase, and the re-sort of the ranked list.
 
 #include "data/run_stages.h"
-#include "engine/fit_all.h"
+#include "engine/driver/fit_all.h"
 
 namespace quarlin {
 

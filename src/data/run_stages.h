@@ -7,7 +7,7 @@
 #include "data/run_files.h"
 #include "data/run_state.h"
 #include "data/status.h"
-#include "engine/progress.h"
+#include "engine/model/progress.h"
 
 namespace quarlin {
 

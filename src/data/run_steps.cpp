@@ -5,7 +5,7 @@
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "data/messages.h"
-#include "engine/observation_table.h"
+#include "engine/analysis/observation_table.h"
 
 namespace quarlin {
 namespace {

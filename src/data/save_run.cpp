@@ -7,7 +7,7 @@
 #include "data/messages.h"
 #include "data/open_output.h"
 #include "data/run_calculation.h"
-#include "engine/interval_evaluation.h"
+#include "engine/analysis/interval_evaluation.h"
 
 namespace quarlin {
 namespace {

@@ -12,7 +12,7 @@
 #include "data/number_reading.h"
 #include "data/run_stages.h"
 #include "data/run_state.h"
-#include "engine/progress.h"
+#include "engine/model/progress.h"
 
 namespace quarlin {
 

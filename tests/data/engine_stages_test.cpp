@@ -11,9 +11,9 @@
 #include <thread>
 
 #include "common/text_file.h"
-#include "engine/catalogue.h"
-#include "engine/normal_cdf.h"
-#include "engine/normal_variable.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/model/normal_cdf.h"
+#include "engine/model/normal_variable.h"
 #include "run_fixture.h"
 
 namespace quarlin {

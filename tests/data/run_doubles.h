@@ -12,7 +12,7 @@
 #include "common/text_file.h"
 #include "data/dialogs.h"
 #include "data/run_stages.h"
-#include "engine/progress.h"
+#include "engine/model/progress.h"
 #include "temp_dir.h"
 
 namespace quarlin::testing_support {

@@ -1,0 +1,112 @@
+#include "engine/report/report_text.h"
+
+#include "common/number_text.h"
+#include "common/text_file.h"
+
+namespace quarlin {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+void Add(Lines& lines, const Lines& more) {
+  lines.insert(lines.end(), more.begin(), more.end());
+}
+
+Lines Header(const ReportInput& in) {
+  Lines lines = {" RESULTS OF Quarlin PROGRAM",
+                 " Cumulative frequency analysis",
+                 "",
+                 " " + in.EngTitle1,
+                 " " + in.EngTitle2,
+                 " Name of input file used: " + ChangeExtension(in.FileName, ".inp").string(),
+                 " Number of data used: " + Int(in.NrOfData)};
+  if (in.PrefCode != "1") lines.push_back(" Probability distribution preferred by user.");
+  lines.push_back("");
+  return lines;
+}
+
+Lines SummaryLines(const SummaryStatistics& s) {
+  const int d = s.decimals;
+  return {" Average X:" + Fix(s.average, 7, d) + "     Median X:" + Fix(s.median, 7, d) +
+              "     St.Dev. X:" + Fix(s.stdev, 7, d + 1),
+          "", ""};
+}
+
+Lines IntervalTable(const ReportNumbers& n) {
+  const std::string dashes = " --------------------------------------";
+  Lines lines = {" Interval analysis", dashes, "   Class limits of X    Class frequency",
+                 "    Lower    Upper      Obs. (%)  Calc.", dashes};
+  const int d = n.summary.decimals;
+  for (const IntervalRow& row : n.intervals)
+    lines.push_back(Fix(row.lower, 8, d) + Fix(row.upper, 10, d) + Fix(row.observed, 10, 1) +
+                    Fix(row.calculated, 10, 1));
+  Add(lines, {dashes, "", ""});
+  return lines;
+}
+
+Lines ObservationTable(const ReportNumbers& n) {
+  const std::string dashes = " ------------------------------------------------------------------";
+  Lines lines = {" Observed and calculated cumulative frequencies", dashes,
+                 "   X-value   Serial    Cumulative frequency (%)       90%conf limit",
+                 "   Ranked     No.      Rank      Calc.    St.Dev     Lower    Upper", dashes};
+  for (const ObservationRow& row : n.observations)
+    lines.push_back(SerialColumn(row.X, n.dX, row.serial) + Fix(row.Fo, 10, 2) +
+                    Fix(row.Fk, 10, 2) + Fix(row.SdFc, 10, 2) + Fix(row.Lower, 10, 2) +
+                    Fix(row.Upper, 10, 3));
+  lines.push_back(dashes);
+  return lines;
+}
+
+Lines FitLines(const ReportNumbers& n) {
+  return {" Average of absolute differences between calculated and",
+          " observed frequencies :" + Fix(n.AvAbsDiff, 10, 2) + "%",
+          " Efficiency coefficient (R^2) of calculated and observed",
+          " cumulative frequency :" + Fix(n.R2, 11, 4),
+          "",
+          ""};
+}
+
+Lines ReturnPeriodTable(const ReportNumbers& n) {
+  const std::string dashes = " --------------------------------------------------------------";
+  Lines lines = {" Return period = 1/(1-Cum.Frq), time units as used for the data ", dashes,
+                 "   X-value    Serial      Return period        90% conf limit",
+                 "   Ranked      No.       Rank       Calc.      Lower    Upper", dashes};
+  for (const ReturnPeriodRow& row : n.returnPeriods) {
+    const int d = row.decimals;
+    lines.push_back(SerialColumn(row.X, n.dX, row.serial) + Fix(row.To, 11, d) +
+                    Fix(row.Tk, 11, d) + Fix(row.lower, 11, d) + Fix(row.upper, 11, d));
+  }
+  Add(lines, {dashes, " Average of absolute differences between calculated and",
+              " observed return periods :" + Fix(n.returnPeriodAvAbsDiff, 10, 2)});
+  return lines;
+}
+
+}  // namespace
+
+std::string SerialColumn(long double X, int dX, int serial) {
+  const std::string gap = serial < 10 ? "  " : serial < 100 ? " " : "";
+  return Fix(X, 8, dX) + "      " + Int(serial) + gap;
+}
+
+std::vector<std::string> ReportLines(const ReportInput& input) {
+  Lines lines = Header(input);
+  if (input.chosen.code == 0) {
+    lines.push_back(" The frequency distibution cannot be found :");
+    return lines;
+  }
+  Add(lines, DistributionLines(input.chosen));
+  Add(lines, SummaryLines(input.numbers.summary));
+  Add(lines, IntervalTable(input.numbers));
+  Add(lines, ObservationTable(input.numbers));
+  Add(lines, FitLines(input.numbers));
+  Add(lines, ReturnPeriodTable(input.numbers));
+  return lines;
+}
+
+std::string ReportText(const ReportInput& input) {
+  TextBuilder text;
+  for (const std::string& line : ReportLines(input)) text.Line(line);
+  return text.Text();
+}
+
+}  // namespace quarlin
