@@ -2,13 +2,14 @@
 // mirror (33): a least-squares line of Ln(-Ln F) on the logarithm of the
 // distance to a trial bound, over a grid of bounds beyond the data.
 
+#include "engine/fits/bound_fit.h"
+
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"

@@ -1,6 +1,8 @@
 // Burr (31) and Dagum (32): a grid of exponents E and scales K, each trial a
 // least-squares line of the transformed frequency on Ln(K^E/(X^E + K^E)).
 
+#include "engine/fits/burr_fit.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"

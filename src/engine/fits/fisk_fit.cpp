@@ -1,13 +1,14 @@
 // Adjusted Fisk (56): no line, a plain grid of the exponent A and the scale
 // B as a fraction of the mean datum.
 
+#include "engine/fits/fisk_fit.h"
+
 #include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/catalogue/special_formulas.h"
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
 

@@ -1,12 +1,13 @@
 // Gamma (Erlang) (61): no line, a grid of the order n and the scale theta.
 
+#include "engine/fits/gamma_fit.h"
+
 #include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "engine/catalogue/special_formulas.h"
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
 

@@ -2,6 +2,8 @@
 // shape and scale, then a correction of the shape when the support bound of
 // the best trial does not clear the data.
 
+#include "engine/fits/gev_fit.h"
+
 #include <cmath>
 #include <optional>
 #include <string>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "engine/catalogue/bound_formulas.h"
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
 

@@ -1,12 +1,13 @@
 // Generalized Gompertz (34): a ratio line of Ln(1 - Fc) on exp(q*Z^p) - 1
 // over a grid of p and q.
 
+#include "engine/fits/gompertz_fit.h"
+
 #include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"

@@ -2,12 +2,13 @@
 // grid of upper ends U beyond the largest datum and the exponents of the E
 // search.
 
+#include "engine/fits/kumaraswamy_fit.h"
+
 #include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/exponent_grid.h"

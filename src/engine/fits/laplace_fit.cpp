@@ -2,13 +2,14 @@
 // trial location L, a least-squares line of Ln(2Fc) below it and a ratio line
 // of Ln(2(1 - Fc)) above it.
 
+#include "engine/fits/laplace_fit.h"
+
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
 

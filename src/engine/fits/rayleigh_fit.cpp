@@ -1,13 +1,14 @@
 // Generalized Rayleigh (69): no line, a grid of the exponent E and the
 // divisor S built from the mean of X^E.
 
+#include "engine/fits/rayleigh_fit.h"
+
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"

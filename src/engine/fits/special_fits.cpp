@@ -1,21 +1,8 @@
-#include "engine/fits/special_search.h"
-
-#include <utility>
-
 #include "engine/fits/special_fits.h"
 
-namespace quarlin {
+#include "engine/fits/special_search.h"
 
-FitResult FinishFit(int code, const Sample& sample, const FittedParams& params,
-                    std::vector<long double> Fcalc) {
-  FitResult result;
-  result.code = code;
-  result.fitted = true;
-  result.params = params;
-  result.SAD = SumOfAbsolute(sample.Fc, Fcalc, sample.N);
-  result.Fcalc = std::move(Fcalc);
-  return result;
-}
+namespace quarlin {
 
 FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode) {
   switch (code) {
@@ -46,29 +33,6 @@ FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode) {
       return GeneralizedLaplaceSearch(sample, mode);
   }
   return NotFitted(code);
-}
-
-int PairedCode(int code) {
-  switch (code) {
-    case 59:
-      return 33;
-    case 58:
-      return 35;
-    case 31:
-      return 32;
-  }
-  return 0;
-}
-
-PairedFits FitPaired(const Sample& sample, int code, SearchMode mode) {
-  if (code == 31) return BurrPairSearch(sample, mode);
-  return BoundPairSearch(sample, code, mode);
-}
-
-FitResult NotFitted(int code) {
-  FitResult result;
-  result.code = code;
-  return result;
 }
 
 }  // namespace quarlin

@@ -1,12 +1,12 @@
 #pragma once
-// Bookkeeping shared by the searches of the special families.
+// Bookkeeping shared by the grid searches of the special families: the
+// smallest sum so far, the bounded trial sums and the result of a search.
 
 #include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
 #include "engine/model/fit_result.h"
 #include "engine/model/kernels.h"
 #include "engine/model/sample.h"
@@ -115,24 +115,6 @@ bool OfferTrialFrom(SmallestSS& best, const Sample& sample, SearchMode mode, int
 inline bool AlreadyLost(const SmallestSS& best, SearchMode mode, long double start) {
   return ExitsEarly(mode) && static_cast<double>(start) > best.Bound();
 }
-
-// The searches behind the special fits, in either mode; FitSpecialFamily
-// picks one by code.
-FitResult BurrSearch(const Sample& sample, SearchMode mode);
-FitResult DagumSearch(const Sample& sample, SearchMode mode);
-FitResult GompertzSearch(const Sample& sample, SearchMode mode);
-FitResult KumaraswamySearch(const Sample& sample, SearchMode mode);
-FitResult AdjustedFiskSearch(const Sample& sample, SearchMode mode);
-FitResult BoundFamilySearch(const Sample& sample, int code, SearchMode mode);
-FitResult GammaSearch(const Sample& sample, SearchMode mode);
-FitResult GevSearch(const Sample& sample, SearchMode mode);
-FitResult LaplaceSearch(const Sample& sample, SearchMode mode);
-FitResult GeneralizedLaplaceSearch(const Sample& sample, SearchMode mode);
-FitResult GeneralizedRayleighSearch(const Sample& sample, SearchMode mode);
-// The pairs behind FitPaired: 59 with 33 or 58 with 35, and Burr with
-// Dagum.
-PairedFits BoundPairSearch(const Sample& sample, int code, SearchMode mode);
-PairedFits BurrPairSearch(const Sample& sample, SearchMode mode);
 
 // The candidate's result with SAD taken from its calculated values.
 FitResult FinishFit(int code, const Sample& sample, const FittedParams& params,

@@ -2,10 +2,11 @@
 // the help variable T = (X - mean)/sd with the mean and standard deviation
 // of the data.
 
+#include "engine/fits/student_fit.h"
+
 #include <utility>
 
 #include "engine/catalogue/special_formulas.h"
-#include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 
 namespace quarlin {
