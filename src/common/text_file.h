@@ -31,15 +31,20 @@ std::vector<std::string> SplitLines(const std::string& text);
 
 // Writes `content` to a temporary file in the target's folder and renames it
 // over `path`, so a failure never leaves a truncated file where a good one
-// stood. Returns false on failure; the target is then untouched.
+// stood. A file that is replaced keeps its permission bits; a new one gets
+// 0666 less the umask. Returns false on failure; the target is then
+// untouched.
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content);
 
 // `path` with its extension replaced (`extension` includes the dot).
 std::filesystem::path ChangeExtension(const std::filesystem::path& path,
                                       const std::string& extension);
 
-// A path in `folder` that no file occupies yet, named stem.NNNN.suffix;
-// the file is created empty so that a second caller gets another name.
+// A path in `folder` that no file occupies yet, named
+// `stem.<process id>.<random number><suffix>` (`suffix` brings its own dot);
+// the file is created empty (0666 less the umask) so that a second caller,
+// in this process or another, gets another name. Empty when none could be
+// made.
 std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder, const std::string& stem,
                                        const std::string& suffix);
 

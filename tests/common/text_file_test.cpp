@@ -1,9 +1,11 @@
 #include "common/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace quarlin {
 namespace {
@@ -62,6 +64,46 @@ TEST_F(TextFileTest, FailedWriteKeepsOldFile) {
   EXPECT_FALSE(WriteFileAtomically(dirTarget, "data"));
   EXPECT_TRUE(fs::is_directory(dirTarget));
 }
+
+// The permission bits a write leaves: a replaced file keeps its own, a new
+// one takes 0666 less the umask.
+struct ModeCase {
+  mode_t umask;
+  std::optional<fs::perms> existing;
+  fs::perms expected;
+};
+
+class AtomicWriteModeTest : public TextFileTest, public testing::WithParamInterface<ModeCase> {
+ protected:
+  void TearDown() override {
+    ::umask(saved_);
+    TextFileTest::TearDown();
+  }
+  mode_t saved_ = ::umask(022);
+};
+
+TEST_P(AtomicWriteModeTest, KeepsTheOldModeOrFollowsTheUmask) {
+  const fs::path target = dir_ / "rain.aux";
+  if (GetParam().existing) {
+    std::ofstream(target) << "old";
+    fs::permissions(target, *GetParam().existing);
+  }
+  ::umask(GetParam().umask);
+  ASSERT_TRUE(WriteFileAtomically(target, "new\r\n"));
+  EXPECT_EQ(fs::status(target).permissions(), GetParam().expected);
+}
+
+using P = fs::perms;
+INSTANTIATE_TEST_SUITE_P(
+    Modes, AtomicWriteModeTest,
+    testing::Values(ModeCase{022, std::nullopt,
+                             P::owner_read | P::owner_write | P::group_read | P::others_read},
+                    ModeCase{077, std::nullopt, P::owner_read | P::owner_write},
+                    ModeCase{002, std::nullopt,
+                             P::owner_read | P::owner_write | P::group_read | P::group_write |
+                                 P::others_read},
+                    ModeCase{022, P::owner_read | P::owner_write, P::owner_read | P::owner_write},
+                    ModeCase{077, P::owner_all | P::group_read, P::owner_all | P::group_read}));
 
 TEST_F(TextFileTest, ReadMissingFileFails) {
   EXPECT_FALSE(ReadLines(dir_ / "nope.inp"));
