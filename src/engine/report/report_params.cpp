@@ -34,4 +34,11 @@ FittedParams ReportedParams(int code, const FittedParams& chosen, double C, bool
   return reported;
 }
 
+FittedParams ChosenFromReported(int code, const FittedParams& reported, double C, bool HighShift) {
+  FittedParams chosen = reported;
+  if (IsBoundFamily(code)) chosen.bound.C -= C;
+  if (ReportsReciprocalSlope(code, chosen, HighShift)) chosen.line.A = 1.0 / chosen.line.A;
+  return chosen;
+}
+
 }  // namespace quarlin
