@@ -1,50 +1,44 @@
 #include "engine/report/report_params.h"
 
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/parameter_slots.h"
 
 namespace quarlin {
 namespace {
-
-bool HasLineSlots(int code) {
-  return (code >= 1 && code <= 6) || (code >= 51 && code <= 55) || code == 57 || code == 60 ||
-         (code >= 64 && code <= 66);
-}
 
 bool IsBoundFamily(int code) {
   return code == 33 || code == 35 || code == 58 || code == 59;
 }
 
+// A zero slope cannot come out of a fit; it is left alone rather than turned
+// into an infinity.
+bool ReportsReciprocalSlope(int code, const FittedParams& p, bool HighShift) {
+  return (code == 64 || code == 65) && HighShift && p.line.A != 0;
+}
+
 }  // namespace
 
 SlopeIntercept SharedSlopeIntercept(int code, const FittedParams& params) {
-  if (HasLineSlots(code)) return {params.line.A, params.line.B};
-  if (IsBoundFamily(code)) return {params.bound.A, params.bound.B};
-  switch (code) {
-    case 56:
-      return {params.fisk.A, params.fisk.B};
-    case 61:
-      return {params.gamma.a, params.gamma.b};
-    case 62:
-    case 63:
-      return {1.0, 1.0};
-    case 67:
-      return {params.gev.A, params.gev.B};
-    case 69:
-      return {params.rayleigh.E, params.rayleigh.S};
-    default:
-      return {};
-  }
+  if (code == 6) return {params.line.A, params.line.B};
+  if (code == 62 || code == 63) return {1.0, 1.0};
+  if (!HasGeneralBlock(code)) return {};
+  const auto slots = ParameterSlotsOf(code);
+  return {slots[0].get(params), slots[1].get(params)};
 }
 
 FittedParams ReportedParams(int code, const FittedParams& chosen, double C, bool HighShift) {
   FittedParams reported = chosen;
   ApplyStoredGuards(code, reported);
   if (IsBoundFamily(code)) reported.bound.C += C;
-  // A zero slope cannot come out of a fit; it is left alone rather than
-  // turned into an infinity.
-  if ((code == 64 || code == 65) && HighShift && reported.line.A != 0)
-    reported.line.A = 1.0 / reported.line.A;
+  if (ReportsReciprocalSlope(code, reported, HighShift)) reported.line.A = 1.0 / reported.line.A;
   return reported;
+}
+
+FittedParams ChosenFromReported(int code, const FittedParams& reported, double C, bool HighShift) {
+  FittedParams chosen = reported;
+  if (IsBoundFamily(code)) chosen.bound.C -= C;
+  if (ReportsReciprocalSlope(code, chosen, HighShift)) chosen.line.A = 1.0 / chosen.line.A;
+  return chosen;
 }
 
 }  // namespace quarlin

@@ -27,4 +27,9 @@ SlopeIntercept SharedSlopeIntercept(int code, const FittedParams& params);
 // the shift the slope A replaced by 1/A.
 FittedParams ReportedParams(int code, const FittedParams& chosen, double C, bool HighShift);
 
+// ReportedParams undone as far as it can be: the bound back in the engine
+// variable (- C), for codes 64 and 65 with the shift the slope back from 1/A.
+// Code 56's floor stays: the evaluation applies it anyway.
+FittedParams ChosenFromReported(int code, const FittedParams& reported, double C, bool HighShift);
+
 }  // namespace quarlin

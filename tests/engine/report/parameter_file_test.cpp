@@ -2,35 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
 
 #include "common/text_file.h"
+#include "engine/report/parameter_file_reader.h"
 #include "engine/report/report_params.h"
+#include "fixtures/distinct_params.h"
 
 namespace quarlin {
 namespace {
 
-FittedParams DistinctParams() {
-  FittedParams p;
-  p.line = {1.5, -2.25, 0.75};
-  p.bound = {2.0, -3.0, 4.5, false};
-  p.burr = {8.0, 2.5, 0.5, 2.3, 0.125};
-  p.gompertz = {true, 0.02, 1.25, -0.4};
-  p.kumaraswamy = {120.0, 1.75, 3.5};
-  p.fisk = {3.0, 0.0005};
-  p.gamma = {12.5, 3.0};
-  p.student = {55.0, 12.0};
-  p.gev = {-0.2, 40.0, 8.0, false};
-  p.laplace = {50.0, 4.0, 8.0, 0.8, 1.2};
-  p.rayleigh = {1.8, 250.0};
-  p.normal = {3.5, 0.8, 3.4, 0.7, 0.5};
-  p.composite = {0.9, -1.2, 1.1, 0.3, 2.4, 0.6, 40.0, 5};
-  return p;
-}
+using testing::DistinctParams;
 
 // The values the calculator reads after the code line, in its reading order,
 // then the shift. Slots where the shared A and B mean nothing for a code hold
@@ -91,7 +76,7 @@ std::vector<int> ReportableCodes() {
 
 const std::regex kExtForm(R"([ -]\d\.\d{14}E[+-]\d{4})");
 
-class ParameterFileTest : public testing::TestWithParam<std::tuple<int, bool>> {};
+class ParameterFileTest : public ::testing::TestWithParam<std::tuple<int, bool>> {};
 
 TEST_P(ParameterFileTest, ValuesReadBackInTheCalculatorsOrder) {
   const auto [code, shift] = GetParam();
@@ -102,22 +87,28 @@ TEST_P(ParameterFileTest, ValuesReadBackInTheCalculatorsOrder) {
   ASSERT_EQ(lines.size(), expected.size() + 2);
   EXPECT_EQ(lines[0], " Parameters for internal use, do not remove.");
   EXPECT_EQ(lines[1], std::to_string(code));
-  for (size_t i = 0; i < expected.size(); ++i) {
-    const std::string& line = lines[i + 2];
+  for (size_t i = 0; i + 2 < lines.size(); ++i) {
     const bool flagLine = code == 34 && i == 0;
     if (!flagLine) {
-      EXPECT_TRUE(std::regex_match(line, kExtForm)) << line;
+      EXPECT_TRUE(std::regex_match(lines[i + 2], kExtForm)) << lines[i + 2];
     }
-    char* end = nullptr;
-    const double value = std::strtod(line.c_str(), &end);
-    EXPECT_EQ(*end, '\0') << line;
-    EXPECT_NEAR(value, expected[i], 1e-13 * std::max(1.0, std::abs(expected[i])))
+  }
+  const ParameterFileReading read = ParseParameterFile(lines, "rain.aux");
+  // Code 0 (no distribution found) has no parameters to read back.
+  ASSERT_EQ(read.contents.has_value(), code != 0) << read.error;
+  if (code == 0) return;
+  std::vector<double> values = read.contents->values;
+  values.push_back(read.contents->shift);
+  ASSERT_EQ(values.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_NEAR(values[i], expected[i], 1e-13 * std::max(1.0, std::abs(expected[i])))
         << "code " << code << " value " << i;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCode, ParameterFileTest,
-                         testing::Combine(testing::ValuesIn(ReportableCodes()), testing::Bool()));
+                         ::testing::Combine(::testing::ValuesIn(ReportableCodes()),
+                                            ::testing::Bool()));
 
 TEST(ParameterFile, GumbelFileIsExact) {
   FittedParams p;
@@ -150,12 +141,12 @@ TEST(ParameterFile, CompositeBreakPointInDataUnits) {
   EXPECT_EQ(ParameterFileLines(85, p, 30.0)[8], " 4.25000000000000E+0001");
 }
 
-class ParameterFileWriteTest : public testing::Test {
+class ParameterFileWriteTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = std::filesystem::temp_directory_path() /
               ("quarlin-engine-" +
-               std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
   }
