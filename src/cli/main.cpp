@@ -1,7 +1,7 @@
 #include "cli/command_line.h"
-#include "data/engine_stages.h"
+#include "data/engine_adapter.h"
 
 int main(int argc, char** argv) {
-  quarlin::EngineStages stages;
-  return quarlin::RunCommandLine(argc, argv, "quarlin-cli", stages);
+  quarlin::EngineAdapter steps;
+  return quarlin::RunCommandLine(argc, argv, "quarlin-cli", steps);
 }

@@ -63,7 +63,8 @@ const std::vector<std::string>& PreferenceTexts() {
   return texts;
 }
 
-int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& out, std::ostream& err) {
+int RunCommand(const RunOptions& options, EngineSteps& steps, std::ostream& out,
+               std::ostream& err) {
   RunState state;
   DataModuleCreate(state);
   SaveRunInput input;
@@ -85,7 +86,7 @@ int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& out, 
   ConsoleDialogs dialogs(err, InputFileFor(options));
   ConsoleProgress progress(err, options.quiet);
   NumberConversion numbers('.');
-  RunEnvironment env{dialogs, progress, stages, numbers, {}};
+  RunEnvironment env{dialogs, progress, steps, numbers, {}};
   const RunResult result = SaveRun(state, engine, input, env);
   if (result.outcome != RunOutcome::Done) return 1;
   out << "Report: " << state.FileName << '\n';

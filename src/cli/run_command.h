@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/run_stages.h"
+#include "data/engine_steps.h"
 
 namespace quarlin {
 
@@ -27,6 +27,6 @@ const std::vector<std::string>& PreferenceTexts();
 
 // Exit status: 0 when the report was made, 1 when the data were refused or
 // the run stopped (the reason is on `err`).
-int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& out, std::ostream& err);
+int RunCommand(const RunOptions& options, EngineSteps& steps, std::ostream& out, std::ostream& err);
 
 }  // namespace quarlin

@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "common/text_file.h"
+#include "data/calculation_driver.h"
 #include "data/input_file.h"
 #include "data/messages.h"
 #include "data/open_output.h"
-#include "data/run_calculation.h"
 #include "engine/interval_evaluation.h"
 
 namespace quarlin {
@@ -48,7 +48,7 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
   return Status::Ok();
 }
 
-// Stage A: the file choice. False when the user gave none or refused to
+// The file choice. False when the user gave none or refused to
 // overwrite.
 bool ChooseSaveFile(RunState& state, Dialogs& dialogs) {
   const auto chosen = dialogs.ChooseSaveFile(kInputFilter);
@@ -61,7 +61,7 @@ bool ChooseSaveFile(RunState& state, Dialogs& dialogs) {
   return false;
 }
 
-// Stage G: after a successful calculation.
+// Showing the results of a successful calculation.
 RunResult ShowResults(RunState& state, EngineData& engine, RunEnvironment& env) {
   for (int i = 1; i < static_cast<int>(state.SortedValues.size()); ++i)
     state.SortedValues[i - 1] = state.SortedValues[i];
@@ -79,7 +79,7 @@ RunResult ShowResults(RunState& state, EngineData& engine, RunEnvironment& env) 
   if (state.Preference == "1") {
     const RunFiles files = CompanionFiles(inputName);
     RunContext run{state, engine, files, env.progress};
-    const Status resorted = env.stages.ResortRankedList(run);
+    const Status resorted = env.steps.ResortRankedList(run);
     if (resorted.ok())
       result.rankedListShown = true;
     else
@@ -130,7 +130,7 @@ RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input
   engine.InputPath = state.FileName;
   engine.CompositeWanted = state.OptionIndex == 1;
 
-  result.outcome = RunCalculation(state, engine, env);
+  result.outcome = DriveCalculation(state, engine, env);
   if (result.outcome != RunOutcome::Done) return result;
   return ShowResults(state, engine, env);
 }

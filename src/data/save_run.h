@@ -1,7 +1,7 @@
 #pragma once
 // Save-Run: from the values on the Input page to a finished report. Checks
 // the values, writes the input file, reads it back into the engine data,
-// runs the engine's stages and assembles the output.
+// runs the engine's steps and assembles the output.
 
 #include <functional>
 #include <string>
@@ -9,8 +9,8 @@
 
 #include "data/dialogs.h"
 #include "data/engine_data.h"
+#include "data/engine_steps.h"
 #include "data/number_reading.h"
-#include "data/run_stages.h"
 #include "data/run_state.h"
 #include "engine/progress.h"
 
@@ -29,7 +29,7 @@ struct SaveRunInput {
 struct RunEnvironment {
   Dialogs& dialogs;
   ProgressSink& progress;
-  RunStages& stages;
+  EngineSteps& steps;
   NumberConversion& numbers;
   // Called between the pipeline's own progress lines; the GUI waits there
   // so that the lines can be read, the batch command and the tests do not.
@@ -40,7 +40,7 @@ enum class RunOutcome {
   NotSaved,        // no file chosen, or overwriting refused
   Refused,         // the values were refused; nothing written
   NotWritten,      // the input file could not be written; the run stopped
-  Stopped,         // no variation, or a stage stopped the run; the *.inp stays
+  Stopped,         // no variation, or a step stopped the run; the *.inp stays
   OutputNotShown,  // the run finished but its *.out could not be opened
   Done,
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Test doubles for a run: dialogs with scripted answers, a progress sink and
-// engine stages that log what they are called with into one event list, so
+// engine steps that log what they are called with into one event list, so
 // that tests can check the order of everything a run does.
 
 #include <filesystem>
@@ -11,7 +11,7 @@
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "data/dialogs.h"
-#include "data/run_stages.h"
+#include "data/engine_steps.h"
 #include "engine/progress.h"
 #include "temp_dir.h"
 
@@ -48,8 +48,8 @@ class LoggingProgress : public ProgressSink {
   Events& events_;
 };
 
-// What the stages saw while the run was on.
-struct StageObservations {
+// What the engine steps saw while the run was on.
+struct StepObservations {
   std::vector<std::filesystem::path> temporaries;  // Temp, Report, Values
   bool temporariesExisted = false;
   bool graphModeAtEvaluation = true;
@@ -61,9 +61,9 @@ struct StageObservations {
   size_t obsRows = 0;    // engine.ObsCalc size at the confidence analysis
 };
 
-class FakeStages : public RunStages {
+class FakeEngineSteps : public EngineSteps {
  public:
-  explicit FakeStages(Events& events) : events_(events) {}
+  explicit FakeEngineSteps(Events& events) : events_(events) {}
 
   Status FitAll(RunContext& run) override {
     if (Status s = Enter("FitAll"); !s.ok()) return s;
@@ -87,7 +87,7 @@ class FakeStages : public RunStages {
     return Enter("EvaluateCalculated");
   }
   ChosenParameters TempParameters(RunContext&) override {
-    events_.push_back("stage: TempParameters");
+    events_.push_back("step: TempParameters");
     return params;
   }
   Status EvaluateIntervals(RunContext& run) override {
@@ -126,12 +126,12 @@ class FakeStages : public RunStages {
   bool writeAux = true;
   std::string failAt;
   ChosenParameters params{1.5, -2.25, 3.0, 0.5};
-  StageObservations seen;
+  StepObservations seen;
 
  private:
-  Status Enter(const std::string& stage) {
-    events_.push_back("stage: " + stage);
-    if (stage == failAt) return Status::Error("stage " + stage + " failed");
+  Status Enter(const std::string& step) {
+    events_.push_back("step: " + step);
+    if (step == failAt) return Status::Error("step " + step + " failed");
     return Status::Ok();
   }
 

@@ -51,9 +51,9 @@ class RunFixture : public ::testing::Test {
   Events events_;
   ScriptedDialogs dialogs_{events_};
   LoggingProgress progress_{events_};
-  FakeStages stages_{events_};
+  FakeEngineSteps steps_{events_};
   NumberConversion numbers_{'.'};
-  RunEnvironment env_{dialogs_, progress_, stages_, numbers_,
+  RunEnvironment env_{dialogs_, progress_, steps_, numbers_,
                       [this] { events_.push_back("pause"); }};
   RunState state_;
   EngineData engine_;

@@ -1,4 +1,4 @@
-#include "data/engine_stages.h"
+#include "data/engine_adapter.h"
 
 #include "common/text_file.h"
 #include "data/messages.h"
@@ -15,7 +15,7 @@
 #include "engine/x_confidence.h"
 
 namespace quarlin {
-Status EngineStages::FitAll(RunContext& run) {
+Status EngineAdapter::FitAll(RunContext& run) {
   FitAllRequest request;
   request.PrefCode = run.engine.PrefCode;
   request.CompositeWanted = run.engine.CompositeWanted;
@@ -38,13 +38,13 @@ Status EngineStages::FitAll(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::EvaluateCalculated(RunContext& run) {
+Status EngineAdapter::EvaluateCalculated(RunContext& run) {
   EngineData& e = run.engine;
   if (e.ChosenCode != 0) e.Evaluation = EvaluateAtData(e.ChosenCode, e.Chosen.params, e.sample);
   return Status::Ok();
 }
 
-ChosenParameters EngineStages::TempParameters(RunContext& run) {
+ChosenParameters EngineAdapter::TempParameters(RunContext& run) {
   const EngineData& e = run.engine;
   const FittedParams& p = e.Chosen.params;
   const SlopeIntercept line = SharedSlopeIntercept(e.ChosenCode, p);
@@ -62,7 +62,7 @@ ChosenParameters EngineStages::TempParameters(RunContext& run) {
   return chosen;
 }
 
-Status EngineStages::EvaluateIntervals(RunContext& run) {
+Status EngineAdapter::EvaluateIntervals(RunContext& run) {
   EngineData& e = run.engine;
   if (e.ChosenCode == 0) return Status::Ok();
   const auto classes = ParseInteger(run.state.NrOfClassesText);
@@ -71,7 +71,7 @@ Status EngineStages::EvaluateIntervals(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::WriteReport(RunContext& run) {
+Status EngineAdapter::WriteReport(RunContext& run) {
   EngineData& e = run.engine;
   const Sample& s = e.sample;
   ReportInput input;
@@ -100,7 +100,7 @@ Status EngineStages::WriteReport(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::AnalyseConfidence(RunContext& run) {
+Status EngineAdapter::AnalyseConfidence(RunContext& run) {
   EngineData& e = run.engine;
   const auto lines = ReadLines(run.files.Report);
   if (!lines) return Status::Error(CouldNotOpenMessage(run.files.Report.string()));
@@ -111,7 +111,7 @@ Status EngineStages::AnalyseConfidence(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::FinalAnalysis(RunContext& run) {
+Status EngineAdapter::FinalAnalysis(RunContext& run) {
   const EngineData& e = run.engine;
   if (!WriteFileAtomically(run.files.Values, ValuesText(e.XLimits)))
     return Status::Error(CouldNotOpenMessage(run.files.Values.string()));
@@ -120,7 +120,7 @@ Status EngineStages::FinalAnalysis(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::ResortRankedList(RunContext& run) {
+Status EngineAdapter::ResortRankedList(RunContext& run) {
   if (!ResortRankedListFile(run.files.RankedList))
     return Status::Error(CouldNotOpenMessage(run.files.RankedList.string()));
   return Status::Ok();

@@ -1,4 +1,4 @@
-#include "data/run_steps.h"
+#include "data/pipeline_steps.h"
 
 #include <vector>
 

@@ -1,7 +1,9 @@
 #pragma once
-// The steps of a run that the fitting engine and the report bring. The run
-// pipeline calls them at fixed places; each may stop the run by returning
-// an error, whose message the pipeline shows.
+// The interface through which a run reaches the fitting engine and the
+// report: the steps the engine brings, which the run pipeline calls at fixed
+// places. EngineAdapter is the engine's implementation; tests hand in doubles.
+// Each step may stop the run by returning an error, whose message the
+// pipeline shows.
 
 #include "data/engine_data.h"
 #include "data/run_files.h"
@@ -29,9 +31,9 @@ struct ChosenParameters {
   double Second = 0.0;
 };
 
-class RunStages {
+class EngineSteps {
  public:
-  virtual ~RunStages() = default;
+  virtual ~EngineSteps() = default;
 
   // Fits the candidates (or the preferred one, engine.PrefCode), writes
   // files.RankedList for best-of-all runs and sets engine.ChosenCode and the

@@ -1,12 +1,12 @@
-#include "data/run_calculation.h"
+#include "data/calculation_driver.h"
 
 #include <filesystem>
 
 #include "common/text_file.h"
 #include "data/engine_reader.h"
 #include "data/messages.h"
+#include "data/pipeline_steps.h"
 #include "data/run_files.h"
-#include "data/run_steps.h"
 
 namespace quarlin {
 namespace {
@@ -15,8 +15,8 @@ void Pause(RunEnvironment& env) {
   if (env.pause) env.pause();
 }
 
-Status WriteTempParameters(RunContext& run, RunStages& stages) {
-  const ChosenParameters params = stages.TempParameters(run);
+Status WriteTempParameters(RunContext& run, EngineSteps& steps) {
+  const ChosenParameters params = steps.TempParameters(run);
   const Sample& s = run.engine.sample;
   if (!WriteFileAtomically(run.files.Temp,
                            TempParameterText(s.N, run.engine.ChosenCode, s.C, params)))
@@ -24,8 +24,8 @@ Status WriteTempParameters(RunContext& run, RunStages& stages) {
   return Status::Ok();
 }
 
-// The run driver: engine reader, fit, evaluation and report.
-Status Drive(RunContext& run, RunEnvironment& env) {
+// Up to the report: the engine reader, the fit, the evaluation and the report.
+Status UpToReport(RunContext& run, RunEnvironment& env) {
   EngineData& engine = run.engine;
   engine.PrefCode = run.state.Preference;
   if (Status read = ReadEngineData(run.state, engine); !read.ok()) return read;
@@ -36,12 +36,12 @@ Status Drive(RunContext& run, RunEnvironment& env) {
     return Status::Ok();
   }
   engine.FitStarted = true;
-  if (Status fitted = env.stages.FitAll(run); !fitted.ok() || engine.StopRun) return fitted;
-  if (Status s = env.stages.EvaluateCalculated(run); !s.ok()) return s;
-  if (Status s = WriteTempParameters(run, env.stages); !s.ok()) return s;
+  if (Status fitted = env.steps.FitAll(run); !fitted.ok() || engine.StopRun) return fitted;
+  if (Status s = env.steps.EvaluateCalculated(run); !s.ok()) return s;
+  if (Status s = WriteTempParameters(run, env.steps); !s.ok()) return s;
   engine.GraphMode = true;
-  if (Status s = env.stages.EvaluateIntervals(run); !s.ok()) return s;
-  return env.stages.WriteReport(run);
+  if (Status s = env.steps.EvaluateIntervals(run); !s.ok()) return s;
+  return env.steps.WriteReport(run);
 }
 
 // Finishing: confidence analysis, final analysis and the *.out. A run that
@@ -53,9 +53,9 @@ Status Finish(RunContext& run, RunEnvironment& env) {
     std::filesystem::remove(run.files.Aux, ignored);
   } else {
     if (Status s = LoadObservationTable(run.files.Report, run.engine); !s.ok()) return s;
-    if (Status s = env.stages.AnalyseConfidence(run); !s.ok()) return s;
+    if (Status s = env.steps.AnalyseConfidence(run); !s.ok()) return s;
     if (run.state.NrOfData > 250) run.progress.Line(" Almost done ...");
-    if (Status s = env.stages.FinalAnalysis(run); !s.ok()) return s;
+    if (Status s = env.steps.FinalAnalysis(run); !s.ok()) return s;
   }
   run.engine.OutName = run.files.Output.string();
   if (Status s = AssembleOutput(run.files, run.engine.ChosenCode); !s.ok()) return s;
@@ -65,7 +65,7 @@ Status Finish(RunContext& run, RunEnvironment& env) {
 
 }  // namespace
 
-RunOutcome RunCalculation(RunState& state, EngineData& engine, RunEnvironment& env) {
+RunOutcome DriveCalculation(RunState& state, EngineData& engine, RunEnvironment& env) {
   env.progress.Line(" Saving data .....");
   Pause(env);
   env.progress.Line(" Calculating .....");
@@ -73,7 +73,7 @@ RunOutcome RunCalculation(RunState& state, EngineData& engine, RunEnvironment& e
   TemporaryFiles temporaries;
   Status status = CreateTemporaryRunFiles(files, temporaries);
   RunContext run{state, engine, files, env.progress};
-  if (status.ok()) status = Drive(run, env);
+  if (status.ok()) status = UpToReport(run, env);
   if (status.ok() && engine.StopRun) {
     env.dialogs.Message(kNoVariationMessage);
     return RunOutcome::Stopped;

@@ -1,13 +1,13 @@
 #pragma once
-// Steps of a run that belong to the pipeline itself, between the stages
-// that the engine brings.
+// The steps of a run that the pipeline does itself on the run's files,
+// between the engine's steps (engine_steps.h).
 
 #include <filesystem>
 #include <string>
 
 #include "data/engine_data.h"
+#include "data/engine_steps.h"
 #include "data/run_files.h"
-#include "data/run_stages.h"
 #include "data/status.h"
 
 namespace quarlin {

@@ -1,4 +1,4 @@
-#include "data/run_steps.h"
+#include "data/pipeline_steps.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -77,12 +77,12 @@ std::string Report(const std::vector<std::string>& rows) {
   return text.Text();
 }
 
-class RunStepsTest : public testing::Test {
+class PipelineStepsTest : public testing::Test {
  protected:
   TempDir dir_;
 };
 
-TEST_F(RunStepsTest, ObservationTableInFractionsWithStandInsForZeroDeviation) {
+TEST_F(PipelineStepsTest, ObservationTableInFractionsWithStandInsForZeroDeviation) {
   WriteAll(dir_ / "r.Tmp",
            Report({"    1.00      3       25.00     20.00      4.00     13.00    27.000",
                    "    2.00     12       50.00     55.00      0.00     40.00    70.000",
@@ -97,7 +97,7 @@ TEST_F(RunStepsTest, ObservationTableInFractionsWithStandInsForZeroDeviation) {
   EXPECT_THAT(engine.ObsLower, Pointwise(DoubleEq(), std::vector<double>{0, 0.13, 2.0 / 3, 1.0}));
 }
 
-TEST_F(RunStepsTest, IncompleteObservationTableIsAProgramError) {
+TEST_F(PipelineStepsTest, IncompleteObservationTableIsAProgramError) {
   EngineData engine;
   engine.sample.N = 3;
   const auto path = dir_ / "r.Tmp";
@@ -114,7 +114,7 @@ TEST_F(RunStepsTest, IncompleteObservationTableIsAProgramError) {
             CouldNotOpenMessage((dir_ / "none").string()));
 }
 
-class AssembleTest : public RunStepsTest, public testing::WithParamInterface<int> {};
+class AssembleTest : public PipelineStepsTest, public testing::WithParamInterface<int> {};
 
 TEST_P(AssembleTest, ReportThenValuesExceptForGamma) {
   RunFiles files = CompanionFiles(dir_ / "s.inp");
@@ -131,7 +131,7 @@ TEST_P(AssembleTest, ReportThenValuesExceptForGamma) {
 
 INSTANTIATE_TEST_SUITE_P(Codes, AssembleTest, testing::Values(57, 61, 20));
 
-TEST_F(RunStepsTest, AssembleNamesTheMissingPiece) {
+TEST_F(PipelineStepsTest, AssembleNamesTheMissingPiece) {
   RunFiles files = CompanionFiles(dir_ / "s.inp");
   files.Report = dir_ / "report.Tmp";
   files.Values = dir_ / "values.Tmp";
@@ -141,7 +141,7 @@ TEST_F(RunStepsTest, AssembleNamesTheMissingPiece) {
   EXPECT_FALSE(std::filesystem::exists(files.Output));
 }
 
-TEST_F(RunStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
+TEST_F(PipelineStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
   RunFiles first = CompanionFiles(dir_ / "s.inp");
   RunFiles second = first;
   {
@@ -160,7 +160,7 @@ TEST_F(RunStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
   EXPECT_TRUE(dir_.Names().empty());
 }
 
-TEST_F(RunStepsTest, TemporaryFilesInAMissingFolderFail) {
+TEST_F(PipelineStepsTest, TemporaryFilesInAMissingFolderFail) {
   RunFiles files = CompanionFiles(dir_ / "missing" / "s.inp");
   TemporaryFiles owner;
   const Status status = CreateTemporaryRunFiles(files, owner);

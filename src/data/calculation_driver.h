@@ -1,7 +1,7 @@
 #pragma once
-// The calculation of a run, from the input file just written to the
-// assembled *.out: progress lines, the engine reader, the engine's stages
-// and the joining of the report.
+// The calculation driver: from the input file just written to the
+// assembled *.out. Shows the progress lines, reads the input back for the
+// engine, calls the engine's steps and the pipeline's own ones in order.
 
 #include "data/engine_data.h"
 #include "data/run_state.h"
@@ -12,6 +12,6 @@ namespace quarlin {
 // Returns Done with the *.out written and engine.ResultsReady set, or
 // Stopped after the message that says why. The temporary files of the run
 // are gone in both cases.
-RunOutcome RunCalculation(RunState& state, EngineData& engine, RunEnvironment& env);
+RunOutcome DriveCalculation(RunState& state, EngineData& engine, RunEnvironment& env);
 
 }  // namespace quarlin

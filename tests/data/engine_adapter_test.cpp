@@ -1,6 +1,6 @@
 // Whole runs with the real engine: every preference text, and best of all,
 // from typed values to the four files.
-#include "data/engine_stages.h"
+#include "data/engine_adapter.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ std::vector<std::string> GumbelCells(int N) {
   return cells;
 }
 
-// A Save-Run in a fresh folder with the engine's own stages.
+// A Save-Run in a fresh folder with the engine's own steps.
 class EngineRunFixture : public ::testing::Test {
  protected:
   EngineRunFixture() { dialogs_.saveFile = Companion(".inp"); }
@@ -52,9 +52,9 @@ class EngineRunFixture : public ::testing::Test {
   testing_support::Events events_;
   testing_support::ScriptedDialogs dialogs_{events_};
   testing_support::LoggingProgress progress_{events_};
-  EngineStages stages_;
+  EngineAdapter steps_;
   NumberConversion numbers_{'.'};
-  RunEnvironment env_{dialogs_, progress_, stages_, numbers_, {}};
+  RunEnvironment env_{dialogs_, progress_, steps_, numbers_, {}};
   RunState state_;
   EngineData engine_;
   SaveRunInput input_;
@@ -186,17 +186,17 @@ class ThreadNotingFits : public CandidateFits {
   mutable std::set<std::thread::id> threads_;
 };
 
-TEST_F(BestOfAllRunTest, StagesFitWithTheFitsAndThreadsGiven) {
+TEST_F(BestOfAllRunTest, AdapterFitsWithTheFitsAndThreadsGiven) {
   ThreadNotingFits fits;
-  stages_ = EngineStages(fits, 1);
+  steps_ = EngineAdapter(fits, 1);
   ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
   EXPECT_NE(engine_.ChosenCode, 0);
   EXPECT_EQ(fits.Threads(), std::set<std::thread::id>{std::this_thread::get_id()});
 }
 
-TEST_F(BestOfAllRunTest, StagesFitAheadOnTheThreadsGiven) {
+TEST_F(BestOfAllRunTest, AdapterFitsAheadOnTheThreadsGiven) {
   ThreadNotingFits fits;
-  stages_ = EngineStages(fits, 2);
+  steps_ = EngineAdapter(fits, 2);
   ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
   EXPECT_FALSE(fits.Threads().empty());
   EXPECT_FALSE(fits.Threads().count(std::this_thread::get_id()))
