@@ -51,7 +51,7 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
 // The file choice. False when the user gave none or refused to
 // overwrite.
 bool ChooseSaveFile(RunState& state, Dialogs& dialogs) {
-  const auto chosen = dialogs.ChooseSaveFile(kInputFilter);
+  const auto chosen = dialogs.ChooseSaveFile({kInputFilter});
   if (chosen) {
     state.FileName = *chosen;
     if (!std::filesystem::exists(state.FileName) || dialogs.Question(kOverwriteQuestion))

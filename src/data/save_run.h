@@ -53,7 +53,7 @@ struct RunResult {
   bool rankedListShown = false;
 };
 
-inline constexpr const char* kInputFilter = "Input files (*.inp)|*.inp";
+inline const FileFilter kInputFilter{"Input files (*.inp)", "*.inp"};
 
 RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input,
                   RunEnvironment& env);

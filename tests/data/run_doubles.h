@@ -27,15 +27,27 @@ class ScriptedDialogs : public Dialogs {
     events_.push_back("question: " + text);
     return answer;
   }
-  std::optional<std::string> ChooseSaveFile(const std::string& filter) override {
-    events_.push_back("choose: " + filter);
+  std::optional<std::string> ChooseSaveFile(const std::vector<FileFilter>& filters) override {
+    events_.push_back("choose save file:" + Listed(filters));
     return saveFile;
+  }
+  std::optional<std::string> ChooseOpenFile(const std::vector<FileFilter>& filters) override {
+    events_.push_back("choose open file:" + Listed(filters));
+    return openFile;
   }
 
   std::optional<std::string> saveFile;
+  std::optional<std::string> openFile;
   bool answer = true;
 
  private:
+  static std::string Listed(const std::vector<FileFilter>& filters) {
+    std::string text;
+    for (const auto& filter : filters)
+      text += " [" + filter.description + " | " + filter.pattern + "]";
+    return text;
+  }
+
   Events& events_;
 };
 

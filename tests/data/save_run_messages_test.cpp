@@ -33,7 +33,7 @@ class SaveRunMessagesTest : public testing_support::RunFixture {
 TEST_F(SaveRunMessagesTest, CancelledChoiceSavesNothing) {
   dialogs_.saveFile.reset();
   EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::NotSaved);
-  EXPECT_EQ(events_, (Events{"choose: Input files (*.inp)|*.inp",
+  EXPECT_EQ(events_, (Events{"choose save file: [Input files (*.inp) | *.inp]",
                              "message: The input data were not saved"}));
   EXPECT_TRUE(dir_.Names().empty());
   ExpectStateUntouched();

@@ -24,7 +24,7 @@ class SaveRunTest : public testing_support::RunFixture {};
 TEST_F(SaveRunTest, StepsRunInOrderBetweenTheProgressLines) {
   ASSERT_EQ(Run(Cells(8)).outcome, RunOutcome::Done);
   const testing_support::Events expected = {
-      "choose: Input files (*.inp)|*.inp",
+      "choose save file: [Input files (*.inp) | *.inp]",
       "progress:  Saving data .....",
       "pause",
       "progress:  Calculating .....",
