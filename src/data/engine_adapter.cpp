@@ -15,6 +15,19 @@
 #include "engine/x_confidence.h"
 
 namespace quarlin {
+namespace {
+
+// The data as the report prints them: as the class count left them, values
+// within 0.0001 of a class limit moved onto it. A copy, so that the run's
+// sample stays what the fits saw.
+Sample ReportedSample(const EngineData& e) {
+  Sample reported = e.sample;
+  reported.X = e.Classes.values;
+  return reported;
+}
+
+}  // namespace
+
 Status EngineAdapter::FitAll(RunContext& run) {
   FitAllRequest request;
   request.PrefCode = run.engine.PrefCode;
@@ -82,8 +95,6 @@ Status EngineAdapter::WriteReport(RunContext& run) {
   input.PrefCode = e.PrefCode;
   input.chosen.code = e.ChosenCode;
   if (e.ChosenCode != 0) {
-    // The report prints the data as the class count left them.
-    for (int i = 1; i <= s.N; ++i) e.sample.X[i] = e.Classes.values[i];
     e.Reported = ReportedParams(e.ChosenCode, e.Chosen.params, s.C, s.HighShift);
     input.chosen = {e.ChosenCode,
                     e.Reported,
@@ -92,7 +103,7 @@ Status EngineAdapter::WriteReport(RunContext& run) {
                     e.SpreadS,
                     e.Evaluation.lowerBoundWarning,
                     e.Evaluation.upperBoundWarning};
-    input.numbers = ComputeReportNumbers(e.sample, e.Evaluation.Fcalc, e.Classes);
+    input.numbers = ComputeReportNumbers(ReportedSample(e), e.Evaluation.Fcalc, e.Classes);
     run.state.AvAbsDiff = input.numbers.AvAbsDiff;
   }
   if (!WriteFileAtomically(run.files.Report, ReportText(input)))

@@ -82,7 +82,7 @@ std::vector<Row> ObservationRows(const std::string& out, int N) {
 }
 
 // The report's calculated frequencies are the chosen distribution's own,
-// evaluated at the printed data; the parameter file names the code and ends
+// evaluated at the ranked data; the parameter file names the code and ends
 // with the shift constant.
 TEST_P(EngineRunTest, PreferredDistributionIsReportedAndItsParametersKept) {
   const int N = 24;
@@ -201,6 +201,39 @@ TEST_F(BestOfAllRunTest, AdapterFitsAheadOnTheThreadsGiven) {
   EXPECT_FALSE(fits.Threads().empty());
   EXPECT_FALSE(fits.Threads().count(std::this_thread::get_id()))
       << "with workers, the run's own thread only takes their results";
+}
+
+// The product's fits, keeping the data they were handed.
+class DataNotingFits : public CandidateFits {
+ public:
+  FitResult Regression(const Sample& s, const RegressionMember& m) const override {
+    seen = s.X;
+    return CandidateFits::Regression(s, m);
+  }
+  mutable std::vector<long double> seen;
+};
+
+class ReportedDataTest : public EngineRunFixture {};
+
+// The class count moves values that lie within 0.0001 of a class limit onto
+// it, and the report prints the moved ones; the run's sample must still hold
+// what the fits saw, for whatever reads it after the report.
+TEST_F(ReportedDataTest, SampleStaysAsTheFitsSawIt) {
+  DataNotingFits fits;
+  steps_ = EngineAdapter(fits, 1);
+  state_.Preference = "4";
+  // Limits 0.0002, 0.00038, 0.00056, ...: most values are near one.
+  ASSERT_EQ(Run({"0.0002", "0.0003", "0.0005", "0.0006", "0.0008", "0.0011"}).outcome,
+            RunOutcome::Done);
+  ASSERT_EQ(fits.seen.size(), 7u);
+  EXPECT_EQ(engine_.sample.X, fits.seen);
+  ASSERT_EQ(engine_.Classes.values.size(), 7u);
+  EXPECT_NE(engine_.Classes.values, fits.seen) << "no value was moved: the case tests nothing";
+  // The observation table prints the moved values, with 4 decimals here.
+  const std::vector<Row> rows = ObservationRows(ReadAll(Companion(".out")), 6);
+  ASSERT_EQ(rows.size(), 6u);
+  for (int i = 1; i <= 6; ++i)
+    EXPECT_NEAR(rows[i - 1].X, static_cast<double>(engine_.Classes.values[i]), 0.5e-4) << i;
 }
 
 }  // namespace
