@@ -3,11 +3,11 @@
 // holds the product's whole-process times against.
 
 #include "cli/command_line.h"
-#include "data/engine_adapter.h"
+#include "data/run_session.h"
 #include "engine/reference_fits.h"
 
 int main(int argc, char** argv) {
   const quarlin::ReferenceFits fits;
-  quarlin::EngineAdapter steps(fits, quarlin::kReferenceThreads);
-  return quarlin::RunCommandLine(argc, argv, "quarlin-cli-reference", steps);
+  quarlin::RunSession session(fits, quarlin::kReferenceThreads);
+  return quarlin::RunCommandLine(argc, argv, "quarlin-cli-reference", session);
 }

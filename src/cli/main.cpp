@@ -1,7 +1,7 @@
 #include "cli/command_line.h"
-#include "data/engine_adapter.h"
+#include "data/run_session.h"
 
 int main(int argc, char** argv) {
-  quarlin::EngineAdapter steps;
-  return quarlin::RunCommandLine(argc, argv, "quarlin-cli", steps);
+  quarlin::RunSession session;
+  return quarlin::RunCommandLine(argc, argv, "quarlin-cli", session);
 }

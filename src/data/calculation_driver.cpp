@@ -11,8 +11,8 @@
 namespace quarlin {
 namespace {
 
-void Pause(RunEnvironment& env) {
-  if (env.pause) env.pause();
+void Pause(FrontEnd& frontEnd) {
+  if (frontEnd.pause) frontEnd.pause();
 }
 
 Status WriteTempParameters(RunContext& run, EngineSteps& steps) {
@@ -25,37 +25,37 @@ Status WriteTempParameters(RunContext& run, EngineSteps& steps) {
 }
 
 // Up to the report: the engine reader, the fit, the evaluation and the report.
-Status UpToReport(RunContext& run, RunEnvironment& env) {
+Status UpToReport(RunContext& run, FrontEnd& frontEnd, EngineSteps& steps) {
   EngineData& engine = run.engine;
   engine.PrefCode = run.state.Preference;
   if (Status read = ReadEngineData(run.state, engine); !read.ok()) return read;
-  if (engine.sample.HighShift) env.dialogs.Message(kLeftShiftMessage);
+  if (engine.sample.HighShift) frontEnd.dialogs.Message(kLeftShiftMessage);
   engine.StopRun = false;
   if (run.state.NrOfData < 1) {
     engine.StopRun = true;
     return Status::Ok();
   }
   engine.FitStarted = true;
-  if (Status fitted = env.steps.FitAll(run); !fitted.ok() || engine.StopRun) return fitted;
-  if (Status s = env.steps.EvaluateCalculated(run); !s.ok()) return s;
-  if (Status s = WriteTempParameters(run, env.steps); !s.ok()) return s;
+  if (Status fitted = steps.FitAll(run); !fitted.ok() || engine.StopRun) return fitted;
+  if (Status s = steps.EvaluateCalculated(run); !s.ok()) return s;
+  if (Status s = WriteTempParameters(run, steps); !s.ok()) return s;
   engine.GraphMode = true;
-  if (Status s = env.steps.EvaluateIntervals(run); !s.ok()) return s;
-  return env.steps.WriteReport(run);
+  if (Status s = steps.EvaluateIntervals(run); !s.ok()) return s;
+  return steps.WriteReport(run);
 }
 
 // Finishing: confidence analysis, final analysis and the *.out. A run that
 // found no distribution has a report without tables and no parameters: an
 // older parameter file of the same name must not pass for this run's.
-Status Finish(RunContext& run, RunEnvironment& env) {
+Status Finish(RunContext& run, EngineSteps& steps) {
   if (run.engine.ChosenCode == 0) {
     std::error_code ignored;
     std::filesystem::remove(run.files.Aux, ignored);
   } else {
     if (Status s = LoadObservationTable(run.files.Report, run.engine); !s.ok()) return s;
-    if (Status s = env.steps.AnalyseConfidence(run); !s.ok()) return s;
+    if (Status s = steps.AnalyseConfidence(run); !s.ok()) return s;
     if (run.state.NrOfData > 250) run.progress.Line(" Almost done ...");
-    if (Status s = env.steps.FinalAnalysis(run); !s.ok()) return s;
+    if (Status s = steps.FinalAnalysis(run); !s.ok()) return s;
   }
   run.engine.OutName = run.files.Output.string();
   if (Status s = AssembleOutput(run.files, run.engine.ChosenCode); !s.ok()) return s;
@@ -65,29 +65,30 @@ Status Finish(RunContext& run, RunEnvironment& env) {
 
 }  // namespace
 
-RunOutcome DriveCalculation(RunState& state, EngineData& engine, RunEnvironment& env) {
-  env.progress.Line(" Saving data .....");
-  Pause(env);
-  env.progress.Line(" Calculating .....");
+RunOutcome DriveCalculation(RunState& state, EngineData& engine, FrontEnd& frontEnd,
+                            EngineSteps& steps) {
+  frontEnd.progress.Line(" Saving data .....");
+  Pause(frontEnd);
+  frontEnd.progress.Line(" Calculating .....");
   RunFiles files = CompanionFiles(state.FileName);
   TemporaryFiles temporaries;
   Status status = CreateTemporaryRunFiles(files, temporaries);
-  RunContext run{state, engine, files, env.progress};
-  if (status.ok()) status = UpToReport(run, env);
+  RunContext run{state, engine, files, frontEnd.progress};
+  if (status.ok()) status = UpToReport(run, frontEnd, steps);
   if (status.ok() && engine.StopRun) {
-    env.dialogs.Message(kNoVariationMessage);
+    frontEnd.dialogs.Message(kNoVariationMessage);
     return RunOutcome::Stopped;
   }
   if (status.ok()) {
-    Pause(env);
-    env.progress.Line(" Progress 75% ....");
-    status = Finish(run, env);
+    Pause(frontEnd);
+    frontEnd.progress.Line(" Progress 75% ....");
+    status = Finish(run, steps);
   }
   if (!status.ok()) {
-    env.dialogs.Message(status.message());
+    frontEnd.dialogs.Message(status.message());
     return RunOutcome::Stopped;
   }
-  Pause(env);
+  Pause(frontEnd);
   return RunOutcome::Done;
 }
 

@@ -12,6 +12,7 @@ namespace quarlin {
 // Returns Done with the *.out written and engine.ResultsReady set, or
 // Stopped after the message that says why. The temporary files of the run
 // are gone in both cases.
-RunOutcome DriveCalculation(RunState& state, EngineData& engine, RunEnvironment& env);
+RunOutcome DriveCalculation(RunState& state, EngineData& engine, FrontEnd& frontEnd,
+                            EngineSteps& steps);
 
 }  // namespace quarlin

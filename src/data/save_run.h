@@ -1,7 +1,9 @@
 #pragma once
-// Save-Run: from the values on the Input page to a finished report. Checks
-// the values, writes the input file, reads it back into the engine data,
-// runs the engine's steps and assembles the output.
+// Save-Run, the user command: from the values on the Input page to a
+// finished report. The file choice, checking the entries, writing the input
+// file, the calculation (calculation_driver.h) and showing the results.
+// Front ends run it through RunSession (run_session.h), which wires the
+// engine in.
 
 #include <functional>
 #include <string>
@@ -25,15 +27,15 @@ struct SaveRunInput {
   std::string NrOfClassesText = "5";
 };
 
-// What a run talks to besides the run state.
-struct RunEnvironment {
+// What a front end lends a run: its questions and messages to the user,
+// the place for the progress lines and its reading of typed numbers.
+struct FrontEnd {
   Dialogs& dialogs;
   ProgressSink& progress;
-  EngineSteps& steps;
   NumberConversion& numbers;
   // Called between the pipeline's own progress lines; the GUI waits there
   // so that the lines can be read, the batch command and the tests do not.
-  std::function<void()> pause;
+  std::function<void()> pause = {};
 };
 
 enum class RunOutcome {
@@ -56,6 +58,6 @@ struct RunResult {
 inline const FileFilter kInputFilter{"Input files (*.inp)", "*.inp"};
 
 RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input,
-                  RunEnvironment& env);
+                  FrontEnd& frontEnd, EngineSteps& steps);
 
 }  // namespace quarlin

@@ -2,10 +2,13 @@
 // from typed values to the four files.
 #include "data/engine_adapter.h"
 
+#include "data/run_session.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -31,7 +34,8 @@ std::vector<std::string> GumbelCells(int N) {
   return cells;
 }
 
-// A Save-Run in a fresh folder with the engine's own steps.
+// A Save-Run through the entry point in a fresh folder with the engine's own
+// steps.
 class EngineRunFixture : public ::testing::Test {
  protected:
   EngineRunFixture() { dialogs_.saveFile = Companion(".inp"); }
@@ -45,18 +49,19 @@ class EngineRunFixture : public ::testing::Test {
     input_.Title2 = "second title";
     input_.Cells = std::move(cells);
     input_.NrOfClassesText = "5";
-    return SaveRun(state_, engine_, input_, env_);
+    return session_->SaveRun(state_, input_, frontEnd_);
   }
+  const EngineData& engine() const { return session_->Engine(); }
 
   testing_support::TempDir dir_;
   testing_support::Events events_;
   testing_support::ScriptedDialogs dialogs_{events_};
   testing_support::LoggingProgress progress_{events_};
-  EngineAdapter steps_;
   NumberConversion numbers_{'.'};
-  RunEnvironment env_{dialogs_, progress_, steps_, numbers_, {}};
+  FrontEnd frontEnd_{dialogs_, progress_, numbers_};
+  // The product's fits unless a test hands others.
+  std::optional<RunSession> session_{std::in_place};
   RunState state_;
-  EngineData engine_;
   SaveRunInput input_;
 };
 
@@ -88,7 +93,7 @@ TEST_P(EngineRunTest, PreferredDistributionIsReportedAndItsParametersKept) {
   const int N = 24;
   state_.Preference = GetParam();
   ASSERT_EQ(Run(GumbelCells(N)).outcome, RunOutcome::Done);
-  const int code = engine_.ChosenCode;
+  const int code = engine().ChosenCode;
   ASSERT_NE(code, 0);
   const std::string out = ReadAll(Companion(".out"));
   EXPECT_NE(out.find(" Probability distribution preferred by user.\r\n"), std::string::npos);
@@ -98,10 +103,10 @@ TEST_P(EngineRunTest, PreferredDistributionIsReportedAndItsParametersKept) {
   for (int i = 1; i <= N; ++i) {
     long double F;
     if (IsNormalFamily(code)) {
-      F = NormalMemberF(code, engine_.sample.X[i], engine_.Chosen.params.normal);
+      F = NormalMemberF(code, engine().sample.X[i], engine().Chosen.params.normal);
     } else {
       // Held within (0, 1) and made non-decreasing, as the report shows it.
-      F = Evaluate(code, engine_.sample.X[i], engine_.Chosen.params, EvalSite::DataPoint(i))->F;
+      F = Evaluate(code, engine().sample.X[i], engine().Chosen.params, EvalSite::DataPoint(i))->F;
       if (code == 34 && F < 0.001L) F = 0.001L;
       if (!(F >= 0)) F = 0.001L;
       if (F > 1) F = 0.999L;
@@ -188,15 +193,15 @@ class ThreadNotingFits : public CandidateFits {
 
 TEST_F(BestOfAllRunTest, AdapterFitsWithTheFitsAndThreadsGiven) {
   ThreadNotingFits fits;
-  steps_ = EngineAdapter(fits, 1);
+  session_.emplace(fits, 1);
   ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
-  EXPECT_NE(engine_.ChosenCode, 0);
+  EXPECT_NE(engine().ChosenCode, 0);
   EXPECT_EQ(fits.Threads(), std::set<std::thread::id>{std::this_thread::get_id()});
 }
 
 TEST_F(BestOfAllRunTest, AdapterFitsAheadOnTheThreadsGiven) {
   ThreadNotingFits fits;
-  steps_ = EngineAdapter(fits, 2);
+  session_.emplace(fits, 2);
   ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
   EXPECT_FALSE(fits.Threads().empty());
   EXPECT_FALSE(fits.Threads().count(std::this_thread::get_id()))
@@ -220,20 +225,20 @@ class ReportedDataTest : public EngineRunFixture {};
 // what the fits saw, for whatever reads it after the report.
 TEST_F(ReportedDataTest, SampleStaysAsTheFitsSawIt) {
   DataNotingFits fits;
-  steps_ = EngineAdapter(fits, 1);
+  session_.emplace(fits, 1);
   state_.Preference = "4";
   // Limits 0.0002, 0.00038, 0.00056, ...: most values are near one.
   ASSERT_EQ(Run({"0.0002", "0.0003", "0.0005", "0.0006", "0.0008", "0.0011"}).outcome,
             RunOutcome::Done);
   ASSERT_EQ(fits.seen.size(), 7u);
-  EXPECT_EQ(engine_.sample.X, fits.seen);
-  ASSERT_EQ(engine_.Classes.values.size(), 7u);
-  EXPECT_NE(engine_.Classes.values, fits.seen) << "no value was moved: the case tests nothing";
+  EXPECT_EQ(engine().sample.X, fits.seen);
+  ASSERT_EQ(engine().Classes.values.size(), 7u);
+  EXPECT_NE(engine().Classes.values, fits.seen) << "no value was moved: the case tests nothing";
   // The observation table prints the moved values, with 4 decimals here.
   const std::vector<Row> rows = ObservationRows(ReadAll(Companion(".out")), 6);
   ASSERT_EQ(rows.size(), 6u);
   for (int i = 1; i <= 6; ++i)
-    EXPECT_NEAR(rows[i - 1].X, static_cast<double>(engine_.Classes.values[i]), 0.5e-4) << i;
+    EXPECT_NEAR(rows[i - 1].X, static_cast<double>(engine().Classes.values[i]), 0.5e-4) << i;
 }
 
 }  // namespace

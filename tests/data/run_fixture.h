@@ -1,12 +1,13 @@
 #pragma once
-// A Save-Run in a fresh folder with the test doubles.
+// A Save-Run through the entry point in a fresh folder, with the test
+// doubles for the engine's steps and the front end.
 
 #include <gtest/gtest.h>
 
 #include "data/engine_data.h"
 #include "data/number_reading.h"
+#include "data/run_session.h"
 #include "data/run_state.h"
-#include "data/save_run.h"
 #include "run_doubles.h"
 #include "temp_dir.h"
 
@@ -33,7 +34,7 @@ class RunFixture : public ::testing::Test {
     input_.Title2 = "second title";
     input_.Cells = std::move(cells);
     input_.NrOfClassesText = std::move(classes);
-    return SaveRun(state_, engine_, input_, env_);
+    return session_.SaveRun(state_, input_, frontEnd_);
   }
 
   // The events from the first one that starts with `prefix`.
@@ -42,6 +43,8 @@ class RunFixture : public ::testing::Test {
       if (events_[i].rfind(prefix, 0) == 0) return Events(events_.begin() + i, events_.end());
     return {};
   }
+
+  const EngineData& engine() const { return session_.Engine(); }
 
   bool Logged(const std::string& event) const {
     return std::find(events_.begin(), events_.end(), event) != events_.end();
@@ -53,10 +56,9 @@ class RunFixture : public ::testing::Test {
   LoggingProgress progress_{events_};
   FakeEngineSteps steps_{events_};
   NumberConversion numbers_{'.'};
-  RunEnvironment env_{dialogs_, progress_, steps_, numbers_,
-                      [this] { events_.push_back("pause"); }};
+  FrontEnd frontEnd_{dialogs_, progress_, numbers_, [this] { events_.push_back("pause"); }};
+  RunSession session_{steps_};
   RunState state_;
-  EngineData engine_;
   SaveRunInput input_;
 };
 

@@ -105,6 +105,8 @@ std::vector<std::string> With(std::vector<std::string> cells, int at, const std:
 INSTANTIATE_TEST_SUITE_P(
     Values, RefusalTest,
     testing::Values(
+        RefusalCase{"FewerThanSixRows", Cells(5), "5", kMinimumDataMessage},
+        RefusalCase{"SixRowsOneEmpty", With(Cells(6), 0, ""), "5", ""},
         RefusalCase{"NotANumber", With(Cells(6), 3, "1,5"), "5", kNotRealMessage},
         RefusalCase{"Letters", With(Cells(6), 5, "abc"), "5", kNotRealMessage},
         RefusalCase{"BlanksOnly", With(Cells(6), 0, " "), "5", kNotRealMessage},
@@ -139,7 +141,7 @@ TEST_F(SaveRunMessagesTest, NoVariationKeepsOnlyTheInputFile) {
             (Events{"step: FitAll", "message: No variation between data. Program stops running"}));
   EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.inp"});
   EXPECT_EQ(state_.NrOfData, 6);
-  EXPECT_FALSE(engine_.ResultsReady);
+  EXPECT_FALSE(engine().ResultsReady);
   EXPECT_EQ(state_.FileName, Inp());
 }
 
@@ -155,7 +157,7 @@ TEST_F(SaveRunMessagesTest, LeftShiftIsAnnouncedBeforeTheFit) {
             RunOutcome::Done);
   EXPECT_EQ(From("progress:  Calculating").at(1), std::string("message: ") + kLeftShiftMessage);
   EXPECT_EQ(From("progress:  Calculating").at(2), "step: FitAll");
-  EXPECT_TRUE(engine_.sample.HighShift);
+  EXPECT_TRUE(engine().sample.HighShift);
 }
 
 class StepFailureTest : public SaveRunMessagesTest,
@@ -169,7 +171,7 @@ TEST_P(StepFailureTest, ShowsTheStepsMessageAndRemovesTheTemporaries) {
   std::set<std::string> left = dir_.Names();
   left.erase("s.Lst");
   EXPECT_EQ(left, std::set<std::string>{"s.inp"});
-  EXPECT_FALSE(engine_.ResultsReady);
+  EXPECT_FALSE(engine().ResultsReady);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, StepFailureTest,

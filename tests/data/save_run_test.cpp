@@ -62,9 +62,9 @@ TEST_F(SaveRunTest, SuccessLeavesTheStateTheWindowsRead) {
   const RunResult result = Run({"3", "1", "2", "5", "4", "6"}, "7");
   ASSERT_EQ(result.outcome, RunOutcome::Done);
   EXPECT_EQ(state_.FileName, Companion(".out"));
-  EXPECT_EQ(engine_.InputPath, Inp());
-  EXPECT_EQ(engine_.OutName, Companion(".out"));
-  EXPECT_TRUE(engine_.ResultsReady);
+  EXPECT_EQ(engine().InputPath, Inp());
+  EXPECT_EQ(engine().OutName, Companion(".out"));
+  EXPECT_TRUE(engine().ResultsReady);
   EXPECT_EQ(state_.AuxCode, 57);
   EXPECT_EQ(state_.NrOfClasses, 7);
   EXPECT_EQ(state_.NrOfClassesText, "7");
