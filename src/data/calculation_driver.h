@@ -9,9 +9,12 @@
 
 namespace quarlin {
 
-// Returns Done with the *.out written and engine.ResultsReady set, or
-// Stopped after the message that says why. The temporary files of the run
-// are gone in both cases.
+// Returns Done with the *.out written and engine.ResultsReady set;
+// Cancelled when frontEnd.stop was requested before the outputs were kept
+// (it is looked at between fits and between steps); or Stopped after the
+// message that says why. Unless Done, the *.out, *.aux and *.Lst of an
+// earlier run stay as they were (short of a failure while replacing them).
+// The temporary files of the run are gone in every case.
 RunOutcome DriveCalculation(RunState& state, EngineData& engine, FrontEnd& frontEnd,
                             EngineSteps& steps);
 

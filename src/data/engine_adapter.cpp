@@ -34,17 +34,20 @@ Status EngineAdapter::FitAll(RunContext& run) {
   request.CompositeWanted = run.engine.CompositeWanted;
   request.FitStarted = run.engine.FitStarted;
   request.threads = threads_;
+  if (run.stop) request.stop = &run.stop->Flag();
+  // Named after the list it replaces when the run completes.
   RankedList list(run.files.RankedList);
   const ProductFits productFits;
   const FitAllOutcome outcome = quarlin::FitAll(run.engine.sample, request, run.progress, &list,
                                                 fits_ ? *fits_ : productFits);
   run.engine.FitStarted = false;
+  if (outcome.Cancelled) return Status::Ok();
   if (outcome.StopRun) {
     run.engine.StopRun = true;
     return Status::Ok();
   }
-  if (request.PrefCode == kBestOfAll && !list.Save())
-    return Status::Error(CouldNotOpenMessage(list.Path().string()));
+  if (request.PrefCode == kBestOfAll && !WriteFileAtomically(run.files.NewRankedList, list.Text()))
+    return Status::Error(CouldNotOpenMessage(run.files.NewRankedList.string()));
   run.engine.ChosenCode = outcome.ChosenCode;
   run.engine.Chosen = outcome.chosen;
   run.engine.SpreadS = outcome.spreadS;
@@ -126,8 +129,8 @@ Status EngineAdapter::FinalAnalysis(RunContext& run) {
   const EngineData& e = run.engine;
   if (!WriteFileAtomically(run.files.Values, ValuesText(e.XLimits)))
     return Status::Error(CouldNotOpenMessage(run.files.Values.string()));
-  if (!WriteParameterFile(run.files.Aux, e.ChosenCode, e.Reported, e.sample.C))
-    return Status::Error(CouldNotOpenMessage(run.files.Aux.string()));
+  if (!WriteParameterFile(run.files.NewAux, e.ChosenCode, e.Reported, e.sample.C))
+    return Status::Error(CouldNotOpenMessage(run.files.NewAux.string()));
   return Status::Ok();
 }
 

@@ -9,6 +9,7 @@
 #include "data/run_files.h"
 #include "data/run_state.h"
 #include "data/status.h"
+#include "data/stop_request.h"
 #include "engine/progress.h"
 
 namespace quarlin {
@@ -18,6 +19,9 @@ struct RunContext {
   EngineData& engine;
   const RunFiles& files;
   ProgressSink& progress;
+  const StopRequest* stop = nullptr;  // null: the run cannot be stopped
+
+  bool StopRequested() const { return stop && stop->Requested(); }
 };
 
 // The fitted values that the parameter file of the confidence analysis
@@ -36,8 +40,9 @@ class EngineSteps {
   virtual ~EngineSteps() = default;
 
   // Fits the candidates (or the preferred one, engine.PrefCode), writes
-  // files.RankedList for best-of-all runs and sets engine.ChosenCode and the
-  // parameters; sets engine.StopRun when the data have no variation.
+  // files.NewRankedList for best-of-all runs and sets engine.ChosenCode and
+  // the parameters; sets engine.StopRun when the data have no variation.
+  // When a stop is requested it may return early with nothing chosen.
   virtual Status FitAll(RunContext& run) = 0;
 
   // Calculated cumulative frequency of every ranked datum (GraphMode false).
@@ -59,7 +64,7 @@ class EngineSteps {
   virtual Status AnalyseConfidence(RunContext& run) = 0;
 
   // Confidence limits of X and the efficiency coefficient into files.Values;
-  // writes files.Aux.
+  // writes files.NewAux.
   virtual Status FinalAnalysis(RunContext& run) = 0;
 
   // Re-sorts files.RankedList by average absolute difference.

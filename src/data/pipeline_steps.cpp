@@ -19,6 +19,17 @@ bool IsLineCode(int code) {
   return code < 6 || code > 50;
 }
 
+Status Replace(const std::filesystem::path& earlier, const std::filesystem::path& made,
+               bool wasMade) {
+  std::error_code error;
+  if (wasMade)
+    std::filesystem::rename(made, earlier, error);
+  else
+    std::filesystem::remove(earlier, error);
+  if (error) return Status::Error(CouldNotOpenMessage(earlier.string()));
+  return Status::Ok();
+}
+
 std::string TableError(const std::filesystem::path& report) {
   return ProgramErrorMessage("The observation table in the file \"" + report.string() +
                              "\" is incomplete");
@@ -80,6 +91,11 @@ Status AssembleOutput(const RunFiles& files, int chosenCode) {
   if (!WriteFileAtomically(files.Output, text.Text()))
     return Status::Error(CouldNotOpenMessage(files.Output.string()));
   return Status::Ok();
+}
+
+Status ReplaceEarlierOutputs(const RunFiles& files, bool withAux, bool withRankedList) {
+  if (Status s = Replace(files.Aux, files.NewAux, withAux); !s.ok()) return s;
+  return Replace(files.RankedList, files.NewRankedList, withRankedList);
 }
 
 }  // namespace quarlin

@@ -28,4 +28,11 @@ Status LoadObservationTable(const std::filesystem::path& report, EngineData& eng
 // code is 61, every line of files.Values.
 Status AssembleOutput(const RunFiles& files, int chosenCode);
 
+// Moves the run's new parameter file and ranked list (files.NewAux,
+// files.NewRankedList) over an earlier run's. When the run made none
+// (`withAux`, `withRankedList` false), an earlier one is removed, so that it
+// cannot pass for this run's. Fails with the name of the file that could not
+// be replaced.
+Status ReplaceEarlierOutputs(const RunFiles& files, bool withAux, bool withRankedList);
+
 }  // namespace quarlin

@@ -2,7 +2,8 @@
 // The one way in for every front end (the batch command, the desktop
 // program, the tests): a RunSession wires the engine in, with its fits and
 // threads, and runs Save-Run on what a front end hands it. The data rules
-// (6 to 2500 values, the class count, the zeros) are checked on the way.
+// (6 to 2500 values, the class count, the zeros) are checked on the way,
+// and the front end's StopRequest can end a run between two fits.
 
 #include <string>
 #include <vector>
@@ -30,8 +31,8 @@ class RunSession {
   RunSession(const RunSession&) = delete;
   RunSession& operator=(const RunSession&) = delete;
 
-  // Save-Run of `input` with the front end's dialogs, progress lines and
-  // number reading. `state` is the front end's run state: the run takes the
+  // Save-Run of `input` with the front end's dialogs, progress lines,
+  // number reading and stop request. `state` is the front end's run state: the run takes the
   // preference and the composite option from it and leaves it as Save-Run
   // does (FileName names the *.out after a run that was done).
   RunResult SaveRun(RunState& state, const SaveRunInput& input, FrontEnd& frontEnd);

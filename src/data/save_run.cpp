@@ -127,8 +127,6 @@ RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input
     return result;
   }
   state = std::move(entered);
-  std::error_code ignored;
-  std::filesystem::remove(ChangeExtension(state.FileName, ".Lst"), ignored);
   engine.InputPath = state.FileName;
   engine.CompositeWanted = state.OptionIndex == 1;
 

@@ -14,6 +14,7 @@
 #include "data/engine_steps.h"
 #include "data/number_reading.h"
 #include "data/run_state.h"
+#include "data/stop_request.h"
 #include "engine/progress.h"
 
 namespace quarlin {
@@ -36,13 +37,18 @@ struct FrontEnd {
   // Called between the pipeline's own progress lines; the GUI waits there
   // so that the lines can be read, the batch command and the tests do not.
   std::function<void()> pause = {};
+  // The front end's way to stop the run; null when it offers none.
+  const StopRequest* stop = nullptr;
 };
 
 enum class RunOutcome {
-  NotSaved,        // no file chosen, or overwriting refused
-  Refused,         // the values were refused; nothing written
-  NotWritten,      // the input file could not be written; the run stopped
-  Stopped,         // no variation, or a step stopped the run; the *.inp stays
+  NotSaved,    // no file chosen, or overwriting refused
+  Refused,     // the values were refused; nothing written
+  NotWritten,  // the input file could not be written; the run stopped
+  // No variation, or a step failed. The *.inp is written; the *.out, *.aux
+  // and *.Lst of an earlier run stay as they were.
+  Stopped,
+  Cancelled,       // the front end asked the run to stop; as for Stopped
   OutputNotShown,  // the run finished but its *.out could not be opened
   Done,
 };

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -14,6 +16,8 @@
 #include <thread>
 
 #include "common/text_file.h"
+#include "data/messages.h"
+#include "data/stop_request.h"
 #include "engine/catalogue.h"
 #include "engine/normal_cdf.h"
 #include "engine/normal_variable.h"
@@ -58,7 +62,8 @@ class EngineRunFixture : public ::testing::Test {
   testing_support::ScriptedDialogs dialogs_{events_};
   testing_support::LoggingProgress progress_{events_};
   NumberConversion numbers_{'.'};
-  FrontEnd frontEnd_{dialogs_, progress_, numbers_};
+  StopRequest stop_;
+  FrontEnd frontEnd_{dialogs_, progress_, numbers_, {}, &stop_};
   // The product's fits unless a test hands others.
   std::optional<RunSession> session_{std::in_place};
   RunState state_;
@@ -240,6 +245,79 @@ TEST_F(ReportedDataTest, SampleStaysAsTheFitsSawIt) {
   for (int i = 1; i <= 6; ++i)
     EXPECT_NEAR(rows[i - 1].X, static_cast<double>(engine().Classes.values[i]), 0.5e-4) << i;
 }
+
+// The product's fits, asking the run to stop when `count` of them are done.
+class StoppingFits : public CandidateFits {
+ public:
+  StoppingFits(StopRequest& stop, int count) : stop_(stop), count_(count) {}
+  FitResult Regression(const Sample& s, const RegressionMember& m) const override {
+    Count();
+    return CandidateFits::Regression(s, m);
+  }
+  FitResult Special(const Sample& s, int code) const override {
+    Count();
+    return CandidateFits::Special(s, code);
+  }
+  StudentFits Student(const Sample& s) const override {
+    Count();
+    return CandidateFits::Student(s);
+  }
+  NormalFit Normal(const Sample& s, int code) const override {
+    Count();
+    return CandidateFits::Normal(s, code);
+  }
+  FitResult Composite(const Sample& s, int code) const override {
+    Count();
+    return CandidateFits::Composite(s, code);
+  }
+  int Calls() const { return calls_; }
+
+ private:
+  void Count() const {
+    if (++calls_ == count_) stop_.Request();
+  }
+  StopRequest& stop_;
+  const int count_;
+  mutable std::atomic<int> calls_{0};
+};
+
+struct StopCase {
+  int threads;
+  int fits;  // done when the stop is asked for
+};
+
+class StoppedRunTest : public EngineRunFixture, public ::testing::WithParamInterface<StopCase> {};
+
+// A best-of-all run stopped between two fits: no further fit on its own
+// thread, nothing of the run left in the folder but its input file, and the
+// earlier run's report, parameter file and ranked list as they were.
+TEST_P(StoppedRunTest, EndsBetweenFitsAndKeepsTheEarlierOutputs) {
+  const std::map<std::string, std::string> earlier = {
+      {".out", " RESULTS OF Quarlin PROGRAM\r\n earlier\r\n"},
+      {".aux", " Parameters for internal use, do not remove.\r\n4\r\n"},
+      {".Lst", " List of AVERAGES\r\n earlier\r\n"}};
+  for (const auto& [extension, text] : earlier)
+    testing_support::WriteAll(Companion(extension), text);
+  StoppingFits fits(stop_, GetParam().fits);
+  session_.emplace(fits, GetParam().threads);
+  state_.OptionIndex = 1;
+  EXPECT_EQ(Run(GumbelCells(40)).outcome, RunOutcome::Cancelled);
+  if (GetParam().threads == 1) {
+    EXPECT_EQ(fits.Calls(), GetParam().fits);
+  } else {
+    EXPECT_GE(fits.Calls(), GetParam().fits);
+  }
+  EXPECT_EQ(events_.back(), std::string("message: ") + kRunStoppedMessage);
+  EXPECT_EQ(dir_.Names(), (std::set<std::string>{"s.inp", "s.out", "s.aux", "s.Lst"}));
+  for (const auto& [extension, text] : earlier) EXPECT_EQ(ReadAll(Companion(extension)), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fits, StoppedRunTest,
+                         ::testing::Values(StopCase{1, 1}, StopCase{1, 9}, StopCase{2, 3}),
+                         [](const auto& info) {
+                           return "Threads" + std::to_string(info.param.threads) + "After" +
+                                  std::to_string(info.param.fits);
+                         });
 
 }  // namespace
 }  // namespace quarlin

@@ -141,6 +141,57 @@ TEST_F(PipelineStepsTest, AssembleNamesTheMissingPiece) {
   EXPECT_FALSE(std::filesystem::exists(files.Output));
 }
 
+struct ReplaceCase {
+  std::string name;
+  bool earlier;  // an earlier run left its *.aux and *.Lst
+  bool withAux, withRankedList;
+};
+
+class ReplaceEarlierOutputsTest : public PipelineStepsTest,
+                                  public testing::WithParamInterface<ReplaceCase> {};
+
+// What the run made takes the earlier file's place; what it did not make
+// leaves no earlier file behind.
+TEST_P(ReplaceEarlierOutputsTest, NewFilesTakeTheirPlaceAndMissingOnesTakeTheEarlierAway) {
+  RunFiles files = CompanionFiles(dir_ / "s.inp");
+  files.NewAux = dir_ / "aux.Tmp";
+  files.NewRankedList = dir_ / "list.Tmp";
+  WriteAll(files.NewAux, "new aux");
+  WriteAll(files.NewRankedList, "new list");
+  if (GetParam().earlier) {
+    WriteAll(files.Aux, "earlier aux");
+    WriteAll(files.RankedList, "earlier list");
+  }
+  ASSERT_TRUE(ReplaceEarlierOutputs(files, GetParam().withAux, GetParam().withRankedList).ok());
+  const auto expect = [](const std::filesystem::path& kept, const std::filesystem::path& made,
+                         bool wasMade, const std::string& content) {
+    EXPECT_EQ(std::filesystem::exists(kept), wasMade) << kept;
+    if (wasMade) {
+      EXPECT_EQ(ReadAll(kept), content);
+      EXPECT_FALSE(std::filesystem::exists(made)) << made;
+    }
+  };
+  expect(files.Aux, files.NewAux, GetParam().withAux, "new aux");
+  expect(files.RankedList, files.NewRankedList, GetParam().withRankedList, "new list");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceEarlierOutputsTest,
+                         testing::Values(ReplaceCase{"Both", true, true, true},
+                                         ReplaceCase{"BothFirstRun", false, true, true},
+                                         ReplaceCase{"NoList", true, true, false},
+                                         ReplaceCase{"NoAux", true, false, true},
+                                         ReplaceCase{"NeitherFirstRun", false, false, false}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(PipelineStepsTest, ReplacingNamesTheFileThatStays) {
+  RunFiles files = CompanionFiles(dir_ / "s.inp");
+  files.NewAux = dir_ / "missing.Tmp";
+  WriteAll(files.Aux, "earlier aux");
+  EXPECT_EQ(ReplaceEarlierOutputs(files, true, false).message(),
+            CouldNotOpenMessage(files.Aux.string()));
+  EXPECT_EQ(ReadAll(files.Aux), "earlier aux");
+}
+
 TEST_F(PipelineStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
   RunFiles first = CompanionFiles(dir_ / "s.inp");
   RunFiles second = first;
@@ -149,13 +200,14 @@ TEST_F(PipelineStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
     ASSERT_TRUE(CreateTemporaryRunFiles(first, a).ok());
     ASSERT_TRUE(CreateTemporaryRunFiles(second, b).ok());
     for (const auto* files : {&first, &second})
-      for (const auto& path : {files->Temp, files->Report, files->Values}) {
+      for (const auto& path :
+           {files->Temp, files->Report, files->Values, files->NewRankedList, files->NewAux}) {
         EXPECT_TRUE(std::filesystem::exists(path));
         EXPECT_EQ(path.parent_path(), dir_.path());
       }
     EXPECT_NE(first.Report, second.Report);
     EXPECT_NE(first.Temp, first.Values);
-    EXPECT_EQ(dir_.Names().size(), 6u);
+    EXPECT_EQ(dir_.Names().size(), 10u);
   }
   EXPECT_TRUE(dir_.Names().empty());
 }

@@ -12,6 +12,7 @@
 #include "common/text_file.h"
 #include "data/dialogs.h"
 #include "data/engine_steps.h"
+#include "data/stop_request.h"
 #include "engine/progress.h"
 #include "temp_dir.h"
 
@@ -62,7 +63,8 @@ class LoggingProgress : public ProgressSink {
 
 // What the engine steps saw while the run was on.
 struct StepObservations {
-  std::vector<std::filesystem::path> temporaries;  // Temp, Report, Values
+  // Temp, Report, Values, NewRankedList, NewAux
+  std::vector<std::filesystem::path> temporaries;
   bool temporariesExisted = false;
   bool graphModeAtEvaluation = true;
   bool graphModeAtIntervals = false;
@@ -75,23 +77,25 @@ struct StepObservations {
 
 class FakeEngineSteps : public EngineSteps {
  public:
-  explicit FakeEngineSteps(Events& events) : events_(events) {}
+  // `stop` is the front end's, requested when the step `stopAt` runs.
+  FakeEngineSteps(Events& events, StopRequest& stop) : events_(events), stop_(stop) {}
 
   Status FitAll(RunContext& run) override {
     if (Status s = Enter("FitAll"); !s.ok()) return s;
     seen.fitStarted = run.engine.FitStarted;
     seen.prefCode = run.engine.PrefCode;
     seen.compositeWanted = run.engine.CompositeWanted;
-    seen.temporaries = {run.files.Temp, run.files.Report, run.files.Values};
-    seen.temporariesExisted = std::filesystem::exists(run.files.Temp) &&
-                              std::filesystem::exists(run.files.Report) &&
-                              std::filesystem::exists(run.files.Values);
+    seen.temporaries = {run.files.Temp, run.files.Report, run.files.Values, run.files.NewRankedList,
+                        run.files.NewAux};
+    seen.temporariesExisted = true;
+    for (const auto& path : seen.temporaries)
+      seen.temporariesExisted = seen.temporariesExisted && std::filesystem::exists(path);
     if (noVariation) {
       run.engine.StopRun = true;
       return Status::Ok();
     }
     run.engine.ChosenCode = chosenCode;
-    if (run.engine.PrefCode == "1") WriteAll(run.files.RankedList, " List\r\n");
+    if (run.engine.PrefCode == "1") WriteAll(run.files.NewRankedList, " List\r\n");
     return Status::Ok();
   }
   Status EvaluateCalculated(RunContext& run) override {
@@ -99,7 +103,7 @@ class FakeEngineSteps : public EngineSteps {
     return Enter("EvaluateCalculated");
   }
   ChosenParameters TempParameters(RunContext&) override {
-    events_.push_back("step: TempParameters");
+    Enter("TempParameters");
     return params;
   }
   Status EvaluateIntervals(RunContext& run) override {
@@ -127,8 +131,8 @@ class FakeEngineSteps : public EngineSteps {
     if (Status s = Enter("FinalAnalysis"); !s.ok()) return s;
     WriteAll(run.files.Values, "\r\n Confidence limits\r\n");
     if (writeAux)
-      WriteAll(run.files.Aux, " Parameters for internal use, do not remove.\r\n" +
-                                  std::to_string(run.engine.ChosenCode) + "\r\n");
+      WriteAll(run.files.NewAux, " Parameters for internal use, do not remove.\r\n" +
+                                     std::to_string(run.engine.ChosenCode) + "\r\n");
     return Status::Ok();
   }
   Status ResortRankedList(RunContext&) override { return Enter("ResortRankedList"); }
@@ -137,17 +141,20 @@ class FakeEngineSteps : public EngineSteps {
   bool noVariation = false;
   bool writeAux = true;
   std::string failAt;
+  std::string stopAt;
   ChosenParameters params{1.5, -2.25, 3.0, 0.5};
   StepObservations seen;
 
  private:
   Status Enter(const std::string& step) {
     events_.push_back("step: " + step);
+    if (step == stopAt) stop_.Request();
     if (step == failAt) return Status::Error("step " + step + " failed");
     return Status::Ok();
   }
 
   Events& events_;
+  StopRequest& stop_;
 };
 
 }  // namespace quarlin::testing_support

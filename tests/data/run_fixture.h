@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <vector>
+
 #include "data/engine_data.h"
 #include "data/number_reading.h"
 #include "data/run_session.h"
@@ -37,6 +41,18 @@ class RunFixture : public ::testing::Test {
     return session_.SaveRun(state_, input_, frontEnd_);
   }
 
+  // The *.out, *.aux and *.Lst of an earlier run under the same name.
+  void WriteEarlierOutputs() const {
+    for (const char* extension : {".out", ".aux", ".Lst"})
+      WriteAll(Companion(extension), std::string("earlier ") + extension + "\r\n");
+  }
+  // The folder holds the new input file and the earlier outputs, untouched.
+  void ExpectEarlierOutputsOnly() const {
+    EXPECT_EQ(dir_.Names(), (std::set<std::string>{"s.inp", "s.out", "s.aux", "s.Lst"}));
+    for (const char* extension : {".out", ".aux", ".Lst"})
+      EXPECT_EQ(ReadAll(Companion(extension)), std::string("earlier ") + extension + "\r\n");
+  }
+
   // The events from the first one that starts with `prefix`.
   Events From(const std::string& prefix) const {
     for (size_t i = 0; i < events_.size(); ++i)
@@ -54,9 +70,10 @@ class RunFixture : public ::testing::Test {
   Events events_;
   ScriptedDialogs dialogs_{events_};
   LoggingProgress progress_{events_};
-  FakeEngineSteps steps_{events_};
+  StopRequest stop_;
+  FakeEngineSteps steps_{events_, stop_};
   NumberConversion numbers_{'.'};
-  FrontEnd frontEnd_{dialogs_, progress_, numbers_, [this] { events_.push_back("pause"); }};
+  FrontEnd frontEnd_{dialogs_, progress_, numbers_, [this] { events_.push_back("pause"); }, &stop_};
   RunSession session_{steps_};
   RunState state_;
   SaveRunInput input_;

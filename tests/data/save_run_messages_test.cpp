@@ -145,6 +145,13 @@ TEST_F(SaveRunMessagesTest, NoVariationKeepsOnlyTheInputFile) {
   EXPECT_EQ(state_.FileName, Inp());
 }
 
+TEST_F(SaveRunMessagesTest, NoVariationKeepsTheEarlierOutputs) {
+  WriteEarlierOutputs();
+  steps_.noVariation = true;
+  EXPECT_EQ(Run({"5", "5", "5", "5", "5", "5"}).outcome, RunOutcome::Stopped);
+  ExpectEarlierOutputsOnly();
+}
+
 TEST_F(SaveRunMessagesTest, NoDataStopsBeforeTheFit) {
   EXPECT_EQ(Run({"", "", "", "", "", ""}).outcome, RunOutcome::Stopped);
   EXPECT_FALSE(Logged("step: FitAll"));
@@ -163,14 +170,13 @@ TEST_F(SaveRunMessagesTest, LeftShiftIsAnnouncedBeforeTheFit) {
 class StepFailureTest : public SaveRunMessagesTest,
                         public testing::WithParamInterface<std::string> {};
 
-TEST_P(StepFailureTest, ShowsTheStepsMessageAndRemovesTheTemporaries) {
+TEST_P(StepFailureTest, ShowsTheStepsMessageAndKeepsTheEarlierOutputs) {
+  WriteEarlierOutputs();
   steps_.failAt = GetParam();
   EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::Stopped);
   EXPECT_EQ(From("step: " + GetParam()),
             (Events{"step: " + GetParam(), "message: step " + GetParam() + " failed"}));
-  std::set<std::string> left = dir_.Names();
-  left.erase("s.Lst");
-  EXPECT_EQ(left, std::set<std::string>{"s.inp"});
+  ExpectEarlierOutputsOnly();
   EXPECT_FALSE(engine().ResultsReady);
 }
 

@@ -129,11 +129,20 @@ TEST_F(SaveRunTest, PreferredDistributionIsNotResorted) {
   EXPECT_FALSE(result.rankedListShown);
 }
 
-TEST_F(SaveRunTest, OldRankedListGoesAtTheStart) {
+// Its list would pass for this run's.
+TEST_F(SaveRunTest, EarlierRankedListGoesWhenAPreferredRunIsDone) {
   WriteAll(Companion(".Lst"), "old list");
   state_.Preference = "57";
   ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
   EXPECT_FALSE(std::filesystem::exists(Companion(".Lst")));
+}
+
+TEST_F(SaveRunTest, EarlierOutputsAreReplacedWhenABestOfAllRunIsDone) {
+  WriteEarlierOutputs();
+  ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  EXPECT_EQ(ReadAll(Companion(".Lst")), " List\r\n");
+  EXPECT_EQ(ReadAll(Companion(".aux")), " Parameters for internal use, do not remove.\r\n57\r\n");
+  EXPECT_EQ(ReadAll(Companion(".out")).rfind(" RESULTS OF Quarlin PROGRAM\r\n", 0), 0u);
 }
 
 class GammaOutputTest : public SaveRunTest, public testing::WithParamInterface<int> {};
