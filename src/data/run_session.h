@@ -32,9 +32,10 @@ class RunSession {
   RunSession& operator=(const RunSession&) = delete;
 
   // Save-Run of `input` with the front end's dialogs, progress lines,
-  // number reading and stop request. `state` is the front end's run state: the run takes the
-  // preference and the composite option from it and leaves it as Save-Run
-  // does (FileName names the *.out after a run that was done).
+  // number reading and stop request. `state` is the front end's run state:
+  // the run takes the preference and the composite option from it and
+  // leaves it as Save-Run does (FileName names the *.out after a run that
+  // was done).
   RunResult SaveRun(RunState& state, const SaveRunInput& input, FrontEnd& frontEnd);
 
   // The engine data set of the latest run: rebuilt by every run.

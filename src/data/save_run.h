@@ -29,7 +29,8 @@ struct SaveRunInput {
 };
 
 // What a front end lends a run: its questions and messages to the user,
-// the place for the progress lines and its reading of typed numbers.
+// the place for the progress lines, its reading of typed numbers, its pause
+// and its stop request.
 struct FrontEnd {
   Dialogs& dialogs;
   ProgressSink& progress;
