@@ -3,11 +3,11 @@
 // holds the product's whole-process times against.
 
 #include "cli/command_line.h"
-#include "data/engine_stages.h"
+#include "data/run_session.h"
 #include "reference/reference_fits.h"
 
 int main(int argc, char** argv) {
   const quarlin::ReferenceFits fits;
-  quarlin::EngineStages stages(fits, quarlin::kReferenceThreads);
-  return quarlin::RunCommandLine(argc, argv, "quarlin-cli-reference", stages);
+  quarlin::RunSession session(fits, quarlin::kReferenceThreads);
+  return quarlin::RunCommandLine(argc, argv, "quarlin-cli-reference", session);
 }

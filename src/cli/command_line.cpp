@@ -22,7 +22,7 @@ const CLI::Validator kOneLine(
 
 }  // namespace
 
-int RunCommandLine(int argc, char** argv, const std::string& program, RunStages& stages) {
+int RunCommandLine(int argc, char** argv, const std::string& program, RunSession& session) {
   CLI::App app{"Cumulative frequency analysis of a series of values", program};
   app.require_subcommand(1);
   CLI::App* run =
@@ -70,7 +70,7 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunStages&
   if (*title2Option) options.title2 = title2;
   if (*outputOption) options.output = output;
 
-  return RunCommand(options, stages, std::cout, std::cerr);
+  return RunCommand(options, session, std::cout, std::cerr);
 }
 
 }  // namespace quarlin

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "data/run_stages.h"
+#include "data/run_session.h"
 
 namespace quarlin {
 
-// Parses the command line, runs it with `stages` and returns the exit
+// Parses the command line, runs it in `session` and returns the exit
 // status. `program` names the command in its help and its usage errors.
-int RunCommandLine(int argc, char** argv, const std::string& program, RunStages& stages);
+int RunCommandLine(int argc, char** argv, const std::string& program, RunSession& session);
 
 }  // namespace quarlin

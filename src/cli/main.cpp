@@ -1,7 +1,7 @@
 #include "cli/command_line.h"
-#include "data/engine_stages.h"
+#include "data/run_session.h"
 
 int main(int argc, char** argv) {
-  quarlin::EngineStages stages;
-  return quarlin::RunCommandLine(argc, argv, "quarlin-cli", stages);
+  quarlin::RunSession session;
+  return quarlin::RunCommandLine(argc, argv, "quarlin-cli", session);
 }

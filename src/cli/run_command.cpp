@@ -6,11 +6,9 @@
 
 #include "cli/console.h"
 #include "common/number_text.h"
-#include "data/engine_data.h"
 #include "data/input_file.h"
-#include "data/messages.h"
+#include "data/run_session.h"
 #include "data/run_state.h"
-#include "data/save_run.h"
 #include "data/value_column.h"
 #include "engine/catalogue/catalogue.h"
 
@@ -18,8 +16,6 @@ namespace quarlin {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kMinimumData = 6;
 
 bool HasInputExtension(const fs::path& path) {
   std::string extension = path.extension().string();
@@ -54,16 +50,8 @@ Status LoadInput(const RunOptions& options, RunState& state, SaveRunInput& input
 
 }  // namespace
 
-const std::vector<std::string>& PreferenceTexts() {
-  static const std::vector<std::string> texts = {
-      "1",  "20", "21", "22", "23", "24", "25", "26", "53", "54", "55", "31", "64", "65", "32",
-      "6",  "3",  "66", "58", "67", "34", "4",  "51", "5",  "52", "68", "73", "56", "57", "60",
-      "62", "59", "33", "35", "39", "69", "61", "8",  "9",  "7",  "15", "18", "14", "12", "16",
-      "13", "10", "11", "17", "70", "71", "90", "72", "80", "81", "82", "83", "84", "85"};
-  return texts;
-}
-
-int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& out, std::ostream& err) {
+int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out,
+               std::ostream& err) {
   RunState state;
   DataModuleCreate(state);
   SaveRunInput input;
@@ -76,25 +64,20 @@ int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& out, 
   if (options.classes) input.NrOfClassesText = Int(*options.classes);
   if (options.composite) state.OptionIndex = *options.composite ? 1 : 0;
   state.Preference = options.prefer;
-  if (static_cast<int>(input.Cells.size()) < kMinimumData) {
-    err << kMinimumDataMessage << '\n';
-    return 1;
-  }
 
-  EngineData engine;
   ConsoleDialogs dialogs(err, InputFileFor(options));
   ConsoleProgress progress(err, options.quiet);
   NumberConversion numbers('.');
-  RunEnvironment env{dialogs, progress, stages, numbers, {}};
-  const RunResult result = SaveRun(state, engine, input, env);
+  FrontEnd frontEnd{dialogs, progress, numbers};
+  const RunResult result = session.SaveRun(state, input, frontEnd);
   if (result.outcome != RunOutcome::Done) return 1;
   out << "Report: " << state.FileName << '\n';
-  if (engine.ChosenCode == 0) {
+  const int chosenCode = session.Engine().ChosenCode;
+  if (chosenCode == 0) {
     out << "No distribution could be fitted.\n";
     return 1;
   }
-  out << "Chosen distribution: " << ListName(engine.ChosenCode) << " (code " << engine.ChosenCode
-      << ")\n"
+  out << "Chosen distribution: " << ListName(chosenCode) << " (code " << chosenCode << ")\n"
       << "Average absolute difference: " << Fix(state.AvAbsDiff, 0, 2) << " %\n";
   return 0;
 }

@@ -4,9 +4,8 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
-#include "data/run_stages.h"
+#include "data/run_session.h"
 
 namespace quarlin {
 
@@ -21,12 +20,9 @@ struct RunOptions {
   bool quiet = false;
 };
 
-// The preference texts that --prefer accepts: those of the selection dialog
-// and of the composite-type list.
-const std::vector<std::string>& PreferenceTexts();
-
 // Exit status: 0 when the report was made, 1 when the data were refused or
 // the run stopped (the reason is on `err`).
-int RunCommand(const RunOptions& options, RunStages& stages, std::ostream& out, std::ostream& err);
+int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out,
+               std::ostream& err);
 
 }  // namespace quarlin

@@ -5,8 +5,16 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quarlin {
+
+// One entry of a file dialog's type list: what the user reads and the
+// pattern the names must match.
+struct FileFilter {
+  std::string description;  // "Input files (*.inp)"
+  std::string pattern;      // "*.inp"
+};
 
 class Dialogs {
  public:
@@ -15,9 +23,12 @@ class Dialogs {
   virtual void Message(const std::string& text) = 0;
   // A Yes/No question; true only for Yes.
   virtual bool Question(const std::string& text) = 0;
-  // The save-file choice under `filter` ("Input files (*.inp)|*.inp");
+  // The file to write, offered under `filters` (the first one selected);
   // nullopt when the user cancels.
-  virtual std::optional<std::string> ChooseSaveFile(const std::string& filter) = 0;
+  virtual std::optional<std::string> ChooseSaveFile(const std::vector<FileFilter>& filters) = 0;
+  // The existing file to read, offered under `filters` (the first one
+  // selected); nullopt when the user cancels.
+  virtual std::optional<std::string> ChooseOpenFile(const std::vector<FileFilter>& filters) = 0;
 };
 
 }  // namespace quarlin

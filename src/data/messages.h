@@ -39,7 +39,11 @@ inline constexpr const char* kValueTooLowMessage =
 inline constexpr const char* kClassesOutOfRangeMessage =
     "The number of classes should be between 2 and 50. Input is invalid.";
 
+// A run that its front end asked to stop.
+inline constexpr const char* kRunStoppedMessage = "The run was stopped.";
+
 // Fixed limits of a run.
+inline constexpr int kMinData = 6;  // rows of the input grid, empty ones included
 inline constexpr int kMaxData = 2500;
 inline constexpr double kLowLimit = -1000000.0;
 

@@ -37,7 +37,11 @@ Status CreateTemporaryRunFiles(RunFiles& files, TemporaryFiles& temporaries) {
   const struct {
     fs::path* target;
     const char* stem;
-  } wanted[] = {{&files.Temp, ".Temp"}, {&files.Report, ".TmpFile"}, {&files.Values, ".Values"}};
+  } wanted[] = {{&files.Temp, ".Temp"},
+                {&files.Report, ".TmpFile"},
+                {&files.Values, ".Values"},
+                {&files.NewRankedList, ".RankedList"},
+                {&files.NewAux, ".Aux"}};
   for (const auto& file : wanted) {
     *file.target = temporaries.Create(folder, base + file.stem, ".Tmp");
     if (file.target->empty())

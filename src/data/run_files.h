@@ -12,13 +12,19 @@
 namespace quarlin {
 
 struct RunFiles {
-  std::filesystem::path Input;       // the *.inp of the run
-  std::filesystem::path RankedList;  // *.Lst, written by the fit-all driver
-  std::filesystem::path Aux;         // *.aux, written by the final analysis
+  std::filesystem::path Input;  // the *.inp of the run
+  // The outputs, where they stand when the run has completed. Until then an
+  // earlier run's stay as they are, so that a run that stops or fails
+  // leaves them whole.
+  std::filesystem::path RankedList;  // *.Lst
+  std::filesystem::path Aux;         // *.aux
   std::filesystem::path Output;      // *.out, assembled at the end
-  std::filesystem::path Temp;        // parameters for the confidence analysis
-  std::filesystem::path Report;      // the report up to the return periods
-  std::filesystem::path Values;      // the confidence limits of calculated X
+  // Temporaries of the run.
+  std::filesystem::path Temp;           // parameters for the confidence analysis
+  std::filesystem::path Report;         // the report up to the return periods
+  std::filesystem::path Values;         // the confidence limits of calculated X
+  std::filesystem::path NewRankedList;  // the ranked list, by the fit-all driver
+  std::filesystem::path NewAux;         // the parameter file, by the final analysis
 };
 
 // Owns files created for one run and removes them when it goes.
@@ -40,7 +46,7 @@ class TemporaryFiles {
 // The companion names of `inputPath` (extension changed) in `files`.
 RunFiles CompanionFiles(const std::filesystem::path& inputPath);
 
-// Adds the three temporary files, created beside the input and owned by
+// Adds the temporary files, created beside the input and owned by
 // `temporaries`. Fails with the name of the file that could not be made.
 Status CreateTemporaryRunFiles(RunFiles& files, TemporaryFiles& temporaries);
 

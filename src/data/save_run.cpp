@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "common/text_file.h"
+#include "data/calculation_driver.h"
 #include "data/input_file.h"
 #include "data/messages.h"
 #include "data/open_output.h"
-#include "data/run_calculation.h"
 #include "engine/analysis/interval_evaluation.h"
 
 namespace quarlin {
@@ -22,6 +22,7 @@ struct Entries {
 // before any file is touched.
 Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entries& entries) {
   const int rows = static_cast<int>(input.Cells.size());
+  if (rows < kMinData) return Status::Error(kMinimumDataMessage);
   int zeros = 0;
   int kept = 0;
   bool tooLow = false;
@@ -48,10 +49,10 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
   return Status::Ok();
 }
 
-// Stage A: the file choice. False when the user gave none or refused to
+// The file choice. False when the user gave none or refused to
 // overwrite.
 bool ChooseSaveFile(RunState& state, Dialogs& dialogs) {
-  const auto chosen = dialogs.ChooseSaveFile(kInputFilter);
+  const auto chosen = dialogs.ChooseSaveFile({kInputFilter});
   if (chosen) {
     state.FileName = *chosen;
     if (!std::filesystem::exists(state.FileName) || dialogs.Question(kOverwriteQuestion))
@@ -61,16 +62,16 @@ bool ChooseSaveFile(RunState& state, Dialogs& dialogs) {
   return false;
 }
 
-// Stage G: after a successful calculation.
-RunResult ShowResults(RunState& state, EngineData& engine, RunEnvironment& env) {
+// Showing the results of a successful calculation.
+RunResult ShowResults(RunState& state, EngineData& engine, FrontEnd& frontEnd, EngineSteps& steps) {
   for (int i = 1; i < static_cast<int>(state.SortedValues.size()); ++i)
     state.SortedValues[i - 1] = state.SortedValues[i];
-  env.progress.Line(" Filing results ..");
-  if (env.pause) env.pause();
+  frontEnd.progress.Line(" Filing results ..");
+  if (frontEnd.pause) frontEnd.pause();
   const std::string inputName = ChangeExtension(state.FileName, ".inp").string();
   state.FileName = ChangeExtension(state.FileName, ".out").string();
   RunResult result;
-  auto lines = OpenOutput(state, env.dialogs);
+  auto lines = OpenOutput(state, frontEnd.dialogs);
   if (!lines) {
     result.outcome = RunOutcome::OutputNotShown;
     return result;
@@ -78,15 +79,16 @@ RunResult ShowResults(RunState& state, EngineData& engine, RunEnvironment& env) 
   result.outputLines = std::move(*lines);
   if (state.Preference == "1") {
     const RunFiles files = CompanionFiles(inputName);
-    RunContext run{state, engine, files, env.progress};
-    const Status resorted = env.stages.ResortRankedList(run);
+    RunContext run{state, engine, files, frontEnd.progress};
+    const Status resorted = steps.ResortRankedList(run);
     if (resorted.ok())
       result.rankedListShown = true;
     else
-      env.dialogs.Message(resorted.message());
+      frontEnd.dialogs.Message(resorted.message());
   }
-  env.dialogs.Message("The input is saved in " + inputName +
-                      "   Calculations were done and the output is saved in  " + state.FileName);
+  frontEnd.dialogs.Message("The input is saved in " + inputName +
+                           "   Calculations were done and the output is saved in  " +
+                           state.FileName);
   result.outcome = RunOutcome::Done;
   return result;
 }
@@ -94,18 +96,18 @@ RunResult ShowResults(RunState& state, EngineData& engine, RunEnvironment& env) 
 }  // namespace
 
 RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input,
-                  RunEnvironment& env) {
+                  FrontEnd& frontEnd, EngineSteps& steps) {
   RunResult result;
   engine.GraphMode = false;
-  if (!ChooseSaveFile(state, env.dialogs)) return result;
+  if (!ChooseSaveFile(state, frontEnd.dialogs)) return result;
   state.Title1 = input.Title1;
   state.Title2 = input.Title2;
   state.Threshold = kLowLimit;
 
   Entries entries;
-  const Status checked = CheckEntries(input, env.numbers, entries);
+  const Status checked = CheckEntries(input, frontEnd.numbers, entries);
   if (!checked.ok()) {
-    env.dialogs.Message(checked.message());
+    frontEnd.dialogs.Message(checked.message());
     result.outcome = RunOutcome::Refused;
     return result;
   }
@@ -120,19 +122,17 @@ RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input
 
   const Status written = WriteInputFile(entered);
   if (!written.ok()) {
-    env.dialogs.Message(written.message());
+    frontEnd.dialogs.Message(written.message());
     result.outcome = RunOutcome::NotWritten;
     return result;
   }
   state = std::move(entered);
-  std::error_code ignored;
-  std::filesystem::remove(ChangeExtension(state.FileName, ".Lst"), ignored);
   engine.InputPath = state.FileName;
   engine.CompositeWanted = state.OptionIndex == 1;
 
-  result.outcome = RunCalculation(state, engine, env);
+  result.outcome = DriveCalculation(state, engine, frontEnd, steps);
   if (result.outcome != RunOutcome::Done) return result;
-  return ShowResults(state, engine, env);
+  return ShowResults(state, engine, frontEnd, steps);
 }
 
 }  // namespace quarlin

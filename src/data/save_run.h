@@ -1,7 +1,9 @@
 #pragma once
-// Save-Run: from the values on the Input page to a finished report. Checks
-// the values, writes the input file, reads it back into the engine data,
-// runs the engine's stages and assembles the output.
+// Save-Run, the user command: from the values on the Input page to a
+// finished report. The file choice, checking the entries, writing the input
+// file, the calculation (calculation_driver.h) and showing the results.
+// Front ends run it through RunSession (run_session.h), which wires the
+// engine in.
 
 #include <functional>
 #include <string>
@@ -9,9 +11,10 @@
 
 #include "data/dialogs.h"
 #include "data/engine_data.h"
+#include "data/engine_steps.h"
 #include "data/number_reading.h"
-#include "data/run_stages.h"
 #include "data/run_state.h"
+#include "data/stop_request.h"
 #include "engine/model/progress.h"
 
 namespace quarlin {
@@ -25,22 +28,28 @@ struct SaveRunInput {
   std::string NrOfClassesText = "5";
 };
 
-// What a run talks to besides the run state.
-struct RunEnvironment {
+// What a front end lends a run: its questions and messages to the user,
+// the place for the progress lines, its reading of typed numbers, its pause
+// and its stop request.
+struct FrontEnd {
   Dialogs& dialogs;
   ProgressSink& progress;
-  RunStages& stages;
   NumberConversion& numbers;
   // Called between the pipeline's own progress lines; the GUI waits there
   // so that the lines can be read, the batch command and the tests do not.
-  std::function<void()> pause;
+  std::function<void()> pause = {};
+  // The front end's way to stop the run; null when it offers none.
+  const StopRequest* stop = nullptr;
 };
 
 enum class RunOutcome {
-  NotSaved,        // no file chosen, or overwriting refused
-  Refused,         // the values were refused; nothing written
-  NotWritten,      // the input file could not be written; the run stopped
-  Stopped,         // no variation, or a stage stopped the run; the *.inp stays
+  NotSaved,    // no file chosen, or overwriting refused
+  Refused,     // the values were refused; nothing written
+  NotWritten,  // the input file could not be written; the run stopped
+  // No variation, or a step failed. The *.inp is written; the *.out, *.aux
+  // and *.Lst of an earlier run stay as they were.
+  Stopped,
+  Cancelled,       // the front end asked the run to stop; as for Stopped
   OutputNotShown,  // the run finished but its *.out could not be opened
   Done,
 };
@@ -53,9 +62,9 @@ struct RunResult {
   bool rankedListShown = false;
 };
 
-inline constexpr const char* kInputFilter = "Input files (*.inp)|*.inp";
+inline const FileFilter kInputFilter{"Input files (*.inp)", "*.inp"};
 
 RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input,
-                  RunEnvironment& env);
+                  FrontEnd& frontEnd, EngineSteps& steps);
 
 }  // namespace quarlin

@@ -15,7 +15,8 @@ class RecordingDialogs : public Dialogs {
  public:
   void Message(const std::string& text) override { messages.push_back(text); }
   bool Question(const std::string&) override { return false; }
-  std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
+  std::optional<std::string> ChooseSaveFile(const std::vector<FileFilter>&) override { return {}; }
+  std::optional<std::string> ChooseOpenFile(const std::vector<FileFilter>&) override { return {}; }
   std::vector<std::string> messages;
 };
 

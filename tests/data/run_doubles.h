@@ -1,6 +1,6 @@
 #pragma once
 // Test doubles for a run: dialogs with scripted answers, a progress sink and
-// engine stages that log what they are called with into one event list, so
+// engine steps that log what they are called with into one event list, so
 // that tests can check the order of everything a run does.
 
 #include <filesystem>
@@ -11,7 +11,8 @@
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "data/dialogs.h"
-#include "data/run_stages.h"
+#include "data/engine_steps.h"
+#include "data/stop_request.h"
 #include "engine/model/progress.h"
 #include "temp_dir.h"
 
@@ -27,15 +28,27 @@ class ScriptedDialogs : public Dialogs {
     events_.push_back("question: " + text);
     return answer;
   }
-  std::optional<std::string> ChooseSaveFile(const std::string& filter) override {
-    events_.push_back("choose: " + filter);
+  std::optional<std::string> ChooseSaveFile(const std::vector<FileFilter>& filters) override {
+    events_.push_back("choose save file:" + Listed(filters));
     return saveFile;
+  }
+  std::optional<std::string> ChooseOpenFile(const std::vector<FileFilter>& filters) override {
+    events_.push_back("choose open file:" + Listed(filters));
+    return openFile;
   }
 
   std::optional<std::string> saveFile;
+  std::optional<std::string> openFile;
   bool answer = true;
 
  private:
+  static std::string Listed(const std::vector<FileFilter>& filters) {
+    std::string text;
+    for (const auto& filter : filters)
+      text += " [" + filter.description + " | " + filter.pattern + "]";
+    return text;
+  }
+
   Events& events_;
 };
 
@@ -48,9 +61,10 @@ class LoggingProgress : public ProgressSink {
   Events& events_;
 };
 
-// What the stages saw while the run was on.
-struct StageObservations {
-  std::vector<std::filesystem::path> temporaries;  // Temp, Report, Values
+// What the engine steps saw while the run was on.
+struct StepObservations {
+  // Temp, Report, Values, NewRankedList, NewAux
+  std::vector<std::filesystem::path> temporaries;
   bool temporariesExisted = false;
   bool graphModeAtEvaluation = true;
   bool graphModeAtIntervals = false;
@@ -61,25 +75,27 @@ struct StageObservations {
   size_t obsRows = 0;    // engine.ObsCalc size at the confidence analysis
 };
 
-class FakeStages : public RunStages {
+class FakeEngineSteps : public EngineSteps {
  public:
-  explicit FakeStages(Events& events) : events_(events) {}
+  // `stop` is the front end's, requested when the step `stopAt` runs.
+  FakeEngineSteps(Events& events, StopRequest& stop) : events_(events), stop_(stop) {}
 
   Status FitAll(RunContext& run) override {
     if (Status s = Enter("FitAll"); !s.ok()) return s;
     seen.fitStarted = run.engine.FitStarted;
     seen.prefCode = run.engine.PrefCode;
     seen.compositeWanted = run.engine.CompositeWanted;
-    seen.temporaries = {run.files.Temp, run.files.Report, run.files.Values};
-    seen.temporariesExisted = std::filesystem::exists(run.files.Temp) &&
-                              std::filesystem::exists(run.files.Report) &&
-                              std::filesystem::exists(run.files.Values);
+    seen.temporaries = {run.files.Temp, run.files.Report, run.files.Values, run.files.NewRankedList,
+                        run.files.NewAux};
+    seen.temporariesExisted = true;
+    for (const auto& path : seen.temporaries)
+      seen.temporariesExisted = seen.temporariesExisted && std::filesystem::exists(path);
     if (noVariation) {
       run.engine.StopRun = true;
       return Status::Ok();
     }
     run.engine.ChosenCode = chosenCode;
-    if (run.engine.PrefCode == "1") WriteAll(run.files.RankedList, " List\r\n");
+    if (run.engine.PrefCode == "1") WriteAll(run.files.NewRankedList, " List\r\n");
     return Status::Ok();
   }
   Status EvaluateCalculated(RunContext& run) override {
@@ -87,7 +103,7 @@ class FakeStages : public RunStages {
     return Enter("EvaluateCalculated");
   }
   ChosenParameters TempParameters(RunContext&) override {
-    events_.push_back("stage: TempParameters");
+    Enter("TempParameters");
     return params;
   }
   Status EvaluateIntervals(RunContext& run) override {
@@ -115,8 +131,8 @@ class FakeStages : public RunStages {
     if (Status s = Enter("FinalAnalysis"); !s.ok()) return s;
     WriteAll(run.files.Values, "\r\n Confidence limits\r\n");
     if (writeAux)
-      WriteAll(run.files.Aux, " Parameters for internal use, do not remove.\r\n" +
-                                  std::to_string(run.engine.ChosenCode) + "\r\n");
+      WriteAll(run.files.NewAux, " Parameters for internal use, do not remove.\r\n" +
+                                     std::to_string(run.engine.ChosenCode) + "\r\n");
     return Status::Ok();
   }
   Status ResortRankedList(RunContext&) override { return Enter("ResortRankedList"); }
@@ -125,17 +141,20 @@ class FakeStages : public RunStages {
   bool noVariation = false;
   bool writeAux = true;
   std::string failAt;
+  std::string stopAt;
   ChosenParameters params{1.5, -2.25, 3.0, 0.5};
-  StageObservations seen;
+  StepObservations seen;
 
  private:
-  Status Enter(const std::string& stage) {
-    events_.push_back("stage: " + stage);
-    if (stage == failAt) return Status::Error("stage " + stage + " failed");
+  Status Enter(const std::string& step) {
+    events_.push_back("step: " + step);
+    if (step == stopAt) stop_.Request();
+    if (step == failAt) return Status::Error("step " + step + " failed");
     return Status::Ok();
   }
 
   Events& events_;
+  StopRequest& stop_;
 };
 
 }  // namespace quarlin::testing_support

@@ -1,12 +1,17 @@
 #pragma once
-// A Save-Run in a fresh folder with the test doubles.
+// A Save-Run through the entry point in a fresh folder, with the test
+// doubles for the engine's steps and the front end.
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <vector>
+
 #include "data/engine_data.h"
 #include "data/number_reading.h"
+#include "data/run_session.h"
 #include "data/run_state.h"
-#include "data/save_run.h"
 #include "run_doubles.h"
 #include "temp_dir.h"
 
@@ -33,7 +38,19 @@ class RunFixture : public ::testing::Test {
     input_.Title2 = "second title";
     input_.Cells = std::move(cells);
     input_.NrOfClassesText = std::move(classes);
-    return SaveRun(state_, engine_, input_, env_);
+    return session_.SaveRun(state_, input_, frontEnd_);
+  }
+
+  // The *.out, *.aux and *.Lst of an earlier run under the same name.
+  void WriteEarlierOutputs() const {
+    for (const char* extension : {".out", ".aux", ".Lst"})
+      WriteAll(Companion(extension), std::string("earlier ") + extension + "\r\n");
+  }
+  // The folder holds the new input file and the earlier outputs, untouched.
+  void ExpectEarlierOutputsOnly() const {
+    EXPECT_EQ(dir_.Names(), (std::set<std::string>{"s.inp", "s.out", "s.aux", "s.Lst"}));
+    for (const char* extension : {".out", ".aux", ".Lst"})
+      EXPECT_EQ(ReadAll(Companion(extension)), std::string("earlier ") + extension + "\r\n");
   }
 
   // The events from the first one that starts with `prefix`.
@@ -43,6 +60,8 @@ class RunFixture : public ::testing::Test {
     return {};
   }
 
+  const EngineData& engine() const { return session_.Engine(); }
+
   bool Logged(const std::string& event) const {
     return std::find(events_.begin(), events_.end(), event) != events_.end();
   }
@@ -51,12 +70,12 @@ class RunFixture : public ::testing::Test {
   Events events_;
   ScriptedDialogs dialogs_{events_};
   LoggingProgress progress_{events_};
-  FakeStages stages_{events_};
+  StopRequest stop_;
+  FakeEngineSteps steps_{events_, stop_};
   NumberConversion numbers_{'.'};
-  RunEnvironment env_{dialogs_, progress_, stages_, numbers_,
-                      [this] { events_.push_back("pause"); }};
+  FrontEnd frontEnd_{dialogs_, progress_, numbers_, [this] { events_.push_back("pause"); }, &stop_};
+  RunSession session_{steps_};
   RunState state_;
-  EngineData engine_;
   SaveRunInput input_;
 };
 

@@ -33,7 +33,7 @@ class SaveRunMessagesTest : public testing_support::RunFixture {
 TEST_F(SaveRunMessagesTest, CancelledChoiceSavesNothing) {
   dialogs_.saveFile.reset();
   EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::NotSaved);
-  EXPECT_EQ(events_, (Events{"choose: Input files (*.inp)|*.inp",
+  EXPECT_EQ(events_, (Events{"choose save file: [Input files (*.inp) | *.inp]",
                              "message: The input data were not saved"}));
   EXPECT_TRUE(dir_.Names().empty());
   ExpectStateUntouched();
@@ -72,7 +72,7 @@ class RefusalTest : public SaveRunMessagesTest, public testing::WithParamInterfa
 
 TEST_P(RefusalTest, RefusesBeforeAnythingIsWritten) {
   WriteAll(Companion(".Lst"), "list of an earlier run");
-  stages_.noVariation = true;  // a passing check only needs to reach the fit
+  steps_.noVariation = true;  // a passing check only needs to reach the fit
   const RunResult result = Run(GetParam().cells, GetParam().classes);
   if (GetParam().message.empty()) {
     EXPECT_EQ(result.outcome, RunOutcome::Stopped);
@@ -105,6 +105,8 @@ std::vector<std::string> With(std::vector<std::string> cells, int at, const std:
 INSTANTIATE_TEST_SUITE_P(
     Values, RefusalTest,
     testing::Values(
+        RefusalCase{"FewerThanSixRows", Cells(5), "5", kMinimumDataMessage},
+        RefusalCase{"SixRowsOneEmpty", With(Cells(6), 0, ""), "5", ""},
         RefusalCase{"NotANumber", With(Cells(6), 3, "1,5"), "5", kNotRealMessage},
         RefusalCase{"Letters", With(Cells(6), 5, "abc"), "5", kNotRealMessage},
         RefusalCase{"BlanksOnly", With(Cells(6), 0, " "), "5", kNotRealMessage},
@@ -127,25 +129,32 @@ TEST_F(SaveRunMessagesTest, UnwritableInputFileStopsTheRun) {
   dialogs_.saveFile = (dir_ / "missing" / "s.inp").string();
   EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::NotWritten);
   EXPECT_EQ(From("message"), Events{"message: " + CouldNotOpenMessage(*dialogs_.saveFile)});
-  EXPECT_TRUE(From("stage").empty());
+  EXPECT_TRUE(From("step").empty());
   EXPECT_TRUE(From("progress").empty());
   ExpectStateUntouched();
 }
 
 TEST_F(SaveRunMessagesTest, NoVariationKeepsOnlyTheInputFile) {
-  stages_.noVariation = true;
+  steps_.noVariation = true;
   EXPECT_EQ(Run({"5", "5", "5", "5", "5", "5"}).outcome, RunOutcome::Stopped);
-  EXPECT_EQ(From("stage"),
-            (Events{"stage: FitAll", "message: No variation between data. Program stops running"}));
+  EXPECT_EQ(From("step"),
+            (Events{"step: FitAll", "message: No variation between data. Program stops running"}));
   EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.inp"});
   EXPECT_EQ(state_.NrOfData, 6);
-  EXPECT_FALSE(engine_.ResultsReady);
+  EXPECT_FALSE(engine().ResultsReady);
   EXPECT_EQ(state_.FileName, Inp());
+}
+
+TEST_F(SaveRunMessagesTest, NoVariationKeepsTheEarlierOutputs) {
+  WriteEarlierOutputs();
+  steps_.noVariation = true;
+  EXPECT_EQ(Run({"5", "5", "5", "5", "5", "5"}).outcome, RunOutcome::Stopped);
+  ExpectEarlierOutputsOnly();
 }
 
 TEST_F(SaveRunMessagesTest, NoDataStopsBeforeTheFit) {
   EXPECT_EQ(Run({"", "", "", "", "", ""}).outcome, RunOutcome::Stopped);
-  EXPECT_FALSE(Logged("stage: FitAll"));
+  EXPECT_FALSE(Logged("step: FitAll"));
   EXPECT_EQ(events_.back(), "message: No variation between data. Program stops running");
   EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.inp"});
 }
@@ -154,46 +163,45 @@ TEST_F(SaveRunMessagesTest, LeftShiftIsAnnouncedBeforeTheFit) {
   EXPECT_EQ(Run({"0.00011", "0.00012", "0.0002", "0.00025", "0.0003", "0.00035"}).outcome,
             RunOutcome::Done);
   EXPECT_EQ(From("progress:  Calculating").at(1), std::string("message: ") + kLeftShiftMessage);
-  EXPECT_EQ(From("progress:  Calculating").at(2), "stage: FitAll");
-  EXPECT_TRUE(engine_.sample.HighShift);
+  EXPECT_EQ(From("progress:  Calculating").at(2), "step: FitAll");
+  EXPECT_TRUE(engine().sample.HighShift);
 }
 
-class StageFailureTest : public SaveRunMessagesTest,
-                         public testing::WithParamInterface<std::string> {};
+class StepFailureTest : public SaveRunMessagesTest,
+                        public testing::WithParamInterface<std::string> {};
 
-TEST_P(StageFailureTest, ShowsTheStagesMessageAndRemovesTheTemporaries) {
-  stages_.failAt = GetParam();
+TEST_P(StepFailureTest, ShowsTheStepsMessageAndKeepsTheEarlierOutputs) {
+  WriteEarlierOutputs();
+  steps_.failAt = GetParam();
   EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::Stopped);
-  EXPECT_EQ(From("stage: " + GetParam()),
-            (Events{"stage: " + GetParam(), "message: stage " + GetParam() + " failed"}));
-  std::set<std::string> left = dir_.Names();
-  left.erase("s.Lst");
-  EXPECT_EQ(left, std::set<std::string>{"s.inp"});
-  EXPECT_FALSE(engine_.ResultsReady);
+  EXPECT_EQ(From("step: " + GetParam()),
+            (Events{"step: " + GetParam(), "message: step " + GetParam() + " failed"}));
+  ExpectEarlierOutputsOnly();
+  EXPECT_FALSE(engine().ResultsReady);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, StageFailureTest,
+INSTANTIATE_TEST_SUITE_P(Steps, StepFailureTest,
                          testing::Values("FitAll", "EvaluateCalculated", "EvaluateIntervals",
                                          "WriteReport", "AnalyseConfidence", "FinalAnalysis"));
 
 TEST_F(SaveRunMessagesTest, MissingParameterFileLeavesTheCalculatorHint) {
-  stages_.writeAux = false;
+  steps_.writeAux = false;
   EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
   const Events tail = From("progress:  Filing results ..");
   ASSERT_EQ(tail.size(), 5u);
   EXPECT_EQ(tail[2], std::string("message: ") + kNoAuxMessage);
-  EXPECT_EQ(tail[3], "stage: ResortRankedList");
+  EXPECT_EQ(tail[3], "step: ResortRankedList");
   EXPECT_EQ(state_.AuxCode, 0);
 }
 
 TEST_F(SaveRunMessagesTest, FailedResortIsShownAndTheRunStillCounts) {
-  stages_.failAt = "ResortRankedList";
+  steps_.failAt = "ResortRankedList";
   const RunResult result = Run(Cells(6));
   EXPECT_EQ(result.outcome, RunOutcome::Done);
   EXPECT_FALSE(result.rankedListShown);
-  const Events tail = From("stage: ResortRankedList");
+  const Events tail = From("step: ResortRankedList");
   ASSERT_EQ(tail.size(), 3u);
-  EXPECT_EQ(tail[1], "message: stage ResortRankedList failed");
+  EXPECT_EQ(tail[1], "message: step ResortRankedList failed");
   EXPECT_EQ(tail[2].rfind("message: The input is saved in ", 0), 0u);
 }
 

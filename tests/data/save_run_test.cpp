@@ -1,4 +1,4 @@
-// The course of a successful run: order of the stages, the files and the
+// The course of a successful run: order of the steps, the files and the
 // state it leaves.
 #include "data/save_run.h"
 
@@ -9,7 +9,7 @@
 
 #include "common/text_file.h"
 #include "data/messages.h"
-#include "data/run_steps.h"
+#include "data/pipeline_steps.h"
 #include "run_fixture.h"
 
 namespace quarlin {
@@ -21,37 +21,37 @@ using testing_support::WriteAll;
 
 class SaveRunTest : public testing_support::RunFixture {};
 
-TEST_F(SaveRunTest, StagesRunInOrderBetweenTheProgressLines) {
+TEST_F(SaveRunTest, StepsRunInOrderBetweenTheProgressLines) {
   ASSERT_EQ(Run(Cells(8)).outcome, RunOutcome::Done);
   const testing_support::Events expected = {
-      "choose: Input files (*.inp)|*.inp",
+      "choose save file: [Input files (*.inp) | *.inp]",
       "progress:  Saving data .....",
       "pause",
       "progress:  Calculating .....",
-      "stage: FitAll",
-      "stage: EvaluateCalculated",
-      "stage: TempParameters",
-      "stage: EvaluateIntervals",
-      "stage: WriteReport",
+      "step: FitAll",
+      "step: EvaluateCalculated",
+      "step: TempParameters",
+      "step: EvaluateIntervals",
+      "step: WriteReport",
       "pause",
       "progress:  Progress 75% ....",
-      "stage: AnalyseConfidence",
-      "stage: FinalAnalysis",
+      "step: AnalyseConfidence",
+      "step: FinalAnalysis",
       "pause",
       "progress:  Filing results ..",
       "pause",
-      "stage: ResortRankedList",
+      "step: ResortRankedList",
       "message: The input is saved in " + Inp() +
           "   Calculations were done and the output is saved in  " + Companion(".out")};
   EXPECT_EQ(events_, expected);
 }
 
 TEST_F(SaveRunTest, NoDistributionFoundEndsWithTheReportAlone) {
-  stages_.chosenCode = 0;
+  steps_.chosenCode = 0;
   WriteAll(Companion(".aux"), " Parameters for internal use, do not remove.\r\n57\r\n");
   ASSERT_EQ(Run(Cells(8)).outcome, RunOutcome::Done);
-  EXPECT_EQ(std::count(events_.begin(), events_.end(), "stage: AnalyseConfidence"), 0);
-  EXPECT_EQ(std::count(events_.begin(), events_.end(), "stage: FinalAnalysis"), 0);
+  EXPECT_EQ(std::count(events_.begin(), events_.end(), "step: AnalyseConfidence"), 0);
+  EXPECT_EQ(std::count(events_.begin(), events_.end(), "step: FinalAnalysis"), 0);
   EXPECT_TRUE(std::filesystem::exists(Companion(".out")));
   EXPECT_FALSE(std::filesystem::exists(Companion(".aux"))) << "a stale parameter file stays";
   EXPECT_EQ(state_.AuxCode, 0);
@@ -62,9 +62,9 @@ TEST_F(SaveRunTest, SuccessLeavesTheStateTheWindowsRead) {
   const RunResult result = Run({"3", "1", "2", "5", "4", "6"}, "7");
   ASSERT_EQ(result.outcome, RunOutcome::Done);
   EXPECT_EQ(state_.FileName, Companion(".out"));
-  EXPECT_EQ(engine_.InputPath, Inp());
-  EXPECT_EQ(engine_.OutName, Companion(".out"));
-  EXPECT_TRUE(engine_.ResultsReady);
+  EXPECT_EQ(engine().InputPath, Inp());
+  EXPECT_EQ(engine().OutName, Companion(".out"));
+  EXPECT_TRUE(engine().ResultsReady);
   EXPECT_EQ(state_.AuxCode, 57);
   EXPECT_EQ(state_.NrOfClasses, 7);
   EXPECT_EQ(state_.NrOfClassesText, "7");
@@ -80,21 +80,21 @@ TEST_F(SaveRunTest, SuccessLeavesTheStateTheWindowsRead) {
   EXPECT_EQ(result.outputLines, *out);
   EXPECT_EQ(out->back(), " Confidence limits");
 
-  const auto& seen = stages_.seen;
+  const auto& seen = steps_.seen;
   EXPECT_TRUE(seen.fitStarted);
   EXPECT_EQ(seen.prefCode, "1");
   EXPECT_TRUE(seen.compositeWanted);
   EXPECT_FALSE(seen.graphModeAtEvaluation);
   EXPECT_TRUE(seen.graphModeAtIntervals);
   EXPECT_EQ(seen.obsRows, 7u);
-  EXPECT_EQ(seen.tempText, TempParameterText(6, 57, 0.0001, stages_.params));
+  EXPECT_EQ(seen.tempText, TempParameterText(6, 57, 0.0001, steps_.params));
 }
 
 TEST_F(SaveRunTest, TemporaryFilesLiveBesideTheInputOnlyDuringTheRun) {
   WriteAll(dir_ / "other.txt", "kept");
   ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
-  EXPECT_TRUE(stages_.seen.temporariesExisted);
-  for (const auto& path : stages_.seen.temporaries) {
+  EXPECT_TRUE(steps_.seen.temporariesExisted);
+  for (const auto& path : steps_.seen.temporaries) {
     EXPECT_EQ(path.parent_path(), dir_.path());
     EXPECT_FALSE(std::filesystem::exists(path));
   }
@@ -116,7 +116,7 @@ TEST_F(SaveRunTest, EmptyCellsAreDroppedAndTheRestRenumbered) {
 TEST_F(SaveRunTest, CompositeOptionComesFromTheOptionIndex) {
   state_.OptionIndex = 0;
   ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
-  EXPECT_FALSE(stages_.seen.compositeWanted);
+  EXPECT_FALSE(steps_.seen.compositeWanted);
   EXPECT_EQ(ReadLines(Inp())->at(9), " No Composite distributions allowed");
 }
 
@@ -124,22 +124,31 @@ TEST_F(SaveRunTest, PreferredDistributionIsNotResorted) {
   state_.Preference = "57";
   const RunResult result = Run(Cells(6));
   ASSERT_EQ(result.outcome, RunOutcome::Done);
-  EXPECT_EQ(stages_.seen.prefCode, "57");
-  EXPECT_FALSE(Logged("stage: ResortRankedList"));
+  EXPECT_EQ(steps_.seen.prefCode, "57");
+  EXPECT_FALSE(Logged("step: ResortRankedList"));
   EXPECT_FALSE(result.rankedListShown);
 }
 
-TEST_F(SaveRunTest, OldRankedListGoesAtTheStart) {
+// Its list would pass for this run's.
+TEST_F(SaveRunTest, EarlierRankedListGoesWhenAPreferredRunIsDone) {
   WriteAll(Companion(".Lst"), "old list");
   state_.Preference = "57";
   ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
   EXPECT_FALSE(std::filesystem::exists(Companion(".Lst")));
 }
 
+TEST_F(SaveRunTest, EarlierOutputsAreReplacedWhenABestOfAllRunIsDone) {
+  WriteEarlierOutputs();
+  ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  EXPECT_EQ(ReadAll(Companion(".Lst")), " List\r\n");
+  EXPECT_EQ(ReadAll(Companion(".aux")), " Parameters for internal use, do not remove.\r\n57\r\n");
+  EXPECT_EQ(ReadAll(Companion(".out")).rfind(" RESULTS OF Quarlin PROGRAM\r\n", 0), 0u);
+}
+
 class GammaOutputTest : public SaveRunTest, public testing::WithParamInterface<int> {};
 
 TEST_P(GammaOutputTest, ValuesSectionFollowsExceptForCode61) {
-  stages_.chosenCode = GetParam();
+  steps_.chosenCode = GetParam();
   ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
   const std::string out = ReadAll(Companion(".out"));
   EXPECT_EQ(out.find(" Confidence limits") != std::string::npos, GetParam() != 61);
@@ -152,12 +161,12 @@ class AlmostDoneTest : public SaveRunTest, public testing::WithParamInterface<in
 
 TEST_P(AlmostDoneTest, ShownOnlyAbove250Data) {
   ASSERT_EQ(Run(Cells(GetParam())).outcome, RunOutcome::Done);
-  const auto tail = From("stage: AnalyseConfidence");
+  const auto tail = From("step: AnalyseConfidence");
   ASSERT_GE(tail.size(), 2u);
   if (GetParam() > 250)
     EXPECT_EQ(tail[1], "progress:  Almost done ...");
   else
-    EXPECT_EQ(tail[1], "stage: FinalAnalysis");
+    EXPECT_EQ(tail[1], "step: FinalAnalysis");
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, AlmostDoneTest, testing::Values(250, 251));

@@ -31,7 +31,7 @@ struct ClassTable {
 };
 
 // The run's classes over the ranked engine data X[1..N]; `values` is 1..N.
-// The caller puts `values` into the sample's X before the report numbers.
+// The report numbers take `values` as the data they print.
 ClassTable EvaluateIntervals(int code, const FittedParams& params, const Sample& sample,
                              int NrOfClasses);
 

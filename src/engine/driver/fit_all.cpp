@@ -104,6 +104,11 @@ class Driver {
 
   FitAllOutcome RankAll() {
     for (int code : FitSequence(request_.CompositeWanted)) {
+      if (request_.stop && *request_.stop) {
+        FitAllOutcome cancelled;
+        cancelled.Cancelled = true;
+        return cancelled;
+      }
       if (IsNormalFamilyCode(code)) {
         FitNormalInSequence(code);
       } else {

@@ -3,6 +3,7 @@
 // progress line after each, lists each in the ranked list and chooses the
 // one with the smallest SAD; or fits the one preferred distribution alone.
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -29,11 +30,17 @@ struct FitAllRequest {
   // Threads that fit the candidates of a best-of-all run ahead of the
   // driver; 0 takes one per processor, 1 fits each when its turn comes.
   int threads = 0;
+  // Looked at before each candidate of a best-of-all run; once it is true
+  // (it may be set from another thread) no further candidate is fitted.
+  const std::atomic<bool>* stop = nullptr;
 };
 
 struct FitAllOutcome {
   // The data have no variation: nothing was fitted and nothing listed.
   bool StopRun = false;
+  // The request's stop ended the fits early: nothing was chosen and the
+  // list is incomplete.
+  bool Cancelled = false;
   // 0 when the preference text names no distribution.
   int ChosenCode = 0;
   // The chosen candidate: its parameters, SAD and calculated frequencies.
@@ -76,7 +83,7 @@ class ProductFits : public CandidateFits {
 };
 
 // `list` receives the entries of a best-of-all run (it may be null); the
-// caller saves it unless the outcome says StopRun.
+// caller saves it unless the outcome says StopRun or Cancelled.
 FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, ProgressSink& progress,
                      RankedList* list, const CandidateFits& fits = ProductFits());
 

@@ -1,4 +1,4 @@
-#include "data/run_steps.h"
+#include "data/pipeline_steps.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -77,12 +77,12 @@ std::string Report(const std::vector<std::string>& rows) {
   return text.Text();
 }
 
-class RunStepsTest : public testing::Test {
+class PipelineStepsTest : public testing::Test {
  protected:
   TempDir dir_;
 };
 
-TEST_F(RunStepsTest, ObservationTableInFractionsWithStandInsForZeroDeviation) {
+TEST_F(PipelineStepsTest, ObservationTableInFractionsWithStandInsForZeroDeviation) {
   WriteAll(dir_ / "r.Tmp",
            Report({"    1.00      3       25.00     20.00      4.00     13.00    27.000",
                    "    2.00     12       50.00     55.00      0.00     40.00    70.000",
@@ -97,7 +97,7 @@ TEST_F(RunStepsTest, ObservationTableInFractionsWithStandInsForZeroDeviation) {
   EXPECT_THAT(engine.ObsLower, Pointwise(DoubleEq(), std::vector<double>{0, 0.13, 2.0 / 3, 1.0}));
 }
 
-TEST_F(RunStepsTest, IncompleteObservationTableIsAProgramError) {
+TEST_F(PipelineStepsTest, IncompleteObservationTableIsAProgramError) {
   EngineData engine;
   engine.sample.N = 3;
   const auto path = dir_ / "r.Tmp";
@@ -114,7 +114,7 @@ TEST_F(RunStepsTest, IncompleteObservationTableIsAProgramError) {
             CouldNotOpenMessage((dir_ / "none").string()));
 }
 
-class AssembleTest : public RunStepsTest, public testing::WithParamInterface<int> {};
+class AssembleTest : public PipelineStepsTest, public testing::WithParamInterface<int> {};
 
 TEST_P(AssembleTest, ReportThenValuesExceptForGamma) {
   RunFiles files = CompanionFiles(dir_ / "s.inp");
@@ -131,7 +131,7 @@ TEST_P(AssembleTest, ReportThenValuesExceptForGamma) {
 
 INSTANTIATE_TEST_SUITE_P(Codes, AssembleTest, testing::Values(57, 61, 20));
 
-TEST_F(RunStepsTest, AssembleNamesTheMissingPiece) {
+TEST_F(PipelineStepsTest, AssembleNamesTheMissingPiece) {
   RunFiles files = CompanionFiles(dir_ / "s.inp");
   files.Report = dir_ / "report.Tmp";
   files.Values = dir_ / "values.Tmp";
@@ -141,7 +141,58 @@ TEST_F(RunStepsTest, AssembleNamesTheMissingPiece) {
   EXPECT_FALSE(std::filesystem::exists(files.Output));
 }
 
-TEST_F(RunStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
+struct ReplaceCase {
+  std::string name;
+  bool earlier;  // an earlier run left its *.aux and *.Lst
+  bool withAux, withRankedList;
+};
+
+class ReplaceEarlierOutputsTest : public PipelineStepsTest,
+                                  public testing::WithParamInterface<ReplaceCase> {};
+
+// What the run made takes the earlier file's place; what it did not make
+// leaves no earlier file behind.
+TEST_P(ReplaceEarlierOutputsTest, NewFilesTakeTheirPlaceAndMissingOnesTakeTheEarlierAway) {
+  RunFiles files = CompanionFiles(dir_ / "s.inp");
+  files.NewAux = dir_ / "aux.Tmp";
+  files.NewRankedList = dir_ / "list.Tmp";
+  WriteAll(files.NewAux, "new aux");
+  WriteAll(files.NewRankedList, "new list");
+  if (GetParam().earlier) {
+    WriteAll(files.Aux, "earlier aux");
+    WriteAll(files.RankedList, "earlier list");
+  }
+  ASSERT_TRUE(ReplaceEarlierOutputs(files, GetParam().withAux, GetParam().withRankedList).ok());
+  const auto expect = [](const std::filesystem::path& kept, const std::filesystem::path& made,
+                         bool wasMade, const std::string& content) {
+    EXPECT_EQ(std::filesystem::exists(kept), wasMade) << kept;
+    if (wasMade) {
+      EXPECT_EQ(ReadAll(kept), content);
+      EXPECT_FALSE(std::filesystem::exists(made)) << made;
+    }
+  };
+  expect(files.Aux, files.NewAux, GetParam().withAux, "new aux");
+  expect(files.RankedList, files.NewRankedList, GetParam().withRankedList, "new list");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceEarlierOutputsTest,
+                         testing::Values(ReplaceCase{"Both", true, true, true},
+                                         ReplaceCase{"BothFirstRun", false, true, true},
+                                         ReplaceCase{"NoList", true, true, false},
+                                         ReplaceCase{"NoAux", true, false, true},
+                                         ReplaceCase{"NeitherFirstRun", false, false, false}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(PipelineStepsTest, ReplacingNamesTheFileThatStays) {
+  RunFiles files = CompanionFiles(dir_ / "s.inp");
+  files.NewAux = dir_ / "missing.Tmp";
+  WriteAll(files.Aux, "earlier aux");
+  EXPECT_EQ(ReplaceEarlierOutputs(files, true, false).message(),
+            CouldNotOpenMessage(files.Aux.string()));
+  EXPECT_EQ(ReadAll(files.Aux), "earlier aux");
+}
+
+TEST_F(PipelineStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
   RunFiles first = CompanionFiles(dir_ / "s.inp");
   RunFiles second = first;
   {
@@ -149,18 +200,19 @@ TEST_F(RunStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
     ASSERT_TRUE(CreateTemporaryRunFiles(first, a).ok());
     ASSERT_TRUE(CreateTemporaryRunFiles(second, b).ok());
     for (const auto* files : {&first, &second})
-      for (const auto& path : {files->Temp, files->Report, files->Values}) {
+      for (const auto& path :
+           {files->Temp, files->Report, files->Values, files->NewRankedList, files->NewAux}) {
         EXPECT_TRUE(std::filesystem::exists(path));
         EXPECT_EQ(path.parent_path(), dir_.path());
       }
     EXPECT_NE(first.Report, second.Report);
     EXPECT_NE(first.Temp, first.Values);
-    EXPECT_EQ(dir_.Names().size(), 6u);
+    EXPECT_EQ(dir_.Names().size(), 10u);
   }
   EXPECT_TRUE(dir_.Names().empty());
 }
 
-TEST_F(RunStepsTest, TemporaryFilesInAMissingFolderFail) {
+TEST_F(PipelineStepsTest, TemporaryFilesInAMissingFolderFail) {
   RunFiles files = CompanionFiles(dir_ / "missing" / "s.inp");
   TemporaryFiles owner;
   const Status status = CreateTemporaryRunFiles(files, owner);

@@ -1,16 +1,23 @@
 // Whole runs with the real engine: every preference text, and best of all,
 // from typed values to the four files.
-#include "data/engine_stages.h"
+#include "data/engine_adapter.h"
+
+#include "data/run_session.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
 
 #include "common/text_file.h"
+#include "data/messages.h"
+#include "data/stop_request.h"
 #include "engine/catalogue/catalogue.h"
 #include "engine/model/normal_cdf.h"
 #include "engine/model/normal_variable.h"
@@ -31,7 +38,8 @@ std::vector<std::string> GumbelCells(int N) {
   return cells;
 }
 
-// A Save-Run in a fresh folder with the engine's own stages.
+// A Save-Run through the entry point in a fresh folder with the engine's own
+// steps.
 class EngineRunFixture : public ::testing::Test {
  protected:
   EngineRunFixture() { dialogs_.saveFile = Companion(".inp"); }
@@ -45,18 +53,20 @@ class EngineRunFixture : public ::testing::Test {
     input_.Title2 = "second title";
     input_.Cells = std::move(cells);
     input_.NrOfClassesText = "5";
-    return SaveRun(state_, engine_, input_, env_);
+    return session_->SaveRun(state_, input_, frontEnd_);
   }
+  const EngineData& engine() const { return session_->Engine(); }
 
   testing_support::TempDir dir_;
   testing_support::Events events_;
   testing_support::ScriptedDialogs dialogs_{events_};
   testing_support::LoggingProgress progress_{events_};
-  EngineStages stages_;
   NumberConversion numbers_{'.'};
-  RunEnvironment env_{dialogs_, progress_, stages_, numbers_, {}};
+  StopRequest stop_;
+  FrontEnd frontEnd_{dialogs_, progress_, numbers_, {}, &stop_};
+  // The product's fits unless a test hands others.
+  std::optional<RunSession> session_{std::in_place};
   RunState state_;
-  EngineData engine_;
   SaveRunInput input_;
 };
 
@@ -82,13 +92,13 @@ std::vector<Row> ObservationRows(const std::string& out, int N) {
 }
 
 // The report's calculated frequencies are the chosen distribution's own,
-// evaluated at the printed data; the parameter file names the code and ends
+// evaluated at the ranked data; the parameter file names the code and ends
 // with the shift constant.
 TEST_P(EngineRunTest, PreferredDistributionIsReportedAndItsParametersKept) {
   const int N = 24;
   state_.Preference = GetParam();
   ASSERT_EQ(Run(GumbelCells(N)).outcome, RunOutcome::Done);
-  const int code = engine_.ChosenCode;
+  const int code = engine().ChosenCode;
   ASSERT_NE(code, 0);
   const std::string out = ReadAll(Companion(".out"));
   EXPECT_NE(out.find(" Probability distribution preferred by user.\r\n"), std::string::npos);
@@ -98,10 +108,10 @@ TEST_P(EngineRunTest, PreferredDistributionIsReportedAndItsParametersKept) {
   for (int i = 1; i <= N; ++i) {
     long double F;
     if (IsNormalFamily(code)) {
-      F = NormalMemberF(code, engine_.sample.X[i], engine_.Chosen.params.normal);
+      F = NormalMemberF(code, engine().sample.X[i], engine().Chosen.params.normal);
     } else {
       // Held within (0, 1) and made non-decreasing, as the report shows it.
-      F = Evaluate(code, engine_.sample.X[i], engine_.Chosen.params, EvalSite::DataPoint(i))->F;
+      F = Evaluate(code, engine().sample.X[i], engine().Chosen.params, EvalSite::DataPoint(i))->F;
       if (code == 34 && F < 0.001L) F = 0.001L;
       if (!(F >= 0)) F = 0.001L;
       if (F > 1) F = 0.999L;
@@ -186,22 +196,128 @@ class ThreadNotingFits : public CandidateFits {
   mutable std::set<std::thread::id> threads_;
 };
 
-TEST_F(BestOfAllRunTest, StagesFitWithTheFitsAndThreadsGiven) {
+TEST_F(BestOfAllRunTest, AdapterFitsWithTheFitsAndThreadsGiven) {
   ThreadNotingFits fits;
-  stages_ = EngineStages(fits, 1);
+  session_.emplace(fits, 1);
   ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
-  EXPECT_NE(engine_.ChosenCode, 0);
+  EXPECT_NE(engine().ChosenCode, 0);
   EXPECT_EQ(fits.Threads(), std::set<std::thread::id>{std::this_thread::get_id()});
 }
 
-TEST_F(BestOfAllRunTest, StagesFitAheadOnTheThreadsGiven) {
+TEST_F(BestOfAllRunTest, AdapterFitsAheadOnTheThreadsGiven) {
   ThreadNotingFits fits;
-  stages_ = EngineStages(fits, 2);
+  session_.emplace(fits, 2);
   ASSERT_EQ(Run(GumbelCells(30)).outcome, RunOutcome::Done);
   EXPECT_FALSE(fits.Threads().empty());
   EXPECT_FALSE(fits.Threads().count(std::this_thread::get_id()))
       << "with workers, the run's own thread only takes their results";
 }
+
+// The product's fits, keeping the data they were handed.
+class DataNotingFits : public CandidateFits {
+ public:
+  FitResult Regression(const Sample& s, const RegressionMember& m) const override {
+    seen = s.X;
+    return CandidateFits::Regression(s, m);
+  }
+  mutable std::vector<long double> seen;
+};
+
+class ReportedDataTest : public EngineRunFixture {};
+
+// The class count moves values that lie within 0.0001 of a class limit onto
+// it, and the report prints the moved ones; the run's sample must still hold
+// what the fits saw, for whatever reads it after the report.
+TEST_F(ReportedDataTest, SampleStaysAsTheFitsSawIt) {
+  DataNotingFits fits;
+  session_.emplace(fits, 1);
+  state_.Preference = "4";
+  // Limits 0.0002, 0.00038, 0.00056, ...: most values are near one.
+  ASSERT_EQ(Run({"0.0002", "0.0003", "0.0005", "0.0006", "0.0008", "0.0011"}).outcome,
+            RunOutcome::Done);
+  ASSERT_EQ(fits.seen.size(), 7u);
+  EXPECT_EQ(engine().sample.X, fits.seen);
+  ASSERT_EQ(engine().Classes.values.size(), 7u);
+  EXPECT_NE(engine().Classes.values, fits.seen) << "no value was moved: the case tests nothing";
+  // The observation table prints the moved values, with 4 decimals here.
+  const std::vector<Row> rows = ObservationRows(ReadAll(Companion(".out")), 6);
+  ASSERT_EQ(rows.size(), 6u);
+  for (int i = 1; i <= 6; ++i)
+    EXPECT_NEAR(rows[i - 1].X, static_cast<double>(engine().Classes.values[i]), 0.5e-4) << i;
+}
+
+// The product's fits, asking the run to stop when `count` of them are done.
+class StoppingFits : public CandidateFits {
+ public:
+  StoppingFits(StopRequest& stop, int count) : stop_(stop), count_(count) {}
+  FitResult Regression(const Sample& s, const RegressionMember& m) const override {
+    Count();
+    return CandidateFits::Regression(s, m);
+  }
+  FitResult Special(const Sample& s, int code) const override {
+    Count();
+    return CandidateFits::Special(s, code);
+  }
+  StudentFits Student(const Sample& s) const override {
+    Count();
+    return CandidateFits::Student(s);
+  }
+  NormalFit Normal(const Sample& s, int code) const override {
+    Count();
+    return CandidateFits::Normal(s, code);
+  }
+  FitResult Composite(const Sample& s, int code) const override {
+    Count();
+    return CandidateFits::Composite(s, code);
+  }
+  int Calls() const { return calls_; }
+
+ private:
+  void Count() const {
+    if (++calls_ == count_) stop_.Request();
+  }
+  StopRequest& stop_;
+  const int count_;
+  mutable std::atomic<int> calls_{0};
+};
+
+struct StopCase {
+  int threads;
+  int fits;  // done when the stop is asked for
+};
+
+class StoppedRunTest : public EngineRunFixture, public ::testing::WithParamInterface<StopCase> {};
+
+// A best-of-all run stopped between two fits: no further fit on its own
+// thread, nothing of the run left in the folder but its input file, and the
+// earlier run's report, parameter file and ranked list as they were.
+TEST_P(StoppedRunTest, EndsBetweenFitsAndKeepsTheEarlierOutputs) {
+  const std::map<std::string, std::string> earlier = {
+      {".out", " RESULTS OF Quarlin PROGRAM\r\n earlier\r\n"},
+      {".aux", " Parameters for internal use, do not remove.\r\n4\r\n"},
+      {".Lst", " List of AVERAGES\r\n earlier\r\n"}};
+  for (const auto& [extension, text] : earlier)
+    testing_support::WriteAll(Companion(extension), text);
+  StoppingFits fits(stop_, GetParam().fits);
+  session_.emplace(fits, GetParam().threads);
+  state_.OptionIndex = 1;
+  EXPECT_EQ(Run(GumbelCells(40)).outcome, RunOutcome::Cancelled);
+  if (GetParam().threads == 1) {
+    EXPECT_EQ(fits.Calls(), GetParam().fits);
+  } else {
+    EXPECT_GE(fits.Calls(), GetParam().fits);
+  }
+  EXPECT_EQ(events_.back(), std::string("message: ") + kRunStoppedMessage);
+  EXPECT_EQ(dir_.Names(), (std::set<std::string>{"s.inp", "s.out", "s.aux", "s.Lst"}));
+  for (const auto& [extension, text] : earlier) EXPECT_EQ(ReadAll(Companion(extension)), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fits, StoppedRunTest,
+                         ::testing::Values(StopCase{1, 1}, StopCase{1, 9}, StopCase{2, 3}),
+                         [](const auto& info) {
+                           return "Threads" + std::to_string(info.param.threads) + "After" +
+                                  std::to_string(info.param.fits);
+                         });
 
 }  // namespace
 }  // namespace quarlin

@@ -1,4 +1,4 @@
-#include "data/run_steps.h"
+#include "data/pipeline_steps.h"
 
 #include <vector>
 
@@ -17,6 +17,17 @@ bool IsFamilyPairCode(int code) {
 bool IsLineCode(int code) {
   if (code == 61 || code == 67 || code == 68 || code == 69 || code == 73) return false;
   return code < 6 || code > 50;
+}
+
+Status Replace(const std::filesystem::path& earlier, const std::filesystem::path& made,
+               bool wasMade) {
+  std::error_code error;
+  if (wasMade)
+    std::filesystem::rename(made, earlier, error);
+  else
+    std::filesystem::remove(earlier, error);
+  if (error) return Status::Error(CouldNotOpenMessage(earlier.string()));
+  return Status::Ok();
 }
 
 std::string TableError(const std::filesystem::path& report) {
@@ -80,6 +91,11 @@ Status AssembleOutput(const RunFiles& files, int chosenCode) {
   if (!WriteFileAtomically(files.Output, text.Text()))
     return Status::Error(CouldNotOpenMessage(files.Output.string()));
   return Status::Ok();
+}
+
+Status ReplaceEarlierOutputs(const RunFiles& files, bool withAux, bool withRankedList) {
+  if (Status s = Replace(files.Aux, files.NewAux, withAux); !s.ok()) return s;
+  return Replace(files.RankedList, files.NewRankedList, withRankedList);
 }
 
 }  // namespace quarlin

@@ -1,4 +1,4 @@
-#include "data/engine_stages.h"
+#include "data/engine_adapter.h"
 
 #include "common/text_file.h"
 #include "data/messages.h"
@@ -15,36 +15,52 @@
 #include "engine/report/x_limits_text.h"
 
 namespace quarlin {
-Status EngineStages::FitAll(RunContext& run) {
+namespace {
+
+// The data as the report prints them: as the class count left them, values
+// within 0.0001 of a class limit moved onto it. A copy, so that the run's
+// sample stays what the fits saw.
+Sample ReportedSample(const EngineData& e) {
+  Sample reported = e.sample;
+  reported.X = e.Classes.values;
+  return reported;
+}
+
+}  // namespace
+
+Status EngineAdapter::FitAll(RunContext& run) {
   FitAllRequest request;
   request.PrefCode = run.engine.PrefCode;
   request.CompositeWanted = run.engine.CompositeWanted;
   request.FitStarted = run.engine.FitStarted;
   request.threads = threads_;
+  if (run.stop) request.stop = &run.stop->Flag();
+  // Named after the list it replaces when the run completes.
   RankedList list(run.files.RankedList);
   const ProductFits productFits;
   const FitAllOutcome outcome = quarlin::FitAll(run.engine.sample, request, run.progress, &list,
                                                 fits_ ? *fits_ : productFits);
   run.engine.FitStarted = false;
+  if (outcome.Cancelled) return Status::Ok();
   if (outcome.StopRun) {
     run.engine.StopRun = true;
     return Status::Ok();
   }
-  if (request.PrefCode == kBestOfAll && !list.Save())
-    return Status::Error(CouldNotOpenMessage(list.Path().string()));
+  if (request.PrefCode == kBestOfAll && !WriteFileAtomically(run.files.NewRankedList, list.Text()))
+    return Status::Error(CouldNotOpenMessage(run.files.NewRankedList.string()));
   run.engine.ChosenCode = outcome.ChosenCode;
   run.engine.Chosen = outcome.chosen;
   run.engine.SpreadS = outcome.spreadS;
   return Status::Ok();
 }
 
-Status EngineStages::EvaluateCalculated(RunContext& run) {
+Status EngineAdapter::EvaluateCalculated(RunContext& run) {
   EngineData& e = run.engine;
   if (e.ChosenCode != 0) e.Evaluation = EvaluateAtData(e.ChosenCode, e.Chosen.params, e.sample);
   return Status::Ok();
 }
 
-ChosenParameters EngineStages::TempParameters(RunContext& run) {
+ChosenParameters EngineAdapter::TempParameters(RunContext& run) {
   const EngineData& e = run.engine;
   const FittedParams& p = e.Chosen.params;
   const SlopeIntercept line = SharedSlopeIntercept(e.ChosenCode, p);
@@ -62,7 +78,7 @@ ChosenParameters EngineStages::TempParameters(RunContext& run) {
   return chosen;
 }
 
-Status EngineStages::EvaluateIntervals(RunContext& run) {
+Status EngineAdapter::EvaluateIntervals(RunContext& run) {
   EngineData& e = run.engine;
   if (e.ChosenCode == 0) return Status::Ok();
   const auto classes = ParseInteger(run.state.NrOfClassesText);
@@ -71,7 +87,7 @@ Status EngineStages::EvaluateIntervals(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::WriteReport(RunContext& run) {
+Status EngineAdapter::WriteReport(RunContext& run) {
   EngineData& e = run.engine;
   const Sample& s = e.sample;
   ReportInput input;
@@ -82,8 +98,6 @@ Status EngineStages::WriteReport(RunContext& run) {
   input.PrefCode = e.PrefCode;
   input.chosen.code = e.ChosenCode;
   if (e.ChosenCode != 0) {
-    // The report prints the data as the class count left them.
-    for (int i = 1; i <= s.N; ++i) e.sample.X[i] = e.Classes.values[i];
     e.Reported = ReportedParams(e.ChosenCode, e.Chosen.params, s.C, s.HighShift);
     input.chosen = {e.ChosenCode,
                     e.Reported,
@@ -92,7 +106,7 @@ Status EngineStages::WriteReport(RunContext& run) {
                     e.SpreadS,
                     e.Evaluation.lowerBoundWarning,
                     e.Evaluation.upperBoundWarning};
-    input.numbers = ComputeReportNumbers(e.sample, e.Evaluation.Fcalc, e.Classes);
+    input.numbers = ComputeReportNumbers(ReportedSample(e), e.Evaluation.Fcalc, e.Classes);
     run.state.AvAbsDiff = input.numbers.AvAbsDiff;
   }
   if (!WriteFileAtomically(run.files.Report, ReportText(input)))
@@ -100,7 +114,7 @@ Status EngineStages::WriteReport(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::AnalyseConfidence(RunContext& run) {
+Status EngineAdapter::AnalyseConfidence(RunContext& run) {
   EngineData& e = run.engine;
   const auto lines = ReadLines(run.files.Report);
   if (!lines) return Status::Error(CouldNotOpenMessage(run.files.Report.string()));
@@ -111,16 +125,16 @@ Status EngineStages::AnalyseConfidence(RunContext& run) {
   return Status::Ok();
 }
 
-Status EngineStages::FinalAnalysis(RunContext& run) {
+Status EngineAdapter::FinalAnalysis(RunContext& run) {
   const EngineData& e = run.engine;
   if (!WriteFileAtomically(run.files.Values, XLimitsText(e.XLimits)))
     return Status::Error(CouldNotOpenMessage(run.files.Values.string()));
-  if (!WriteParameterFile(run.files.Aux, e.ChosenCode, e.Reported, e.sample.C))
-    return Status::Error(CouldNotOpenMessage(run.files.Aux.string()));
+  if (!WriteParameterFile(run.files.NewAux, e.ChosenCode, e.Reported, e.sample.C))
+    return Status::Error(CouldNotOpenMessage(run.files.NewAux.string()));
   return Status::Ok();
 }
 
-Status EngineStages::ResortRankedList(RunContext& run) {
+Status EngineAdapter::ResortRankedList(RunContext& run) {
   if (!ResortRankedListFile(run.files.RankedList))
     return Status::Error(CouldNotOpenMessage(run.files.RankedList.string()));
   return Status::Ok();

@@ -1,13 +1,13 @@
 #pragma once
-// Steps of a run that belong to the pipeline itself, between the stages
-// that the engine brings.
+// The steps of a run that the pipeline does itself on the run's files,
+// between the engine's steps (engine_steps.h).
 
 #include <filesystem>
 #include <string>
 
 #include "data/engine_data.h"
+#include "data/engine_steps.h"
 #include "data/run_files.h"
-#include "data/run_stages.h"
 #include "data/status.h"
 
 namespace quarlin {
@@ -27,5 +27,12 @@ Status LoadObservationTable(const std::filesystem::path& report, EngineData& eng
 // Writes files.Output: every line of files.Report, then, unless the chosen
 // code is 61, every line of files.Values.
 Status AssembleOutput(const RunFiles& files, int chosenCode);
+
+// Moves the run's new parameter file and ranked list (files.NewAux,
+// files.NewRankedList) over an earlier run's. When the run made none
+// (`withAux`, `withRankedList` false), an earlier one is removed, so that it
+// cannot pass for this run's. Fails with the name of the file that could not
+// be replaced.
+Status ReplaceEarlierOutputs(const RunFiles& files, bool withAux, bool withRankedList);
 
 }  // namespace quarlin

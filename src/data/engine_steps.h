@@ -1,12 +1,15 @@
 #pragma once
-// The steps of a run that the fitting engine and the report bring. The run
-// pipeline calls them at fixed places; each may stop the run by returning
-// an error, whose message the pipeline shows.
+// The interface through which a run reaches the fitting engine and the
+// report: the steps the engine brings, which the run pipeline calls at fixed
+// places. EngineAdapter is the engine's implementation; tests hand in doubles.
+// Each step may stop the run by returning an error, whose message the
+// pipeline shows.
 
 #include "data/engine_data.h"
 #include "data/run_files.h"
 #include "data/run_state.h"
 #include "data/status.h"
+#include "data/stop_request.h"
 #include "engine/model/progress.h"
 
 namespace quarlin {
@@ -16,6 +19,9 @@ struct RunContext {
   EngineData& engine;
   const RunFiles& files;
   ProgressSink& progress;
+  const StopRequest* stop = nullptr;  // null: the run cannot be stopped
+
+  bool StopRequested() const { return stop && stop->Requested(); }
 };
 
 // The fitted values that the parameter file of the confidence analysis
@@ -29,13 +35,14 @@ struct ChosenParameters {
   double Second = 0.0;
 };
 
-class RunStages {
+class EngineSteps {
  public:
-  virtual ~RunStages() = default;
+  virtual ~EngineSteps() = default;
 
   // Fits the candidates (or the preferred one, engine.PrefCode), writes
-  // files.RankedList for best-of-all runs and sets engine.ChosenCode and the
-  // parameters; sets engine.StopRun when the data have no variation.
+  // files.NewRankedList for best-of-all runs and sets engine.ChosenCode and
+  // the parameters; sets engine.StopRun when the data have no variation.
+  // When a stop is requested it may return early with nothing chosen.
   virtual Status FitAll(RunContext& run) = 0;
 
   // Calculated cumulative frequency of every ranked datum (GraphMode false).
@@ -57,7 +64,7 @@ class RunStages {
   virtual Status AnalyseConfidence(RunContext& run) = 0;
 
   // Confidence limits of X and the efficiency coefficient into files.Values;
-  // writes files.Aux.
+  // writes files.NewAux.
   virtual Status FinalAnalysis(RunContext& run) = 0;
 
   // Re-sorts files.RankedList by average absolute difference.

@@ -1,19 +1,19 @@
 #pragma once
-// The run's stages done by the fitting engine: the fit, the evaluation, the
+// The engine's implementation of EngineSteps: the fit, the evaluation, the
 // report and its second phase, and the re-sort of the ranked list.
 
-#include "data/run_stages.h"
+#include "data/engine_steps.h"
 #include "engine/driver/fit_all.h"
 
 namespace quarlin {
 
-class EngineStages : public RunStages {
+class EngineAdapter : public EngineSteps {
  public:
   // The product's fits, computed ahead on one thread per processor.
-  EngineStages() = default;
+  EngineAdapter() = default;
   // Other fits (the reference, test fits) on `threads` threads as
-  // FitAllRequest::threads counts them; `fits` must outlive the stages.
-  EngineStages(const CandidateFits& fits, int threads) : fits_(&fits), threads_(threads) {}
+  // FitAllRequest::threads counts them; `fits` must outlive the adapter.
+  EngineAdapter(const CandidateFits& fits, int threads) : fits_(&fits), threads_(threads) {}
 
   Status FitAll(RunContext& run) override;
   Status EvaluateCalculated(RunContext& run) override;
