@@ -5,8 +5,6 @@
 namespace quarlin {
 namespace {
 
-constexpr long double kExcludedSad = 1000;
-
 // The order of the choice; earlier candidates win equal SADs.
 constexpr std::array<int, 35> kCandidateOrder{21, 22, 23, 24, 25, 26, 3,  4,  5,  6,  31, 32,
                                               34, 36, 51, 52, 53, 54, 55, 56, 57, 58, 33, 35,
@@ -14,7 +12,8 @@ constexpr std::array<int, 35> kCandidateOrder{21, 22, 23, 24, 25, 26, 3,  4,  5,
 
 long double NormalSlot(const std::map<int, FitResult>& candidates, int code) {
   const auto it = candidates.find(code);
-  if (it == candidates.end() || !it->second.fitted || it->second.SAD < 0.001L) return kExcludedSad;
+  if (it == candidates.end() || !it->second.fitted || it->second.SAD < 0.001L)
+    return kKeptOutOfChoiceSad;
   return it->second.SAD;
 }
 

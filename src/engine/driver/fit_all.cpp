@@ -161,7 +161,7 @@ class Driver {
     if (r.fitted) {
       const bool exponentOne = m.scale == Scale::Power && r.params.line.E == 1.0;
       if (!exponentOne) List(m.listName, r);
-      if (exponentOne && m.exponentOneExcluded) r.SAD = 1000;
+      if (exponentOne && m.exponentOneExcluded) r.SAD = kKeptOutOfChoiceSad;
       if (m.setsSpread) outcome_.spreadS = kSpreadFactor / r.params.line.A;
     }
     candidates_[m.code] = std::move(r);

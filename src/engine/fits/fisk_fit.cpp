@@ -14,7 +14,7 @@
 namespace quarlin {
 namespace {
 
-constexpr int kExponentTrials = 100;
+constexpr int kFiskExponentTrials = 100;
 constexpr int kScaleTrials = 50;
 
 double TrialExponent(int i) {
@@ -32,7 +32,7 @@ void FiskCurve(const Sample& s, const FiskParams& p, std::vector<long double>& F
 // Every trial in long double, in index order: the reference.
 bool ReferenceSearch(const Sample& s, double meanX, int& bestI, int& bestJ) {
   SmallestSS best;
-  for (int i = 1; i <= kExponentTrials; ++i) {
+  for (int i = 1; i <= kFiskExponentTrials; ++i) {
     for (int j = 1; j <= kScaleTrials; ++j) {
       const FiskParams trial{TrialExponent(i), TrialScale(j, meanX)};
       if (OfferTrial(best, s, SearchMode::Reference, [&](int r) { return FiskF(s.X[r], trial); })) {
@@ -69,8 +69,8 @@ bool ScreenedFiskSearch(const Sample& s, double meanX, int& bestI, int& bestJ) {
     if (sum.exceeded) return std::nullopt;
     return sum.SS;
   };
-  const ScreenedChoice choice =
-      ScreenedSearch(kExponentTrials * kScaleTrials, margin, SmallestSS().best(), screen, exact);
+  const ScreenedChoice choice = ScreenedSearch(kFiskExponentTrials * kScaleTrials, margin,
+                                               SmallestSS().best(), screen, exact);
   if (choice.trial < 0) return false;
   bestI = choice.trial / kScaleTrials + 1;
   bestJ = choice.trial % kScaleTrials + 1;

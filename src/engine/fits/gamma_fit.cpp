@@ -24,7 +24,7 @@ void GammaCurve(const Sample& s, const GammaParams& p, std::vector<long double>&
   for (int r = 1; r <= s.N; ++r) Fcalc[r] = GammaF(s.X[r], p);
 }
 
-constexpr long double kSearchStart = 100000.0L;
+constexpr long double kGammaSearchStart = 100000.0L;
 
 struct GammaTrial {
   int n = 0, j = 0;
@@ -32,7 +32,7 @@ struct GammaTrial {
 
 // Every trial in long double, in index order: the reference.
 GammaTrial ReferenceSearch(const Sample& s) {
-  SmallestSS best(kSearchStart);
+  SmallestSS best(kGammaSearchStart);
   GammaTrial found;
   for (int n = 1; n <= kOrderTrials; ++n) {
     for (int j = 1; j <= kScaleTrials; ++j) {
@@ -71,7 +71,7 @@ GammaTrial ScreenedGammaSearch(const Sample& s) {
     return sum.SS;
   };
   const ScreenedChoice choice =
-      ScreenedSearch(kOrderTrials * kScaleTrials, margin, kSearchStart, screen, exact);
+      ScreenedSearch(kOrderTrials * kScaleTrials, margin, kGammaSearchStart, screen, exact);
   if (choice.trial < 0) return {};
   return {choice.trial / kScaleTrials + 1, choice.trial % kScaleTrials + 1};
 }

@@ -6,19 +6,18 @@
 #include <optional>
 #include <utility>
 
+#include "engine/model/fit_result.h"
 #include "engine/model/kernels.h"
 #include "engine/model/normal_cdf.h"
 #include "engine/search/bounded_sum.h"
 #include "engine/search/exponent_grid.h"
 #include "engine/search/screen_kernels.h"
+#include "engine/search/search_start.h"
 
 namespace quarlin {
 namespace {
 
 constexpr int kGridTrials = 201;
-// Every search starts from this SS; a sum over at most 2500 squared
-// frequency differences stays far below it.
-constexpr double kSearchStart = 1000000;
 constexpr int kGeneralizedCode = 26;
 constexpr int kExponentOneTrial = 81;  // 0.19 + 81 steps of 0.01
 
@@ -386,9 +385,8 @@ NormalFit EvaluateNormalFamily(int code, const Sample& sample, const NormalParam
 }
 
 long double NormalSadSlot(const NormalFit& fit, bool rankingAll) {
-  constexpr long double kKeptOutOfChoice = 1000;
   if (!fit.fitted) return 0;
-  return rankingAll && FellBackToPlain(fit) ? kKeptOutOfChoice : fit.SAD;
+  return rankingAll && FellBackToPlain(fit) ? kKeptOutOfChoiceSad : fit.SAD;
 }
 
 bool NormalHasListEntry(const NormalFit& fit, bool rankingAll) {

@@ -15,7 +15,7 @@
 namespace quarlin {
 namespace {
 
-constexpr int kExponentTrials = 290;
+constexpr int kRayleighExponentTrials = 290;
 constexpr int kDivisorTrials = 200;
 
 double TrialExponent(int i) {
@@ -53,7 +53,7 @@ RayleighTrial ReferenceSearch(const Sample& s, const std::vector<long double>& l
   SmallestSS best;
   RayleighTrial bestTrial;
   LineFit line;
-  for (int i = 1; i <= kExponentTrials; ++i) {
+  for (int i = 1; i <= kRayleighExponentTrials; ++i) {
     const double E = TrialExponent(i);
     for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
     if (!RegressAll(xPowE, Ft, N, line)) continue;
@@ -84,9 +84,9 @@ RayleighTrial ScreenedSearchOf(const Sample& s, const std::vector<long double>& 
   auto xPowE = PointArray(s);
   std::vector<RayleighRow> rows;
   std::vector<double> powers;  // X^E of every row that takes part, in double
-  powers.reserve(static_cast<std::size_t>(kExponentTrials) * N);
+  powers.reserve(static_cast<std::size_t>(kRayleighExponentTrials) * N);
   LineFit line;
-  for (int i = 1; i <= kExponentTrials; ++i) {
+  for (int i = 1; i <= kRayleighExponentTrials; ++i) {
     const double E = TrialExponent(i);
     for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
     if (!RegressAll(xPowE, Ft, N, line)) continue;

@@ -11,6 +11,7 @@
 #include "engine/search/bounded_sum.h"
 #include "engine/search/exponent_grid.h"
 #include "engine/search/screen_kernels.h"
+#include "engine/search/search_start.h"
 
 namespace quarlin {
 namespace {
@@ -44,8 +45,6 @@ constexpr std::array<RegressionMember, 14> kMembers{{
     {66, " Mirrored exponential (Poisson) distribution", " 66 done", Link::MirroredPoisson,
      Scale::Power, false, true, false, false},
 }};
-
-constexpr double kSearchStart = 1000000;
 
 // z of the line at Xt; code 6 has no intercept.
 long double Predictor(const RegressionMember& m, const LineFit& line, long double Xt) {
