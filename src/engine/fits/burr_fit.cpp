@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
@@ -179,7 +180,7 @@ FitResult FinishBurrFit(const Sample& s, bool dagum, const BurrGrid& grid,
                         const std::vector<long double>& Ft, const std::vector<long double>& lnX,
                         const BurrTrial& found) {
   const int N = s.N;
-  const int code = dagum ? 32 : 31;
+  const int code = dagum ? kDagum : kBurr;
   if (found.i == 0) return NotFitted(code);
   auto xPowE = PointArray(s);
   auto Xt = PointArray(s);

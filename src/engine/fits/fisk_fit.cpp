@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/catalogue/special_formulas.h"
 #include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
@@ -82,19 +83,19 @@ bool ScreenedFiskSearch(const Sample& s, double meanX, int& bestI, int& bestJ) {
 FitResult AdjustedFiskSearch(const Sample& s, SearchMode mode) {
   const int N = s.N;
   LineFit plain;
-  if (!RegressAll(s.X, s.Fc, N, plain)) return NotFitted(56);
+  if (!RegressAll(s.X, s.Fc, N, plain)) return NotFitted(kAdjustedFisk);
   auto Fcalc = PointArray(s);
 
   int bestI = 0, bestJ = 0;
   const bool found = ExitsEarly(mode) ? ScreenedFiskSearch(s, plain.meanX, bestI, bestJ)
                                       : ReferenceSearch(s, plain.meanX, bestI, bestJ);
-  if (!found) return NotFitted(56);
+  if (!found) return NotFitted(kAdjustedFisk);
 
   FittedParams params;
   params.fisk.A = TrialExponent(bestI);
   params.fisk.B = TrialScale(bestJ, plain.meanX);
   FiskCurve(s, params.fisk, Fcalc);
-  return FinishFit(56, s, params, std::move(Fcalc));
+  return FinishFit(kAdjustedFisk, s, params, std::move(Fcalc));
 }
 
 FitResult FitAdjustedFisk(const Sample& s) {

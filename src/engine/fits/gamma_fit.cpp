@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/catalogue/special_formulas.h"
 #include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
@@ -81,14 +82,14 @@ GammaTrial ScreenedGammaSearch(const Sample& s) {
 FitResult GammaSearch(const Sample& s, SearchMode mode) {
   auto Fcalc = PointArray(s);
   const GammaTrial found = ExitsEarly(mode) ? ScreenedGammaSearch(s) : ReferenceSearch(s);
-  if (found.n == 0) return NotFitted(61);
+  if (found.n == 0) return NotFitted(kGamma);
   const int bestN = found.n, bestJ = found.j;
 
   FittedParams params;
   params.gamma.a = TrialScale(bestJ);
   params.gamma.b = bestN;
   GammaCurve(s, params.gamma, Fcalc);
-  return FinishFit(61, s, params, std::move(Fcalc));
+  return FinishFit(kGamma, s, params, std::move(Fcalc));
 }
 
 FitResult FitGamma(const Sample& s) {

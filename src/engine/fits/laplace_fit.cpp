@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
@@ -260,7 +261,7 @@ FitResult LaplaceSearch(const Sample& s, SearchMode mode) {
   for (int j = 1; j <= kLocationTrials; ++j) {
     if (trials.Offer(best, s.X, s.X, trials.Lower(s.X, TrialLocation(s, j)))) bestJ = j;
   }
-  if (!best.found()) return NotFitted(68);
+  if (!best.found()) return NotFitted(kLaplace);
 
   FittedParams params;
   LaplaceParams& p = params.laplace;
@@ -270,7 +271,7 @@ FitResult LaplaceSearch(const Sample& s, SearchMode mode) {
   p.L = static_cast<double>(low.L);
   p.D1 = low.D1;
   p.D2 = D2;
-  return FinishFit(68, s, params, trials.TakeFcalc());
+  return FinishFit(kLaplace, s, params, trials.TakeFcalc());
 }
 
 FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
@@ -299,7 +300,7 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
         location[i][loc] = std::exp(TrialExponent(i) * lnLocation[loc]);
     }
     const LaplaceTrial found = ScreenedGeneralizedLaplace(s, trials, upValues, location);
-    if (found.i == 0) return NotFitted(73);
+    if (found.i == 0) return NotFitted(kGeneralizedLaplace);
     bestI = found.i;
     bestJ = found.j;
     bestLoc = found.loc;
@@ -320,7 +321,7 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
       }
     }
   }
-  if (!ExitsEarly(mode) && !best.found()) return NotFitted(73);
+  if (!ExitsEarly(mode) && !best.found()) return NotFitted(kGeneralizedLaplace);
 
   FittedParams params;
   LaplaceParams& p = params.laplace;
@@ -333,7 +334,7 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
   p.L = static_cast<double>(low.L);
   p.D1 = low.D1;
   p.D2 = D2;
-  return FinishFit(73, s, params, trials.TakeFcalc());
+  return FinishFit(kGeneralizedLaplace, s, params, trials.TakeFcalc());
 }
 
 FitResult FitLaplace(const Sample& s) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_fits.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
@@ -143,7 +144,7 @@ FitResult GeneralizedRayleighSearch(const Sample& s, SearchMode mode) {
 
   const RayleighTrial best =
       ExitsEarly(mode) ? ScreenedSearchOf(s, lnX, Ft) : ReferenceSearch(s, lnX, Ft);
-  if (!best.found) return NotFitted(69);
+  if (!best.found) return NotFitted(kGeneralizedRayleigh);
   const double bestE = best.E, bestS = best.S;
 
   FittedParams params;
@@ -151,7 +152,7 @@ FitResult GeneralizedRayleighSearch(const Sample& s, SearchMode mode) {
   params.rayleigh.S = bestS;
   for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(bestE * lnX[r]);
   RayleighCurve(xPowE, bestS, N, Fcalc);
-  return FinishFit(69, s, params, std::move(Fcalc));
+  return FinishFit(kGeneralizedRayleigh, s, params, std::move(Fcalc));
 }
 
 FitResult FitGeneralizedRayleigh(const Sample& s) {

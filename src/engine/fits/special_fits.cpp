@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_fits.h"
 
 namespace quarlin {
@@ -19,30 +20,30 @@ FitResult FinishFit(int code, const Sample& sample, const FittedParams& params,
 
 FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode) {
   switch (code) {
-    case 31:
+    case kBurr:
       return BurrSearch(sample, mode);
-    case 32:
+    case kDagum:
       return DagumSearch(sample, mode);
-    case 34:
+    case kGeneralizedGompertz:
       return GompertzSearch(sample, mode);
-    case 36:
+    case kKumaraswamy:
       return KumaraswamySearch(sample, mode);
-    case 56:
+    case kAdjustedFisk:
       return AdjustedFiskSearch(sample, mode);
-    case 33:
-    case 35:
-    case 58:
-    case 59:
+    case kMirroredFisherTippett3:
+    case kMirroredFrechet:
+    case kFrechet:
+    case kFisherTippett3:
       return BoundFamilySearch(sample, code, mode);
-    case 61:
+    case kGamma:
       return GammaSearch(sample, mode);
-    case 67:
+    case kGev:
       return GevSearch(sample, mode);
-    case 68:
+    case kLaplace:
       return LaplaceSearch(sample, mode);
-    case 69:
+    case kGeneralizedRayleigh:
       return GeneralizedRayleighSearch(sample, mode);
-    case 73:
+    case kGeneralizedLaplace:
       return GeneralizedLaplaceSearch(sample, mode);
   }
   return NotFitted(code);
@@ -50,18 +51,18 @@ FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode) {
 
 int PairedCode(int code) {
   switch (code) {
-    case 59:
-      return 33;
-    case 58:
-      return 35;
-    case 31:
-      return 32;
+    case kFisherTippett3:
+      return kMirroredFisherTippett3;
+    case kFrechet:
+      return kMirroredFrechet;
+    case kBurr:
+      return kDagum;
   }
   return 0;
 }
 
 PairedFits FitPaired(const Sample& sample, int code, SearchMode mode) {
-  if (code == 31) return BurrPairSearch(sample, mode);
+  if (code == kBurr) return BurrPairSearch(sample, mode);
   return BoundPairSearch(sample, code, mode);
 }
 
