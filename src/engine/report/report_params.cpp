@@ -1,17 +1,19 @@
 #include "engine/report/report_params.h"
 
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/distribution_table.h"
 
 namespace quarlin {
 namespace {
 
+// The regression members and the two codes that have only a name.
 bool HasLineSlots(int code) {
-  return (code >= 1 && code <= 6) || (code >= 51 && code <= 55) || code == 57 || code == 60 ||
-         (code >= 64 && code <= 66);
+  const DistributionRow* row = FindRow(code);
+  return row && (row->regression || row->kind == DistributionKind::NameOnly);
 }
 
 bool IsBoundFamily(int code) {
-  return code == 33 || code == 35 || code == 58 || code == 59;
+  return BoundSideOf(code) != BoundSide::None;
 }
 
 }  // namespace
@@ -20,16 +22,16 @@ SlopeIntercept SharedSlopeIntercept(int code, const FittedParams& params) {
   if (HasLineSlots(code)) return {params.line.A, params.line.B};
   if (IsBoundFamily(code)) return {params.bound.A, params.bound.B};
   switch (code) {
-    case 56:
+    case kAdjustedFisk:
       return {params.fisk.A, params.fisk.B};
-    case 61:
+    case kGamma:
       return {params.gamma.a, params.gamma.b};
-    case 62:
-    case 63:
+    case kStudentOneDf:
+    case kStudentTwoDf:
       return {1.0, 1.0};
-    case 67:
+    case kGev:
       return {params.gev.A, params.gev.B};
-    case 69:
+    case kGeneralizedRayleigh:
       return {params.rayleigh.E, params.rayleigh.S};
     default:
       return {};
@@ -42,7 +44,7 @@ FittedParams ReportedParams(int code, const FittedParams& chosen, double C, bool
   if (IsBoundFamily(code)) reported.bound.C += C;
   // A zero slope cannot come out of a fit; it is left alone rather than
   // turned into an infinity.
-  if ((code == 64 || code == 65) && HighShift && reported.line.A != 0)
+  if ((code == kCauchy || code == kGeneralizedCauchy) && HighShift && reported.line.A != 0)
     reported.line.A = 1.0 / reported.line.A;
   return reported;
 }
