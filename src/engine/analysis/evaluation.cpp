@@ -5,18 +5,11 @@
 
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/composite_members.h"
+#include "engine/catalogue/distribution_table.h"
 #include "engine/fits/normal_family.h"
 
 namespace quarlin {
 namespace {
-
-bool HasLowerBound(int code) {
-  return code == 35 || code == 58;
-}
-
-bool HasUpperBound(int code) {
-  return code == 33 || code == 59;
-}
 
 // A code without a function yields NaN, which the correction treats like a
 // value below 0.
@@ -25,8 +18,9 @@ long double RawF(int code, long double Y, const FittedParams& params, EvalSite s
   const auto value = Evaluate(code, Y, params, site);
   if (!value) return std::numeric_limits<long double>::quiet_NaN();
   if (value->boundWarning) {
-    if (HasLowerBound(code)) out.lowerBoundWarning = true;
-    if (HasUpperBound(code)) out.upperBoundWarning = true;
+    const BoundSide side = BoundSideOf(code);
+    if (side == BoundSide::Lower) out.lowerBoundWarning = true;
+    if (side == BoundSide::Upper) out.upperBoundWarning = true;
   }
   return value->F;
 }
@@ -49,7 +43,7 @@ std::vector<long double> NormalAtData(int code, const FittedParams& params, cons
 void CorrectFcalc(int code, std::span<long double> Fcalc) {
   for (size_t i = 1; i < Fcalc.size(); ++i) {
     long double& F = Fcalc[i];
-    if (code == 34 && F < 0.001L) F = 0.001L;
+    if (code == kGeneralizedGompertz && F < 0.001L) F = 0.001L;
     if (F < 0.0L || std::isnan(F)) F = 0.001L;
     if (F > 1.0L) F = 0.999L;
     if (i >= 2 && F < Fcalc[i - 1]) F = Fcalc[i - 1];

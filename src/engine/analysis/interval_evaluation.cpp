@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/catalogue/catalogue.h"
+#include "engine/model/shift_units.h"
 
 namespace quarlin {
 namespace {
@@ -85,7 +86,7 @@ ClassTable EvaluateGraphIntervals(int code, const FittedParams& params,
   const size_t N = SortedValues.size();
   if (N < 1) return {};
   std::vector<long double> values(SortedValues.begin(), SortedValues.end());
-  if (values[0] < C + 0.0001L) values[0] = C + 0.0001L;
+  if (values[0] < C + kPositiveShift) values[0] = C + kPositiveShift;
   const double first = static_cast<double>(values[0]);
   const double W = static_cast<double>((values[N - 1] - values[0]) / kGraphClasses);
   return Classes(code, params, kGraphClasses, first, W, C, std::move(values), 0, N - 1);

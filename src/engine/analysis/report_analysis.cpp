@@ -2,15 +2,13 @@
 
 #include <cmath>
 
+#include "engine/analysis/confidence_belt.h"
 #include "engine/model/kernels.h"
 #include "engine/model/shift_units.h"
 
 namespace quarlin {
 namespace {
 
-// The belt is 2 x 1.7 standard deviations wide around the calculated value,
-// narrowed towards the nearer end of (0, 1).
-constexpr double kBeltFactor = 3.4;
 constexpr double kTopPercent = 99.99;
 
 long double MedianOf(const Sample& sample) {
@@ -47,14 +45,14 @@ std::vector<ObservationRow> ObservationBelt(std::span<const long double> Fc,
     row.Fk = static_cast<double>(100 * Fcalc[i]);
     if (row.Fk <= 0) row.Fk = 0.5 * row.Fo;
     if (row.Fk > kTopPercent) row.Fk = kTopPercent;
-    const double p = row.Fk / 100;
-    row.SdFc = 100 * std::sqrt(p * (1 - p) / N);
+    row.SdFc = 100 * BinomialSd(row.Fk / 100, N);
 
-    double lower = row.Fk - kBeltFactor * row.SdFc * row.Fk / 100;
+    const BeltLimits belt = BeltAround(row.Fk, row.SdFc, 100);
+    double lower = belt.lower;
     if (lower <= 0) lower = 0.0001;
     if (lower < previousLower) lower = previousLower;
     if (lower > kTopPercent) lower = kTopPercent;
-    double upper = row.Fk + kBeltFactor * row.SdFc * (100 - row.Fk) / 100;
+    double upper = belt.upper;
     if (upper < previousUpper) upper = previousUpper;
     if (1.00001 * row.Fk >= upper) upper = kTopPercent;
     row.Lower = previousLower = lower;
@@ -69,18 +67,19 @@ ReturnPeriodRow ReturnPeriodOf(long double Fc, long double Fcalc, int N) {
   double Fk = static_cast<double>(Fcalc);
   if (Fk <= 0) Fk = 0.5 * Fo;
   if (Fk > kTop) Fk = kTop;
-  const double s = std::sqrt(Fk * (1 - Fk) / N);
+  const double s = BinomialSd(Fk, N);
   ReturnPeriodRow row;
   row.To = 1 / (1 - Fo);
   row.Tk = 1 / (1 - Fk);
-  double Lf = Fk - kBeltFactor * s * Fk;
+  const BeltLimits belt = BeltAround(Fk, s, 1);
+  double Lf = belt.lower;
   if (Lf <= 0) Lf = 0.001;
-  double Uf = Fk + kBeltFactor * s * (1 - Fk);
+  double Uf = belt.upper;
   if (Uf > kTop) Uf = kTop;
   // The belt of a return period is skewed: it widens far more upwards.
   const double width = 1 / (1 - Uf) - 1 / (1 - Lf);
-  row.lower = row.Tk - 0.33 * width;
-  row.upper = row.Tk + 0.67 * width;
+  row.lower = row.Tk - kReturnPeriodShareBelow * width;
+  row.upper = row.Tk + kReturnPeriodShareAbove * width;
   if (Fk < 0.6)
     row.decimals = 2;
   else if (Fk < 0.99 && Uf < 0.99)

@@ -6,6 +6,7 @@
 
 #include "engine/analysis/report_analysis.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/codes.h"
 #include "engine/catalogue/composite_members.h"
 #include "engine/model/normal_cdf.h"
 #include "engine/model/normal_variable.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr int kGridSteps = 10000;
 constexpr double kGridDivisor = 1000;
-constexpr int kGammaCode = 61;
 
 // The normal family's inverse by search. The Hastings form is not monotone
 // everywhere, so the first grid point above a target is found through the
@@ -123,7 +123,7 @@ XConfidence ComputeXConfidence(std::span<const ObservationRow> rows, int code,
   const double lowestFallback = shift.C < 0 ? 1.1 * shift.C : 0.0;
   for (size_t i = 0; i < rows.size(); ++i) {
     XLimitRow x{rows[i].X, rows[i].serial};
-    if (code == kGammaCode) {
+    if (code == kGamma) {
       GammaLimits(x);
       out.rows.push_back(x);
       continue;

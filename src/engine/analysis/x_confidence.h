@@ -9,12 +9,13 @@
 
 #include "engine/analysis/report_numbers.h"
 #include "engine/model/fitted_params.h"
+#include "engine/model/shift_units.h"
 
 namespace quarlin {
 
 // How the data were moved before the fit: C and HighShift of the sample.
 struct Shift {
-  double C = 0.0001;
+  double C = static_cast<double>(kPositiveShift);
   bool HighShift = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/catalogue/distribution_table.h"
 #include "engine/model/links.h"
 #include "engine/model/real_power.h"
 
@@ -11,11 +12,11 @@ namespace {
 // F = exp(-w^A) (58, 59) or 1 - exp(-w^A) (35, 33): the mirrored Weibull or
 // the Weibull link of A*ln w.
 Link BoundedLink(int code) {
-  return code == 58 || code == 59 ? Link::MirroredWeibull : Link::Weibull;
+  return code == kFrechet || code == kFisherTippett3 ? Link::MirroredWeibull : Link::Weibull;
 }
 
 bool IsLowerBound(int code) {
-  return code == 58 || code == 35;
+  return BoundSideOf(code) == BoundSide::Lower;
 }
 
 }  // namespace

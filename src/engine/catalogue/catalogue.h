@@ -1,8 +1,9 @@
 #pragma once
 // The catalogue of distributions: for each code its list name, its
-// cumulative function F and, where one exists, its inverse. Evaluation,
-// confidence analysis, calculator and graphs all dispatch through here, so
-// that every formula lives in one place (the family files beside this one).
+// cumulative function F and, where one exists, its inverse, as the code's
+// row holds them (distribution_table.h). Evaluation, confidence analysis,
+// calculator and graphs all dispatch through here, so that every formula
+// lives in one place (the family files beside this one).
 //
 // Values are in the engine variable Y: the ranked data after the shift. An
 // inverse returns Y; adding the shift constant C is the caller's part.
@@ -25,6 +26,10 @@ bool HasFunction(int code);
 // Codes with a closed-form inverse: those with a function except the normal
 // family (20-26) and Gamma (61).
 bool HasInverse(int code);
+
+// The predictor of a single-line code (a regression member) with its fitted
+// slots; nothing for other codes. Code 6 has no intercept: its B is taken as 0.
+std::optional<Predictor> LinePredictor(int code, const LinearParams& line);
 
 // Where F is taken. At a data point its rank chooses the composite member
 // (ranks up to the break index K are lower) and a datum beyond the bound of

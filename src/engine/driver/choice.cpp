@@ -2,29 +2,63 @@
 
 #include <array>
 
+#include "engine/catalogue/codes.h"
+
 namespace quarlin {
 namespace {
 
-constexpr long double kExcludedSad = 1000;
-
 // The order of the choice; earlier candidates win equal SADs.
-constexpr std::array<int, 35> kCandidateOrder{21, 22, 23, 24, 25, 26, 3,  4,  5,  6,  31, 32,
-                                              34, 36, 51, 52, 53, 54, 55, 56, 57, 58, 33, 35,
-                                              59, 60, 62, 63, 64, 65, 66, 67, 68, 69, 73};
+constexpr std::array kCandidateOrder{kNormalOptimized,
+                                     kLogNormal,
+                                     kLogNormalOptimized,
+                                     kRootNormal,
+                                     kSquareNormal,
+                                     kGeneralizedNormal,
+                                     kGeneralizedExponential,
+                                     kGumbel,
+                                     kMirroredGumbel,
+                                     kSimpleExponential,
+                                     kBurr,
+                                     kDagum,
+                                     kGeneralizedGompertz,
+                                     kKumaraswamy,
+                                     kGeneralizedGumbel,
+                                     kGeneralizedMirroredGumbel,
+                                     kLogistic,
+                                     kLogLogistic,
+                                     kGeneralizedLogistic,
+                                     kAdjustedFisk,
+                                     kWeibull,
+                                     kFrechet,
+                                     kMirroredFisherTippett3,
+                                     kMirroredFrechet,
+                                     kFisherTippett3,
+                                     kMirroredWeibull,
+                                     kStudentOneDf,
+                                     kStudentTwoDf,
+                                     kCauchy,
+                                     kGeneralizedCauchy,
+                                     kMirroredPoisson,
+                                     kGev,
+                                     kLaplace,
+                                     kGeneralizedRayleigh,
+                                     kGeneralizedLaplace};
+static_assert(kCandidateOrder.size() == 35);
 
 long double NormalSlot(const std::map<int, FitResult>& candidates, int code) {
   const auto it = candidates.find(code);
-  if (it == candidates.end() || !it->second.fitted || it->second.SAD < 0.001L) return kExcludedSad;
+  if (it == candidates.end() || !it->second.fitted || it->second.SAD < 0.001L)
+    return kKeptOutOfChoiceSad;
   return it->second.SAD;
 }
 
 }  // namespace
 
 Choice ChooseBestNonComposite(const std::map<int, FitResult>& candidates) {
-  Choice best{20, NormalSlot(candidates, 20)};
+  Choice best{kNormal, NormalSlot(candidates, kNormal)};
   for (int code : kCandidateOrder) {
     long double SAD;
-    if (code >= 20 && code <= 26) {
+    if (IsNormalFamily(code)) {
       SAD = NormalSlot(candidates, code);
     } else {
       const auto it = candidates.find(code);

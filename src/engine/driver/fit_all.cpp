@@ -1,9 +1,13 @@
 #include "engine/driver/fit_all.h"
 
 #include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/catalogue/composite_members.h"
+#include "engine/catalogue/distribution_table.h"
 #include "engine/driver/choice.h"
 #include "engine/driver/composite_eligibility.h"
 #include "engine/driver/composite_listing.h"
@@ -22,73 +26,44 @@ namespace {
 // simple composites, 1 that of the generalised ones (only when wanted).
 constexpr int kSimpleComposites = 0;
 constexpr int kGeneralizedComposites = 1;
-const std::vector<int> kFitOrder{3,
-                                 4,
-                                 5,
-                                 6,
+const std::vector<int> kFitOrder{kGeneralizedExponential,
+                                 kGumbel,
+                                 kMirroredGumbel,
+                                 kSimpleExponential,
                                  kSimpleComposites,
-                                 31,
-                                 34,
-                                 36,
-                                 32,
-                                 51,
-                                 52,
-                                 53,
-                                 54,
-                                 69,
-                                 55,
-                                 68,
-                                 73,
+                                 kBurr,
+                                 kGeneralizedGompertz,
+                                 kKumaraswamy,
+                                 kDagum,
+                                 kGeneralizedGumbel,
+                                 kGeneralizedMirroredGumbel,
+                                 kLogistic,
+                                 kLogLogistic,
+                                 kGeneralizedRayleigh,
+                                 kGeneralizedLogistic,
+                                 kLaplace,
+                                 kGeneralizedLaplace,
                                  kGeneralizedComposites,
-                                 56,
-                                 57,
-                                 58,
-                                 35,
-                                 33,
-                                 59,
-                                 60,
-                                 61,
-                                 62,
-                                 64,
-                                 65,
-                                 66,
-                                 67,
-                                 20,
-                                 21,
-                                 22,
-                                 23,
-                                 24,
-                                 25,
-                                 26};
-
-struct SpecialListing {
-  int code;
-  const char* nameLine;
-  const char* progressLine;  // empty: the fit shows none
-};
-
-const std::vector<SpecialListing> kSpecialListings{
-    {31, " Burr distribution generalized", " 31 done"},
-    {32, " Dagum distribution generalized", " 32 done"},
-    {33, " Fisher-Tippett type 3 mirrorered", " 33 done"},
-    {34, " Gompertz distribution generalized", " 34 done"},
-    {35, " Frechet (Fisher-Tippet Type 2) mirrored", " 59 done"},
-    {36, " Kumaraswamy distribution", " 36 done"},
-    {56, " Adjusted Fisk distribution", ""},
-    {58, " Frechet (Fisher-Tippet Type 2) distribution", " 58 done"},
-    {59, " Fisher-Tippett type 3 distribution", " progressing ..."},
-    {61, " Gamma (Erlang) distribution", " Advancing ..."},
-    {67, " GEV distribution", " 67 done"},
-    {68, " Laplace distribution (standard)", " 68 done"},
-    {69, " Generalized Rayleigh distribution", " 69 done ..."},
-    {73, " Generalized Laplace distribution", " 73 done"},
-};
-
-const SpecialListing* SpecialListingOf(int code) {
-  for (const auto& l : kSpecialListings)
-    if (l.code == code) return &l;
-  return nullptr;
-}
+                                 kAdjustedFisk,
+                                 kWeibull,
+                                 kFrechet,
+                                 kMirroredFrechet,
+                                 kMirroredFisherTippett3,
+                                 kFisherTippett3,
+                                 kMirroredWeibull,
+                                 kGamma,
+                                 kStudentOneDf,
+                                 kCauchy,
+                                 kGeneralizedCauchy,
+                                 kMirroredPoisson,
+                                 kGev,
+                                 kNormal,
+                                 kNormalOptimized,
+                                 kLogNormal,
+                                 kLogNormalOptimized,
+                                 kRootNormal,
+                                 kSquareNormal,
+                                 kGeneralizedNormal};
 
 constexpr double kSpreadFactor = 1.28;
 
@@ -120,13 +95,13 @@ class Driver {
     if (request_.CompositeWanted) best = ChooseComposite(best, bestNonComposite);
     outcome_.ChosenCode = best.code;
     outcome_.chosen = candidates_[best.code];
-    outcome_.spreadS = NormalSpread(20);
+    outcome_.spreadS = NormalSpread(kNormal);
     return outcome_;
   }
 
   FitAllOutcome FitPreferred(int code) {
     Fit(code);
-    outcome_.ChosenCode = code == 62 ? student_.Better().code : code;
+    outcome_.ChosenCode = code == kStudentOneDf ? student_.Better().code : code;
     const auto it = candidates_.find(outcome_.ChosenCode);
     if (it == candidates_.end() || !it->second.fitted) {
       outcome_.ChosenCode = 0;
@@ -152,72 +127,89 @@ class Driver {
     return best;
   }
 
+  // A code without a row, or one that nothing fits, is a program error:
+  // RowOf and this throw rather than fit something else.
   void Fit(int code) {
-    if (IsNormalFamilyCode(code)) return FitNormal(code);
-    if (IsComposite(code)) return FitComposite(code);
-    if (const auto member = RegressionMemberOf(code)) return FitRegression(*member);
-    if (code == 62) return FitStudentPair();
-    FitSpecial(code);
+    const DistributionRow& row = RowOf(code);
+    switch (row.kind) {
+      case DistributionKind::NormalMember:
+        return FitNormal(row);
+      case DistributionKind::SimpleComposite:
+      case DistributionKind::GeneralizedComposite:
+        return FitComposite(row);
+      case DistributionKind::RegressionMember:
+        return FitRegression(row);
+      case DistributionKind::Student:
+        return FitStudentPair();
+      case DistributionKind::SpecialFamily:
+        return FitSpecial(row);
+      case DistributionKind::NameOnly:
+        break;
+    }
+    throw std::logic_error("code " + std::to_string(code) + " has no fit");
   }
 
-  void FitRegression(const RegressionMember& m) {
+  void ShowProgress(const DistributionRow& row) {
+    for (std::string_view line : row.progressLines)
+      if (!line.empty()) progress_.Line(std::string(line));
+  }
+
+  void FitRegression(const DistributionRow& row) {
+    const RegressionMember& m = *row.regression;
     FitResult r = fits_.Regression(s_, m);
-    progress_.Line(m.progressLine);
+    ShowProgress(row);
     if (r.fitted) {
       const bool exponentOne = m.scale == Scale::Power && r.params.line.E == 1.0;
-      if (!exponentOne) List(m.listName, r);
-      if (exponentOne && m.exponentOneExcluded) r.SAD = 1000;
+      if (!exponentOne) List(row.nameLine, r);
+      if (exponentOne && m.exponentOneExcluded) r.SAD = kKeptOutOfChoiceSad;
       if (m.setsSpread) outcome_.spreadS = kSpreadFactor / r.params.line.A;
     }
     candidates_[m.code] = std::move(r);
   }
 
-  void FitSpecial(int code) {
+  void FitSpecial(const DistributionRow& row) {
+    const int code = row.code;
     FitResult r = fits_.Special(s_, code);
     for (const auto& line : r.extraProgress) progress_.Line(line);
-    const SpecialListing& listing = *SpecialListingOf(code);
-    if (*listing.progressLine) progress_.Line(listing.progressLine);
+    ShowProgress(row);
     if (r.fitted) {
       // Kumaraswamy searches its exponent with the guards of the E search, so
       // like those members it is not listed when the exponent falls back to 1.
-      const bool exponentOne = code == 36 && r.params.kumaraswamy.A == 1.0;
-      if (!exponentOne) List(listing.nameLine, r);
-      if (code == 36) outcome_.spreadS = kSpreadFactor / r.params.kumaraswamy.B;
+      const bool exponentOne = code == kKumaraswamy && r.params.kumaraswamy.A == 1.0;
+      if (!exponentOne) List(row.nameLine, r);
+      if (code == kKumaraswamy) outcome_.spreadS = kSpreadFactor / r.params.kumaraswamy.B;
     }
     candidates_[code] = std::move(r);
   }
 
-  void FitComposite(int code) {
-    FitResult r = fits_.Composite(s_, code);
-    const CompositeListing& listing = CompositeListingOf(code);
-    for (const auto& line : listing.progressLines) progress_.Line(line);
-    if (r.fitted) List(listing.nameLine, r);
-    candidates_[code] = std::move(r);
+  void FitComposite(const DistributionRow& row) {
+    FitResult r = fits_.Composite(s_, row.code);
+    ShowProgress(row);
+    if (r.fitted) List(row.nameLine, r);
+    candidates_[row.code] = std::move(r);
   }
 
   void FitStudentPair() {
     student_ = fits_.Student(s_);
-    progress_.Line(" 62 done");
+    ShowProgress(RowOf(kStudentOneDf));
     const FitResult& better = student_.Better();
-    if (better.fitted)
-      List(better.code == 62 ? " Student distribution with 1 d.f."
-                             : " Student distribution with 2 d.f.",
-           better);
-    candidates_[62] = student_.oneDf;
-    candidates_[63] = student_.twoDf;
+    if (better.fitted) List(RowOf(better.code).nameLine, better);
+    candidates_[kStudentOneDf] = student_.oneDf;
+    candidates_[kStudentTwoDf] = student_.twoDf;
   }
 
-  void FitNormal(int code) {
+  void FitNormal(const DistributionRow& row) {
+    const int code = row.code;
     NormalFit fit = fits_.Normal(s_, code);
     if (!fit.fitted) return;
-    progress_.Line(NormalProgressLine(code));
+    ShowProgress(row);
     const bool rankingAll = list_ != nullptr || request_.PrefCode == kBestOfAll;
     FitResult r;
     r.code = code;
     r.fitted = true;
     r.params.normal = fit.params;
     r.SAD = NormalSadSlot(fit, rankingAll);
-    if (NormalHasListEntry(fit, rankingAll)) List(NormalListName(code), fit.SAD);
+    if (NormalHasListEntry(fit, rankingAll)) List(row.nameLine, fit.SAD);
     r.Fcalc = std::move(fit.Fcalc);
     candidates_[code] = std::move(r);
   }
@@ -225,11 +217,12 @@ class Driver {
   // The members of the normal family in the best-of-all sequence, with the
   // lines that the sequence shows between them.
   void FitNormalInSequence(int code) {
-    FitNormal(code);
-    if (code == 22) progress_.Line(" Still working ......");
-    if (code == 23 && s_.N > 500) progress_.Line(" Progressing ......");
-    if (code == 25) progress_.Line(" Iterations ....");
-    if (code == 26 && s_.N > 200 && request_.FitStarted) progress_.Line(" Continuing .....");
+    FitNormal(RowOf(code));
+    if (code == kLogNormal) progress_.Line(" Still working ......");
+    if (code == kLogNormalOptimized && s_.N > 500) progress_.Line(" Progressing ......");
+    if (code == kSquareNormal) progress_.Line(" Iterations ....");
+    if (code == kGeneralizedNormal && s_.N > 200 && request_.FitStarted)
+      progress_.Line(" Continuing .....");
   }
 
   double NormalSpread(int code) {
@@ -237,9 +230,9 @@ class Driver {
     return it == candidates_.end() ? 0.0 : it->second.params.normal.S;
   }
 
-  void List(const std::string& nameLine, const FitResult& r) { List(nameLine, r.SAD); }
-  void List(const std::string& nameLine, long double SAD) {
-    if (list_) list_->Add(nameLine, AvAbsDiff(SAD, s_.N));
+  void List(std::string_view nameLine, const FitResult& r) { List(nameLine, r.SAD); }
+  void List(std::string_view nameLine, long double SAD) {
+    if (list_) list_->Add(std::string(nameLine), AvAbsDiff(SAD, s_.N));
   }
 
   const Sample& s_;
@@ -289,17 +282,13 @@ std::vector<int> FitSequence(bool compositeWanted) {
 }
 
 int PreferredCode(const std::string& text) {
-  static const std::map<std::string, int> kSpecial{{"39", 36}, {"62", 62}, {"90", 74}};
-  if (const auto it = kSpecial.find(text); it != kSpecial.end()) return it->second;
-  const std::vector<std::pair<int, int>> ranges{{3, 18},  {20, 26}, {31, 35},
-                                                {51, 61}, {64, 73}, {80, 85}};
   if (text.empty() || text.size() > 2 ||
       text.find_first_not_of("0123456789") != std::string::npos || text[0] == '0')
-    return 0;
-  const int code = std::stoi(text);
-  for (const auto& [low, high] : ranges)
-    if (code >= low && code <= high) return code;
-  return 0;
+    return kNoDistribution;
+  const int number = std::stoi(text);
+  for (const DistributionRow& row : AllRows())
+    if (row.preferenceNumber == number) return row.code;
+  return kNoDistribution;
 }
 
 FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, ProgressSink& progress,
@@ -319,7 +308,7 @@ FitAllOutcome FitAll(const Sample& sample, const FitAllRequest& request, Progres
   Driver driver(sample, request, progress, list, fits);
   if (request.PrefCode == kBestOfAll) return driver.RankAll();
   const int code = PreferredCode(request.PrefCode);
-  if (code == 0) return {};
+  if (code == kNoDistribution) return {};
   return driver.FitPreferred(code);
 }
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "engine/catalogue/composite_members.h"
+#include "engine/catalogue/distribution_table.h"
 
 namespace quarlin {
 namespace {
@@ -12,7 +12,18 @@ namespace {
 // The fits that take longest on large samples, longest first. Workers start
 // with these, so that no long fit is left to run alone at the end while the
 // other processors idle; the driver still takes the results in its order.
-constexpr int kLongestFirst[] = {59, 31, 36, 26, 69, 58, 67, 73, 34, 56, 52, 61};
+constexpr int kLongestFirst[] = {kFisherTippett3,
+                                 kBurr,
+                                 kKumaraswamy,
+                                 kGeneralizedNormal,
+                                 kGeneralizedRayleigh,
+                                 kFrechet,
+                                 kGev,
+                                 kGeneralizedLaplace,
+                                 kGeneralizedGompertz,
+                                 kAdjustedFisk,
+                                 kGeneralizedMirroredGumbel,
+                                 kGamma};
 
 std::optional<size_t> IndexOf(const std::vector<int>& codes, int code) {
   const auto at = std::find(codes.begin(), codes.end(), code);
@@ -24,7 +35,7 @@ std::optional<size_t> IndexOf(const std::vector<int>& codes, int code) {
 // second of a pair, see FitPaired), or codes.size().
 std::vector<size_t> Partners(const std::vector<int>& codes) {
   std::vector<size_t> partner(codes.size(), codes.size());
-  for (int code : {59, 58, 31}) {
+  for (int code : {kFisherTippett3, kFrechet, kBurr}) {
     const auto first = IndexOf(codes, code), second = IndexOf(codes, PairedCode(code));
     if (first && second) partner[*first] = *second;
   }
@@ -91,10 +102,21 @@ void ParallelFits::Work() {
 }
 
 ParallelFits::Result ParallelFits::Compute(int code) const {
-  if (const auto member = RegressionMemberOf(code)) return inner_.Regression(sample_, *member);
-  if (IsNormalFamilyCode(code)) return inner_.Normal(sample_, code);
-  if (IsComposite(code)) return inner_.Composite(sample_, code);
-  if (code == 62) return inner_.Student(sample_);
+  const DistributionRow& row = RowOf(code);
+  switch (row.kind) {
+    case DistributionKind::RegressionMember:
+      return inner_.Regression(sample_, *row.regression);
+    case DistributionKind::NormalMember:
+      return inner_.Normal(sample_, code);
+    case DistributionKind::SimpleComposite:
+    case DistributionKind::GeneralizedComposite:
+      return inner_.Composite(sample_, code);
+    case DistributionKind::Student:
+      return inner_.Student(sample_);
+    case DistributionKind::SpecialFamily:
+    case DistributionKind::NameOnly:
+      break;
+  }
   return inner_.Special(sample_, code);
 }
 
@@ -115,7 +137,7 @@ FitResult ParallelFits::Special(const Sample&, int code) const {
 }
 
 StudentFits ParallelFits::Student(const Sample&) const {
-  return std::get<StudentFits>(Take(62));
+  return std::get<StudentFits>(Take(kStudentOneDf));
 }
 
 NormalFit ParallelFits::Normal(const Sample&, int code) const {

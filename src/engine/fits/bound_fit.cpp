@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"
@@ -27,16 +28,16 @@ struct BoundFamily {
 
 bool Describe(int code, BoundFamily& family) {
   switch (code) {
-    case 58:
+    case kFrechet:
       family = {true, false, 10000, 10000};
       return true;
-    case 35:
+    case kMirroredFrechet:
       family = {true, true, 10000, 10000};
       return true;
-    case 59:
+    case kFisherTippett3:
       family = {false, false, 100000, 100};
       return true;
-    case 33:
+    case kMirroredFisherTippett3:
       family = {false, true, 100000, 100};
       return true;
   }

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"
@@ -180,7 +181,7 @@ FitResult FinishBurrFit(const Sample& s, bool dagum, const BurrGrid& grid,
                         const std::vector<long double>& Ft, const std::vector<long double>& lnX,
                         const BurrTrial& found) {
   const int N = s.N;
-  const int code = dagum ? 32 : 31;
+  const int code = dagum ? kDagum : kBurr;
   if (found.i == 0) return NotFitted(code);
   auto xPowE = PointArray(s);
   auto Xt = PointArray(s);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/catalogue/special_formulas.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
@@ -15,7 +16,7 @@
 namespace quarlin {
 namespace {
 
-constexpr int kExponentTrials = 100;
+constexpr int kFiskExponentTrials = 100;
 constexpr int kScaleTrials = 50;
 
 double TrialExponent(int i) {
@@ -33,7 +34,7 @@ void FiskCurve(const Sample& s, const FiskParams& p, std::vector<long double>& F
 // Every trial in long double, in index order: the reference.
 bool ReferenceSearch(const Sample& s, double meanX, int& bestI, int& bestJ) {
   SmallestSS best;
-  for (int i = 1; i <= kExponentTrials; ++i) {
+  for (int i = 1; i <= kFiskExponentTrials; ++i) {
     for (int j = 1; j <= kScaleTrials; ++j) {
       const FiskParams trial{TrialExponent(i), TrialScale(j, meanX)};
       if (OfferTrial(best, s, SearchMode::Reference, [&](int r) { return FiskF(s.X[r], trial); })) {
@@ -70,8 +71,8 @@ bool ScreenedFiskSearch(const Sample& s, double meanX, int& bestI, int& bestJ) {
     if (sum.exceeded) return std::nullopt;
     return sum.SS;
   };
-  const ScreenedChoice choice =
-      ScreenedSearch(kExponentTrials * kScaleTrials, margin, SmallestSS().best(), screen, exact);
+  const ScreenedChoice choice = ScreenedSearch(kFiskExponentTrials * kScaleTrials, margin,
+                                               SmallestSS().best(), screen, exact);
   if (choice.trial < 0) return false;
   bestI = choice.trial / kScaleTrials + 1;
   bestJ = choice.trial % kScaleTrials + 1;
@@ -83,19 +84,19 @@ bool ScreenedFiskSearch(const Sample& s, double meanX, int& bestI, int& bestJ) {
 FitResult AdjustedFiskSearch(const Sample& s, SearchMode mode) {
   const int N = s.N;
   LineFit plain;
-  if (!RegressAll(s.X, s.Fc, N, plain)) return NotFitted(56);
+  if (!RegressAll(s.X, s.Fc, N, plain)) return NotFitted(kAdjustedFisk);
   auto Fcalc = PointArray(s);
 
   int bestI = 0, bestJ = 0;
   const bool found = ExitsEarly(mode) ? ScreenedFiskSearch(s, plain.meanX, bestI, bestJ)
                                       : ReferenceSearch(s, plain.meanX, bestI, bestJ);
-  if (!found) return NotFitted(56);
+  if (!found) return NotFitted(kAdjustedFisk);
 
   FittedParams params;
   params.fisk.A = TrialExponent(bestI);
   params.fisk.B = TrialScale(bestJ, plain.meanX);
   FiskCurve(s, params.fisk, Fcalc);
-  return FinishFit(56, s, params, std::move(Fcalc));
+  return FinishFit(kAdjustedFisk, s, params, std::move(Fcalc));
 }
 
 FitResult FitAdjustedFisk(const Sample& s) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/catalogue/special_formulas.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
@@ -25,7 +26,7 @@ void GammaCurve(const Sample& s, const GammaParams& p, std::vector<long double>&
   for (int r = 1; r <= s.N; ++r) Fcalc[r] = GammaF(s.X[r], p);
 }
 
-constexpr long double kSearchStart = 100000.0L;
+constexpr long double kGammaSearchStart = 100000.0L;
 
 struct GammaTrial {
   int n = 0, j = 0;
@@ -33,7 +34,7 @@ struct GammaTrial {
 
 // Every trial in long double, in index order: the reference.
 GammaTrial ReferenceSearch(const Sample& s) {
-  SmallestSS best(kSearchStart);
+  SmallestSS best(kGammaSearchStart);
   GammaTrial found;
   for (int n = 1; n <= kOrderTrials; ++n) {
     for (int j = 1; j <= kScaleTrials; ++j) {
@@ -72,7 +73,7 @@ GammaTrial ScreenedGammaSearch(const Sample& s) {
     return sum.SS;
   };
   const ScreenedChoice choice =
-      ScreenedSearch(kOrderTrials * kScaleTrials, margin, kSearchStart, screen, exact);
+      ScreenedSearch(kOrderTrials * kScaleTrials, margin, kGammaSearchStart, screen, exact);
   if (choice.trial < 0) return {};
   return {choice.trial / kScaleTrials + 1, choice.trial % kScaleTrials + 1};
 }
@@ -82,14 +83,14 @@ GammaTrial ScreenedGammaSearch(const Sample& s) {
 FitResult GammaSearch(const Sample& s, SearchMode mode) {
   auto Fcalc = PointArray(s);
   const GammaTrial found = ExitsEarly(mode) ? ScreenedGammaSearch(s) : ReferenceSearch(s);
-  if (found.n == 0) return NotFitted(61);
+  if (found.n == 0) return NotFitted(kGamma);
   const int bestN = found.n, bestJ = found.j;
 
   FittedParams params;
   params.gamma.a = TrialScale(bestJ);
   params.gamma.b = bestN;
   GammaCurve(s, params.gamma, Fcalc);
-  return FinishFit(61, s, params, std::move(Fcalc));
+  return FinishFit(kGamma, s, params, std::move(Fcalc));
 }
 
 FitResult FitGamma(const Sample& s) {

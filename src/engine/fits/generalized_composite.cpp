@@ -11,11 +11,11 @@
 #include "engine/model/links.h"
 #include "engine/search/bounded_sum.h"
 #include "engine/search/screen_kernels.h"
+#include "engine/search/search_start.h"
 
 namespace quarlin {
 namespace {
 
-constexpr double kExponentSearchStart = 1000000;
 constexpr double kBreakSearchStart = 100000;
 constexpr double kNoTrial = std::numeric_limits<double>::infinity();
 
@@ -75,7 +75,7 @@ std::vector<SideFit> SearchLowerSides(const Sample& s, Work& w, Link link,
                                       const std::vector<int>& indices, SearchMode mode) {
   const int count = static_cast<int>(indices.size());
   std::vector<SideTrials> trials(count);
-  std::vector<double> best(count, kExponentSearchStart);
+  std::vector<double> best(count, kSearchStart);
   const int lastK = *std::max_element(indices.begin(), indices.end());
   for (int j = 0; j < kSideExponentTrials; ++j) {
     PowerOfRange(w, w.exponent[j], 1, lastK);
@@ -102,7 +102,7 @@ std::vector<SideFit> SearchUpperSides(const Sample& s, Work& w, Link link,
   const int N = s.N;
   const int count = static_cast<int>(indices.size());
   std::vector<SideTrials> trials(count);
-  std::vector<double> best(count, kExponentSearchStart);
+  std::vector<double> best(count, kSearchStart);
   std::vector<long double> XtAtK(count);
   for (int b = 0; b < count; ++b) XtAtK[b] = std::exp(lowers[b].E * w.lnX[indices[b]]);
   const int firstK = *std::min_element(indices.begin(), indices.end());
@@ -193,7 +193,7 @@ SideFit ScreenedSide(const ScreenWork& sw, Screen&& screen, ExactTrial&& exactTr
     return ss;
   };
   const ScreenedChoice choice =
-      ScreenedSearch(kSideExponentTrials, margin, kExponentSearchStart, screen, exact);
+      ScreenedSearch(kSideExponentTrials, margin, kSearchStart, screen, exact);
   if (choice.trial < 0) return {};
   SideFit side;
   side.fitted = true;
@@ -297,7 +297,7 @@ int ChooseSideExponent(std::span<const double> ss) {
   std::vector<double> positive(ss.begin(), ss.end());
   for (double& value : positive)
     if (!(value > 0)) value = kNoTrial;
-  return FirstMinimum(positive, kExponentSearchStart);
+  return FirstMinimum(positive, kSearchStart);
 }
 
 int ChooseBreakIndex(std::span<const double> totals) {

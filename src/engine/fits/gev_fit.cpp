@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/catalogue/bound_formulas.h"
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
 
@@ -137,14 +138,14 @@ void CorrectGevBound(const Sample& s, GevParams& gev) {
 
 FitResult GevSearch(const Sample& s, SearchMode mode) {
   LineFit plain;
-  if (!RegressAll(s.X, s.Fc, s.N, plain)) return NotFitted(67);
+  if (!RegressAll(s.X, s.Fc, s.N, plain)) return NotFitted(kGev);
   const double A = Location(s);
   auto Fcalc = PointArray(s);
   std::vector<std::string> extra;
 
   const GevTrial found = ExitsEarly(mode) ? ScreenedSearchOf(s, A, plain.SDx, extra)
                                           : ReferenceSearch(s, A, plain.SDx, extra);
-  if (found.j == 0) return WithProgress(NotFitted(67), std::move(extra));
+  if (found.j == 0) return WithProgress(NotFitted(kGev), std::move(extra));
   const int bestJ = found.j, bestM = found.m;
 
   FittedParams params;
@@ -154,7 +155,7 @@ FitResult GevSearch(const Sample& s, SearchMode mode) {
   gev.K = TrialShape(bestJ);
   CorrectGevBound(s, gev);
   GevCurve(s, gev, Fcalc);
-  return WithProgress(FinishFit(67, s, params, std::move(Fcalc)), std::move(extra));
+  return WithProgress(FinishFit(kGev, s, params, std::move(Fcalc)), std::move(extra));
 }
 
 FitResult FitGev(const Sample& s) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"
@@ -132,7 +133,7 @@ FitResult GompertzSearch(const Sample& s, SearchMode mode) {
 
   const GompertzTrial found =
       ExitsEarly(mode) ? ScreenedGompertz(s, lnZ, Ft) : ReferenceSearch(s, lnZ, Ft);
-  if (found.i == 0) return NotFitted(34);
+  if (found.i == 0) return NotFitted(kGeneralizedGompertz);
   const int bestI = found.i, bestJ = found.j;
 
   FittedParams params;
@@ -143,10 +144,10 @@ FitResult GompertzSearch(const Sample& s, SearchMode mode) {
   for (int r = 1; r <= N; ++r) zPowP[r] = std::exp(g.E * lnZ[r]);
   GompertzTransform(zPowP, g.B, N, Xt);
   RatioAll(Xt, Ft, N, line);
-  if (!std::isfinite(line.A)) return NotFitted(34);
+  if (!std::isfinite(line.A)) return NotFitted(kGeneralizedGompertz);
   g.A = line.A;
   for (int r = 1; r <= N; ++r) Fcalc[r] = GompertzCurve(line.A, Xt[r]);
-  return FinishFit(34, s, params, std::move(Fcalc));
+  return FinishFit(kGeneralizedGompertz, s, params, std::move(Fcalc));
 }
 
 FitResult FitGompertz(const Sample& s) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/exponent_grid.h"
@@ -141,7 +142,7 @@ FitResult KumaraswamySearch(const Sample& s, SearchMode mode) {
 
   const KumaraswamyTrial found = ExitsEarly(mode) ? ScreenedSearchOf(s, exponent, lnX, Ft)
                                                   : ReferenceSearch(s, exponent, lnX, Ft);
-  if (found.j == 0) return NotFitted(36);
+  if (found.j == 0) return NotFitted(kKumaraswamy);
   const int bestJ = found.j, bestK = found.k;
   LineFit line;
 
@@ -153,10 +154,10 @@ FitResult KumaraswamySearch(const Sample& s, SearchMode mode) {
   for (int r = 1; r <= N; ++r) lnRatio[r] = lnX[r] - lnU;
   KumaraswamyTransform(lnRatio, k.A, N, Xt);
   RatioAll(Xt, Ft, N, line);
-  if (!std::isfinite(line.A)) return NotFitted(36);
+  if (!std::isfinite(line.A)) return NotFitted(kKumaraswamy);
   k.B = line.A;
   for (int r = 1; r <= N; ++r) Fcalc[r] = KumaraswamyCurve(line.A, Xt[r]);
-  return FinishFit(36, s, params, std::move(Fcalc));
+  return FinishFit(kKumaraswamy, s, params, std::move(Fcalc));
 }
 
 FitResult FitKumaraswamy(const Sample& s) {

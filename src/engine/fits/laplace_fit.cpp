@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_search.h"
 #include "engine/search/screen_kernels.h"
 
@@ -17,7 +18,7 @@ namespace quarlin {
 namespace {
 
 constexpr int kLocationTrials = 20;
-constexpr int kExponentTrials = 80;
+constexpr int kLaplaceExponentTrials = 80;
 
 // A half whose scale came out with the wrong sign grows without bound away
 // from L. Its exponent is capped at 100 on either side, so that the point's
@@ -167,7 +168,7 @@ LaplaceTrial ScreenedGeneralizedLaplace(const Sample& s, LaplaceTrials& trials,
                                         const std::vector<std::vector<long double>>& values,
                                         const std::vector<std::vector<long double>>& location) {
   const int N = s.N;
-  constexpr int kPerE1 = kExponentTrials * kLocationTrials;
+  constexpr int kPerE1 = kLaplaceExponentTrials * kLocationTrials;
   std::vector<double> Fc(N), lowFtDev(N);
   std::vector<long double> lowFtSum(N + 1, 0.0L), upFtSum(N + 1, 0.0L);
   for (int r = 1; r <= N; ++r) {
@@ -179,8 +180,9 @@ LaplaceTrial ScreenedGeneralizedLaplace(const Sample& s, LaplaceTrials& trials,
     lowFtDev[r - 1] = static_cast<double>(trials.LowFt()[r] - lowFtSum[N] / N);
   }
   // The rows in double, and their running sums for the upper centroids.
-  std::vector<std::vector<double>> rows(kExponentTrials + 1), running(kExponentTrials + 1);
-  for (int k = 1; k <= kExponentTrials; ++k) {
+  std::vector<std::vector<double>> rows(kLaplaceExponentTrials + 1),
+      running(kLaplaceExponentTrials + 1);
+  for (int k = 1; k <= kLaplaceExponentTrials; ++k) {
     rows[k].resize(N);
     running[k].assign(N + 1, 0.0);
     for (int r = 1; r <= N; ++r) {
@@ -197,8 +199,9 @@ LaplaceTrial ScreenedGeneralizedLaplace(const Sample& s, LaplaceTrials& trials,
     double A = 0, L = 0, SS = 0;
   };
   const ScreenMargin margin{N, 2e-10};
-  std::vector<Lower> lowers(static_cast<std::size_t>(kExponentTrials + 1) * (kLocationTrials + 1));
-  for (int i = 1; i <= kExponentTrials; ++i) {
+  std::vector<Lower> lowers(static_cast<std::size_t>(kLaplaceExponentTrials + 1) *
+                            (kLocationTrials + 1));
+  for (int i = 1; i <= kLaplaceExponentTrials; ++i) {
     for (int loc = 1; loc <= kLocationTrials; ++loc) {
       Lower& low = lowers[i * (kLocationTrials + 1) + loc];
       const long double L = location[i][loc];
@@ -216,7 +219,7 @@ LaplaceTrial ScreenedGeneralizedLaplace(const Sample& s, LaplaceTrials& trials,
     }
   }
   const auto screen = [&](int t, double limit) {
-    const int i = t / kPerE1 + 1, j = t / kLocationTrials % kExponentTrials + 1,
+    const int i = t / kPerE1 + 1, j = t / kLocationTrials % kLaplaceExponentTrials + 1,
               loc = t % kLocationTrials + 1;
     const Lower& low = lowers[i * (kLocationTrials + 1) + loc];
     if (!low.judged) return NotJudged();
@@ -237,16 +240,16 @@ LaplaceTrial ScreenedGeneralizedLaplace(const Sample& s, LaplaceTrials& trials,
   };
   std::vector<std::optional<LowerSide>> exactLowers(lowers.size());
   const auto exact = [&](int t, long double bound) {
-    const int i = t / kPerE1 + 1, j = t / kLocationTrials % kExponentTrials + 1,
+    const int i = t / kPerE1 + 1, j = t / kLocationTrials % kLaplaceExponentTrials + 1,
               loc = t % kLocationTrials + 1;
     std::optional<LowerSide>& low = exactLowers[i * (kLocationTrials + 1) + loc];
     if (!low) low = trials.Lower(values[i], location[i][loc]);
     return trials.TrialSum(values[i], values[j], *low, bound);
   };
   const ScreenedChoice choice =
-      ScreenedSearch(kExponentTrials * kPerE1, margin, SmallestSS().best(), screen, exact);
+      ScreenedSearch(kLaplaceExponentTrials * kPerE1, margin, SmallestSS().best(), screen, exact);
   if (choice.trial < 0) return {};
-  return {choice.trial / kPerE1 + 1, choice.trial / kLocationTrials % kExponentTrials + 1,
+  return {choice.trial / kPerE1 + 1, choice.trial / kLocationTrials % kLaplaceExponentTrials + 1,
           choice.trial % kLocationTrials + 1};
 }
 
@@ -259,7 +262,7 @@ FitResult LaplaceSearch(const Sample& s, SearchMode mode) {
   for (int j = 1; j <= kLocationTrials; ++j) {
     if (trials.Offer(best, s.X, s.X, trials.Lower(s.X, TrialLocation(s, j)))) bestJ = j;
   }
-  if (!best.found()) return NotFitted(68);
+  if (!best.found()) return NotFitted(kLaplace);
 
   FittedParams params;
   LaplaceParams& p = params.laplace;
@@ -269,7 +272,7 @@ FitResult LaplaceSearch(const Sample& s, SearchMode mode) {
   p.L = static_cast<double>(low.L);
   p.D1 = low.D1;
   p.D2 = D2;
-  return FinishFit(68, s, params, trials.TakeFcalc());
+  return FinishFit(kLaplace, s, params, trials.TakeFcalc());
 }
 
 FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
@@ -277,8 +280,8 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
   const auto lnX = MapValues(s, [](long double x) { return std::log(x); });
   auto lowValue = PointArray(s);
   // The upper side's data per E2, the same for every E1.
-  std::vector<std::vector<long double>> upValues(kExponentTrials + 1);
-  for (int j = 1; j <= kExponentTrials; ++j) {
+  std::vector<std::vector<long double>> upValues(kLaplaceExponentTrials + 1);
+  for (int j = 1; j <= kLaplaceExponentTrials; ++j) {
     const double E2 = TrialExponent(j);
     upValues[j] = PointArray(s);
     for (int r = 1; r <= s.N; ++r) upValues[j][r] = std::exp(E2 * lnX[r]);
@@ -291,25 +294,25 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
   SmallestSS best;
   int bestI = 0, bestJ = 0, bestLoc = 0;
   if (ExitsEarly(mode)) {
-    std::vector<std::vector<long double>> location(kExponentTrials + 1);
-    for (int i = 1; i <= kExponentTrials; ++i) {
+    std::vector<std::vector<long double>> location(kLaplaceExponentTrials + 1);
+    for (int i = 1; i <= kLaplaceExponentTrials; ++i) {
       location[i].assign(kLocationTrials + 1, 0.0L);
       for (int loc = 1; loc <= kLocationTrials; ++loc)
         location[i][loc] = std::exp(TrialExponent(i) * lnLocation[loc]);
     }
     const LaplaceTrial found = ScreenedGeneralizedLaplace(s, trials, upValues, location);
-    if (found.i == 0) return NotFitted(73);
+    if (found.i == 0) return NotFitted(kGeneralizedLaplace);
     bestI = found.i;
     bestJ = found.j;
     bestLoc = found.loc;
   }
-  for (int i = 1; i <= kExponentTrials && !ExitsEarly(mode); ++i) {
+  for (int i = 1; i <= kLaplaceExponentTrials && !ExitsEarly(mode); ++i) {
     const double E1 = TrialExponent(i);
     for (int r = 1; r <= s.N; ++r) lowValue[r] = std::exp(E1 * lnX[r]);
     for (int loc = 1; loc <= kLocationTrials; ++loc) {
       lower[loc] = trials.Lower(lowValue, std::exp(E1 * lnLocation[loc]));
     }
-    for (int j = 1; j <= kExponentTrials; ++j) {
+    for (int j = 1; j <= kLaplaceExponentTrials; ++j) {
       for (int loc = 1; loc <= kLocationTrials; ++loc) {
         if (trials.Offer(best, lowValue, upValues[j], lower[loc])) {
           bestI = i;
@@ -319,7 +322,7 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
       }
     }
   }
-  if (!ExitsEarly(mode) && !best.found()) return NotFitted(73);
+  if (!ExitsEarly(mode) && !best.found()) return NotFitted(kGeneralizedLaplace);
 
   FittedParams params;
   LaplaceParams& p = params.laplace;
@@ -332,7 +335,7 @@ FitResult GeneralizedLaplaceSearch(const Sample& s, SearchMode mode) {
   p.L = static_cast<double>(low.L);
   p.D1 = low.D1;
   p.D2 = D2;
-  return FinishFit(73, s, params, trials.TakeFcalc());
+  return FinishFit(kGeneralizedLaplace, s, params, trials.TakeFcalc());
 }
 
 FitResult FitLaplace(const Sample& s) {

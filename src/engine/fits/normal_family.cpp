@@ -6,20 +6,18 @@
 #include <optional>
 #include <utility>
 
+#include "engine/model/fit_result.h"
 #include "engine/model/kernels.h"
 #include "engine/model/normal_cdf.h"
 #include "engine/search/bounded_sum.h"
 #include "engine/search/exponent_grid.h"
 #include "engine/search/screen_kernels.h"
+#include "engine/search/search_start.h"
 
 namespace quarlin {
 namespace {
 
 constexpr int kGridTrials = 201;
-// Every search starts from this SS; a sum over at most 2500 squared
-// frequency differences stays far below it.
-constexpr double kSearchStart = 1000000;
-constexpr int kGeneralizedCode = 26;
 constexpr int kExponentOneTrial = 81;  // 0.19 + 81 steps of 0.01
 
 using Trials = std::array<double, kGridTrials>;
@@ -55,14 +53,14 @@ long double PowerOfLog(long double lnX, double E) {
 
 long double Transformed(int code, long double X, double E) {
   switch (code) {
-    case 22:
-    case 23:
+    case kLogNormal:
+    case kLogNormalOptimized:
       return std::log(X);
-    case 24:
+    case kRootNormal:
       return std::sqrt(X);
-    case 25:
+    case kSquareNormal:
       return X * X;
-    case kGeneralizedCode:
+    case kGeneralizedNormal:
       return PowerOfLog(std::log(X), E);
     default:
       return X;
@@ -211,7 +209,7 @@ void SearchMeanAndSpread(std::span<const long double> x, const Sample& sample,
 void FinishExponent(const Sample& sample, std::vector<long double>& x, int bestJ, int bestK,
                     NormalParams& params) {
   params.E = GuardExponent(ExponentOfTrial(bestJ));
-  TransformAll(kGeneralizedCode, sample, params.E, x);
+  TransformAll(kGeneralizedNormal, sample, params.E, x);
   const PlainStats plain = PlainStatsOf(x, sample.N);
   params.M0 = params.M = plain.M0;
   params.S0 = plain.S0;
@@ -317,7 +315,7 @@ void Finish(std::span<const long double> x, const Sample& sample, NormalFit& fit
 }
 
 bool FellBackToPlain(const NormalFit& fit) {
-  return fit.code == kGeneralizedCode && fit.params.E == 1;
+  return fit.code == kGeneralizedNormal && fit.params.E == 1;
 }
 
 }  // namespace
@@ -353,15 +351,15 @@ NormalFit FitNormalFamily(int code, const Sample& sample, SearchMode mode) {
   p.M0 = p.M = plain.M0;
   p.S0 = p.S = plain.S0;
   switch (code) {
-    case 21:
-    case 24:
-    case 25:
+    case kNormalOptimized:
+    case kRootNormal:
+    case kSquareNormal:
       p.S = SearchSpread(x, sample, plain, mode);
       break;
-    case 23:
+    case kLogNormalOptimized:
       SearchMeanAndSpread(x, sample, plain, mode, p);
       break;
-    case kGeneralizedCode:
+    case kGeneralizedNormal:
       SearchExponent(sample, x, mode, p);
       break;
     default:
@@ -386,29 +384,12 @@ NormalFit EvaluateNormalFamily(int code, const Sample& sample, const NormalParam
 }
 
 long double NormalSadSlot(const NormalFit& fit, bool rankingAll) {
-  constexpr long double kKeptOutOfChoice = 1000;
   if (!fit.fitted) return 0;
-  return rankingAll && FellBackToPlain(fit) ? kKeptOutOfChoice : fit.SAD;
+  return rankingAll && FellBackToPlain(fit) ? kKeptOutOfChoiceSad : fit.SAD;
 }
 
 bool NormalHasListEntry(const NormalFit& fit, bool rankingAll) {
   return rankingAll && fit.fitted && !FellBackToPlain(fit);
-}
-
-std::string NormalProgressLine(int code) {
-  if (!IsNormalFamilyCode(code)) return {};
-  return " " + std::to_string(code + 70) + " done";
-}
-
-std::string NormalListName(int code) {
-  static constexpr const char* kNames[] = {
-      " Normal distribution standard",       " Normal distribution optimized",
-      " Log-normal distribution standard",   " Log-normal distribution optimized",
-      " Root-normal distribution optimized", " Square normal distribution optimized",
-      " Generalized normal distribution",
-  };
-  if (!IsNormalFamilyCode(code)) return {};
-  return kNames[code - kFirstNormalCode];
 }
 
 }  // namespace quarlin

@@ -9,17 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/model/fitted_params.h"
 #include "engine/model/sample.h"
 #include "engine/search/search_mode.h"
 
 namespace quarlin {
 
-inline constexpr int kFirstNormalCode = 20;
-inline constexpr int kLastNormalCode = 26;
+inline constexpr int kFirstNormalCode = kNormal;
+inline constexpr int kLastNormalCode = kGeneralizedNormal;
 
 inline bool IsNormalFamilyCode(int code) {
-  return code >= kFirstNormalCode && code <= kLastNormalCode;
+  return IsNormalFamily(code);
 }
 
 struct NormalFit {
@@ -50,12 +51,6 @@ long double NormalSadSlot(const NormalFit& fit, bool rankingAll);
 // Whether the fit gets an entry in the ranked list (only while all
 // distributions are ranked, and not for such a fallen-back member 26).
 bool NormalHasListEntry(const NormalFit& fit, bool rankingAll);
-
-// " 90 done" to " 96 done" for codes 20 to 26.
-std::string NormalProgressLine(int code);
-
-// The member's name line in the ranked list (" Normal distribution standard", ...).
-std::string NormalListName(int code);
 
 // Trial k (1..201) of a grid around a plain value: (k + 99)*plain/200, so
 // 0.5 to 1.5 times the plain value (for a negative value from 0.5 down to 1.5

@@ -1,5 +1,6 @@
 #include "engine/fits/paired_fits.h"
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/bound_fit.h"
 #include "engine/fits/burr_fit.h"
 
@@ -7,18 +8,18 @@ namespace quarlin {
 
 int PairedCode(int code) {
   switch (code) {
-    case 59:
-      return 33;
-    case 58:
-      return 35;
-    case 31:
-      return 32;
+    case kFisherTippett3:
+      return kMirroredFisherTippett3;
+    case kFrechet:
+      return kMirroredFrechet;
+    case kBurr:
+      return kDagum;
   }
   return 0;
 }
 
 PairedFits FitPaired(const Sample& sample, int code, SearchMode mode) {
-  if (code == 31) return BurrPairSearch(sample, mode);
+  if (code == kBurr) return BurrPairSearch(sample, mode);
   return BoundPairSearch(sample, code, mode);
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"
@@ -16,7 +17,7 @@
 namespace quarlin {
 namespace {
 
-constexpr int kExponentTrials = 290;
+constexpr int kRayleighExponentTrials = 290;
 constexpr int kDivisorTrials = 200;
 
 double TrialExponent(int i) {
@@ -54,7 +55,7 @@ RayleighTrial ReferenceSearch(const Sample& s, const std::vector<long double>& l
   SmallestSS best;
   RayleighTrial bestTrial;
   LineFit line;
-  for (int i = 1; i <= kExponentTrials; ++i) {
+  for (int i = 1; i <= kRayleighExponentTrials; ++i) {
     const double E = TrialExponent(i);
     for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
     if (!RegressAll(xPowE, Ft, N, line)) continue;
@@ -85,9 +86,9 @@ RayleighTrial ScreenedSearchOf(const Sample& s, const std::vector<long double>& 
   auto xPowE = PointArray(s);
   std::vector<RayleighRow> rows;
   std::vector<double> powers;  // X^E of every row that takes part, in double
-  powers.reserve(static_cast<std::size_t>(kExponentTrials) * N);
+  powers.reserve(static_cast<std::size_t>(kRayleighExponentTrials) * N);
   LineFit line;
-  for (int i = 1; i <= kExponentTrials; ++i) {
+  for (int i = 1; i <= kRayleighExponentTrials; ++i) {
     const double E = TrialExponent(i);
     for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(E * lnX[r]);
     if (!RegressAll(xPowE, Ft, N, line)) continue;
@@ -144,7 +145,7 @@ FitResult GeneralizedRayleighSearch(const Sample& s, SearchMode mode) {
 
   const RayleighTrial best =
       ExitsEarly(mode) ? ScreenedSearchOf(s, lnX, Ft) : ReferenceSearch(s, lnX, Ft);
-  if (!best.found) return NotFitted(69);
+  if (!best.found) return NotFitted(kGeneralizedRayleigh);
   const double bestE = best.E, bestS = best.S;
 
   FittedParams params;
@@ -152,7 +153,7 @@ FitResult GeneralizedRayleighSearch(const Sample& s, SearchMode mode) {
   params.rayleigh.S = bestS;
   for (int r = 1; r <= N; ++r) xPowE[r] = std::exp(bestE * lnX[r]);
   RayleighCurve(xPowE, bestS, N, Fcalc);
-  return FinishFit(69, s, params, std::move(Fcalc));
+  return FinishFit(kGeneralizedRayleigh, s, params, std::move(Fcalc));
 }
 
 FitResult FitGeneralizedRayleigh(const Sample& s) {

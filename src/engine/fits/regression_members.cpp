@@ -11,41 +11,10 @@
 #include "engine/search/bounded_sum.h"
 #include "engine/search/exponent_grid.h"
 #include "engine/search/screen_kernels.h"
+#include "engine/search/search_start.h"
 
 namespace quarlin {
 namespace {
-
-constexpr std::array<RegressionMember, 14> kMembers{{
-    {3, " Generalized exponential (Poisson-type) distribution", " 3 done", Link::Poisson,
-     Scale::Power, false, true, true, false},
-    {4, " Gumbel distribution", " 4 done", Link::Gumbel, Scale::Plain, false, false, false, true},
-    {5, " Mirrored Gumbel distribution", " 5 done", Link::MirroredGumbel, Scale::Plain, false,
-     false, false, true},
-    {6, " Exponential distribution (Poisson type)", " please wait ...", Link::Poisson, Scale::Plain,
-     true, false, false, false},
-    {51, " Gumbel distribution generalized", " 51 done", Link::Gumbel, Scale::Power, false, false,
-     true, true},
-    {52, " Generalized Mirrored Gumbel distribution", " 52 done", Link::MirroredGumbel,
-     Scale::Power, false, false, true, false},
-    {53, " Logistic distribution", " 53 done", Link::Logistic, Scale::Plain, false, false, false,
-     false},
-    {54, " Log-logistic distribution", " 54 done", Link::Logistic, Scale::Log, false, false, false,
-     false},
-    {55, " Generalized logistic distribution", " 50% completed ..", Link::Logistic, Scale::Power,
-     false, false, true, false},
-    {57, " Weibull distribution", " 57 done", Link::Weibull, Scale::Log, false, false, false,
-     false},
-    {60, " mirrored Weibull distribution", " 60 done", Link::MirroredWeibull, Scale::Log, false,
-     false, false, false},
-    {64, " Cauchy distribution", " 64 done", Link::Cauchy, Scale::Plain, false, false, false,
-     false},
-    {65, " Generalized Cauchy distribution", " 65 done", Link::Cauchy, Scale::Power, false, false,
-     true, false},
-    {66, " Mirrored exponential (Poisson) distribution", " 66 done", Link::MirroredPoisson,
-     Scale::Power, false, true, false, false},
-}};
-
-constexpr double kSearchStart = 1000000;
 
 // z of the line at Xt; code 6 has no intercept.
 long double Predictor(const RegressionMember& m, const LineFit& line, long double Xt) {
@@ -157,9 +126,8 @@ long double FinalValue(const RegressionMember& m, long double z) {
 }
 
 std::optional<RegressionMember> RegressionMemberOf(int code) {
-  for (const auto& m : kMembers)
-    if (m.code == code) return m;
-  return std::nullopt;
+  const DistributionRow* row = FindRow(code);
+  return row ? row->regression : std::nullopt;
 }
 
 FitResult FitRegressionMember(const Sample& s, const RegressionMember& m, SearchMode mode) {

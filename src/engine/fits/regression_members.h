@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/catalogue/distribution_table.h"
 #include "engine/model/fit_result.h"
 #include "engine/model/links.h"
 #include "engine/model/predictor.h"
@@ -14,19 +15,8 @@
 
 namespace quarlin {
 
-struct RegressionMember {
-  int code = 0;
-  const char* listName = "";
-  const char* progressLine = "";
-  Link link = Link::Gumbel;
-  Scale scale = Scale::Plain;        // Power: the exponent is searched
-  bool ratioLine = false;            // code 6: line through point 1 and the centroid, no intercept
-  bool finalGuards = false;          // exponential forms: final values kept within 0.001..0.999
-  bool exponentOneExcluded = false;  // an exponent of 1 keeps the member out of the choice
-  bool setsSpread = false;           // spread S = 1.28/A
-};
-
-// The member of a regression code; nothing for other codes.
+// The member of a regression code, as its row holds it; nothing for other
+// codes.
 std::optional<RegressionMember> RegressionMemberOf(int code);
 
 // The calculated frequency at z = A*Xt + B as the exponent search takes it:

@@ -5,11 +5,10 @@
 #include "engine/fits/composite_sides.h"
 #include "engine/model/links.h"
 #include "engine/search/bounded_sum.h"
+#include "engine/search/search_start.h"
 
 namespace quarlin {
 namespace {
-
-constexpr double kSearchStart = 1000000;
 
 // Number of points not above P: the lower side of a break at P.
 int PointsNotAbove(const Sample& s, double P) {

@@ -1,35 +1,36 @@
 #include "engine/fits/special_fits.h"
 
+#include "engine/catalogue/codes.h"
 #include "engine/fits/special_search.h"
 
 namespace quarlin {
 
 FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode) {
   switch (code) {
-    case 31:
+    case kBurr:
       return BurrSearch(sample, mode);
-    case 32:
+    case kDagum:
       return DagumSearch(sample, mode);
-    case 34:
+    case kGeneralizedGompertz:
       return GompertzSearch(sample, mode);
-    case 36:
+    case kKumaraswamy:
       return KumaraswamySearch(sample, mode);
-    case 56:
+    case kAdjustedFisk:
       return AdjustedFiskSearch(sample, mode);
-    case 33:
-    case 35:
-    case 58:
-    case 59:
+    case kMirroredFisherTippett3:
+    case kMirroredFrechet:
+    case kFrechet:
+    case kFisherTippett3:
       return BoundFamilySearch(sample, code, mode);
-    case 61:
+    case kGamma:
       return GammaSearch(sample, mode);
-    case 67:
+    case kGev:
       return GevSearch(sample, mode);
-    case 68:
+    case kLaplace:
       return LaplaceSearch(sample, mode);
-    case 69:
+    case kGeneralizedRayleigh:
       return GeneralizedRayleighSearch(sample, mode);
-    case 73:
+    case kGeneralizedLaplace:
       return GeneralizedLaplaceSearch(sample, mode);
   }
   return NotFitted(code);

@@ -11,6 +11,7 @@
 #include "engine/model/kernels.h"
 #include "engine/model/sample.h"
 #include "engine/search/bounded_sum.h"
+#include "engine/search/search_start.h"
 
 namespace quarlin {
 
@@ -19,7 +20,7 @@ namespace quarlin {
 // whose curve overflowed) never wins.
 class SmallestSS {
  public:
-  explicit SmallestSS(long double start = 1000000.0L) : best_(start) {}
+  explicit SmallestSS(long double start = kSearchStart) : best_(start) {}
 
   bool Offer(long double ss) {
     if (!(ss < best_)) return false;

@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "engine/catalogue/codes.h"
 #include "engine/catalogue/special_formulas.h"
 #include "engine/fits/special_search.h"
 
@@ -16,7 +17,7 @@ const FitResult& StudentFits::Better() const {
 }
 
 StudentFits FitStudent(const Sample& s) {
-  StudentFits fits{NotFitted(62), NotFitted(63)};
+  StudentFits fits{NotFitted(kStudentOneDf), NotFitted(kStudentTwoDf)};
   LineFit plain;
   if (!RegressAll(s.X, s.Fc, s.N, plain)) return fits;
 
@@ -29,8 +30,8 @@ StudentFits FitStudent(const Sample& s) {
     one[r] = StudentOneF(s.X[r], params.student);
     two[r] = StudentTwoF(s.X[r], params.student);
   }
-  fits.oneDf = FinishFit(62, s, params, std::move(one));
-  fits.twoDf = FinishFit(63, s, params, std::move(two));
+  fits.oneDf = FinishFit(kStudentOneDf, s, params, std::move(one));
+  fits.twoDf = FinishFit(kStudentTwoDf, s, params, std::move(two));
   return fits;
 }
 

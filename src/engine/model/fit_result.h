@@ -8,6 +8,11 @@
 
 namespace quarlin {
 
+// The SAD that keeps a fitted candidate out of the choice: a member whose
+// exponent fell back to 1 only repeats a simpler one, and a normal member
+// that was not fitted takes part with it.
+inline constexpr long double kKeptOutOfChoiceSad = 1000;
+
 struct FitResult {
   int code = 0;
   // False when the candidate could not be fitted (no trial qualified, no

@@ -1,7 +1,10 @@
 #pragma once
 // Parameter slots of the distributions, one member struct per family. A fit
 // fills the member of its own family; the parameter file writes and reads
-// the same slots.
+// the same slots. The slots carry the letters of the formula the report
+// prints, which are often not those of the fit: where a letter misleads, its
+// comment says what the slot holds. The letters stay, the parameter file
+// names them.
 
 namespace quarlin {
 
@@ -17,20 +20,32 @@ struct BoundParams {
   bool boundWarning = false;  // a datum fell beyond the bound
 };
 
-// Codes 31 (Burr) and 32 (Dagum).
+// Codes 31 (Burr) and 32 (Dagum): F = 1 - exp(E*ln(B/(Y^A + B)) + D) (Dagum
+// without the 1 -), fitted as a line of Ln(1 - Fc) (Ln Fc) on the trial
+// transform Ln(K^E/(X^E + K^E)).
 struct BurrParams {
-  double B = 0, A = 0, E = 0, K = 0, D = 0;
+  double B = 0;  // K^A, the scale raised to the exponent
+  double A = 0;  // the exponent (the fit's E)
+  double E = 0;  // the slope of the fit's line
+  double K = 0;  // the scale
+  double D = 0;  // the intercept of the fit's line
 };
 
-// Code 34: Z = Y + 1 when `flag` is set, else Y.
+// Code 34: F = 1 - exp(A*(exp(B*Z^E) - 1)), Z = Y + 1 when `flag` is set,
+// else Y; fitted as a ratio line of Ln(1 - Fc) on exp(q*Z^p) - 1.
 struct GompertzParams {
-  bool flag = false;
-  double B = 0, E = 1, A = 0;
+  bool flag = false;  // 1 was added to every datum (all data below 1)
+  double B = 0;       // the fit's q
+  double E = 1;       // the fit's p
+  double A = 0;       // the slope of the ratio line
 };
 
-// Code 36.
+// Code 36: F = 1 - (1 - (Y/M)^A)^B, fitted as a ratio line of Ln(1 - Fc) on
+// Ln(1 - (X/U)^E).
 struct KumaraswamyParams {
-  double M = 0, A = 0, B = 0;
+  double M = 0;  // the upper end U
+  double A = 0;  // the exponent E (after the exponent guards)
+  double B = 0;  // the slope of the ratio line
 };
 
 // Code 56.
@@ -38,9 +53,11 @@ struct FiskParams {
   double A = 0, B = 0;
 };
 
-// Code 61: scale a and order b.
+// Code 61. The report's formula calls a A and b B, and the parameter file
+// keeps them in the shared pair A, B.
 struct GammaParams {
-  double a = 0, b = 0;
+  double a = 0;  // the scale theta
+  double b = 0;  // the order n, the number of terms of the sum
 };
 
 // Codes 62, 63.
@@ -48,15 +65,21 @@ struct StudentParams {
   double mean = 0, sd = 0;
 };
 
-// Code 67: shape K, location A, scale B.
+// Code 67. A and B are its own, not the shared slope and intercept.
 struct GevParams {
-  double K = 0, A = 0, B = 0;
+  double K = 0;  // the shape
+  double A = 0;  // the location
+  double B = 0;  // the scale
   bool boundCorrected = false;
 };
 
-// Codes 68 and 73 (68 has E1 = E2 = 1).
+// Codes 68 and 73 (68 has E1 = E2 = 1). The report prints L as B and the
+// reciprocals of D1 and D2 as A1 and A2.
 struct LaplaceParams {
-  double L = 0, D1 = 0, D2 = 0, E1 = 1, E2 = 1;
+  double L = 0;   // the centre; for 73 in the lower side's scale Y^E1
+  double D1 = 0;  // the divisor below L: 1/slope of the lower line
+  double D2 = 0;  // the divisor above L: -1/slope of the upper line
+  double E1 = 1, E2 = 1;
 };
 
 // Code 69.

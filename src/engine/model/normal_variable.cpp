@@ -9,14 +9,14 @@ namespace quarlin {
 
 long double NormalVariable(int code, long double Y, double E) {
   switch (code) {
-    case 22:
-    case 23:
+    case kLogNormal:
+    case kLogNormalOptimized:
       return std::log(Y);
-    case 24:
+    case kRootNormal:
       return std::sqrt(Y);
-    case 25:
+    case kSquareNormal:
       return Y * Y;
-    case 26:
+    case kGeneralizedNormal:
       return RealPower(Y, E);
     default:
       return Y;
@@ -25,16 +25,16 @@ long double NormalVariable(int code, long double Y, double E) {
 
 std::optional<long double> NormalVariableInverse(int code, long double x, double E) {
   switch (code) {
-    case 22:
-    case 23:
+    case kLogNormal:
+    case kLogNormalOptimized:
       return FiniteOrNothing(std::exp(x));
-    case 24:
+    case kRootNormal:
       if (!(x >= 0.0L)) return std::nullopt;
       return FiniteOrNothing(x * x);
-    case 25:
+    case kSquareNormal:
       if (!(x >= 0.0L)) return std::nullopt;
       return FiniteOrNothing(std::sqrt(x));
-    case 26:
+    case kGeneralizedNormal:
       return RealRoot(x, E);
     default:
       return FiniteOrNothing(x);

@@ -4,13 +4,10 @@
 
 #include <optional>
 
+#include "engine/catalogue/codes.h"
 #include "engine/model/fitted_params.h"
 
 namespace quarlin {
-
-inline bool IsNormalFamily(int code) {
-  return code >= 20 && code <= 26;
-}
 
 // x of a value Y for a member; Y itself for other codes.
 long double NormalVariable(int code, long double Y, double E);

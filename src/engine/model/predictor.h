@@ -1,7 +1,8 @@
 #pragma once
 // A link of a linear predictor A*Xt + B in the value Y, where Xt is Y itself,
 // ln Y or Y^E. The single-line families (codes 3-6, 51-55, 57, 60, 64-66)
-// and every composite member are one of these.
+// and every composite member are one of these; their rows in the catalogue
+// say which.
 
 #include <optional>
 
@@ -31,9 +32,5 @@ long double PredictorF(const Predictor& p, long double Y);
 // Y with F(Y) = F: Xt = (Ft(F) - B)/A taken back to Y. Nothing when Xt is not
 // finite or, for Y^E, not positive.
 std::optional<long double> PredictorInverse(const Predictor& p, long double F);
-
-// The predictor of a single-line code with its fitted slots; nothing for
-// other codes. Code 6 has no intercept: its B is taken as 0.
-std::optional<Predictor> LinePredictor(int code, const LinearParams& line);
 
 }  // namespace quarlin

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "engine/model/shift_units.h"
+
 namespace quarlin {
 
 struct Sample {
@@ -15,7 +17,7 @@ struct Sample {
   std::vector<int> SerialOf;
   // Shift constant: 0.0001 for positive data, the negative minimum when the
   // data were moved up, 0.75*X[1] after a left shift.
-  double C = 0.0001;
+  double C = static_cast<double>(kPositiveShift);
   bool HighShift = false;
 };
 

@@ -5,17 +5,22 @@
 
 namespace quarlin {
 
+// The shift constant C of positive data, and how far above 0 data with a
+// negative minimum were moved. The slot C is a double; the conversions work
+// in long double with this very value.
+inline constexpr long double kPositiveShift = 0.0001L;
+
 // Every number a report prints in X goes through here, whichever way the
 // data were moved.
 inline long double DataUnits(long double Y, double C, bool HighShift) {
   if (HighShift) return Y + C;
-  if (C < 0) return Y + C - 0.0001L;
+  if (C < 0) return Y + C - kPositiveShift;
   return Y;
 }
 
 inline long double EngineUnits(long double x, double C, bool HighShift) {
   if (HighShift) return x - C;
-  if (C < 0) return x - C + 0.0001L;
+  if (C < 0) return x - C + kPositiveShift;
   return x;
 }
 

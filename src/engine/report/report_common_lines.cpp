@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "engine/catalogue/distribution_table.h"
 #include "engine/report/report_formula.h"
 #include "engine/report/report_params.h"
 
@@ -13,21 +14,30 @@ namespace {
 using Lines = std::vector<std::string>;
 
 bool HasCommonLines(int code) {
-  return (code >= 1 && code <= 6) || code == 33 || code == 35 || (code >= 51 && code <= 60) ||
-         (code >= 64 && code <= 85 && code != 73);
+  return (code >= kGeneralizedLinear && code <= kSimpleExponential) ||
+         code == kMirroredFisherTippett3 || code == kMirroredFrechet ||
+         (code >= kGeneralizedGumbel && code <= kMirroredWeibull) ||
+         (code >= kCauchy && code <= kCompositeGeneralizedPoissonGumbel &&
+          code != kGeneralizedLaplace);
 }
 
+// The regression members whose exponent was searched.
 bool HasExponentLine(int code) {
-  return code == 3 || code == 51 || code == 52 || code == 55 || code == 65 || code == 66;
+  const DistributionRow* row = FindRow(code);
+  return row && row->regression && row->regression->scale == Scale::Power;
 }
 
 bool HasOwnParameterLines(int code) {
-  return code == 61 || code == 67 || code == 68 || code == 69;
+  return code == kGamma || code == kGev || code == kLaplace || code == kGeneralizedRayleigh;
+}
+
+bool IsBoundFamily(int code) {
+  return BoundSideOf(code) != BoundSide::None;
 }
 
 void AddBoundLines(const ChosenDistribution& d, Lines& lines) {
   lines.push_back("     C    = " + Sci3(d.params.bound.C));
-  const bool lowerBound = d.code == 58 || d.code == 35;
+  const bool lowerBound = BoundSideOf(d.code) == BoundSide::Lower;
   if (lowerBound && d.lowerBoundWarning)
     lines.push_back(" Warning, there are values smaller than the lower bound C");
   if (!lowerBound && d.upperBoundWarning)
@@ -35,11 +45,11 @@ void AddBoundLines(const ChosenDistribution& d, Lines& lines) {
 }
 
 void AddSlopeInterceptLines(const ChosenDistribution& d, Lines& lines) {
-  if (d.code >= 70 || HasOwnParameterLines(d.code)) return;
+  if (d.code >= kCompositeGeneralizedLogistic || HasOwnParameterLines(d.code)) return;
   const SlopeIntercept ab = SharedSlopeIntercept(d.code, d.params);
   lines.push_back("     A    = " + Sci3(ab.A));
-  if (d.code != 6) lines.push_back("     B    = " + Sci3(ab.B));
-  if (d.code == 4) {
+  if (d.code != kSimpleExponential) lines.push_back("     B    = " + Sci3(ab.B));
+  if (d.code == kGumbel) {
     lines.push_back("   Mode   =  " + Sci5(-ab.B / ab.A));
     lines.push_back(" The standard error of X is optimized as " + Fix(d.spreadS, 7, 2));
   }
@@ -52,14 +62,14 @@ std::vector<std::string> CommonParameterLines(const ChosenDistribution& d) {
   if (HasCommonLines(d.code)) {
     const FittedParams& p = d.params;
     if (HasExponentLine(d.code)) lines.push_back("     The exponent E = " + Sci3(p.line.E));
-    if (d.code == 57)
+    if (d.code == kWeibull)
       lines.push_back("     C    = exp(-B/A) = " + Sci3(std::exp(-p.line.B / p.line.A)));
-    if (d.code == 33 || d.code == 35 || d.code == 58 || d.code == 59) AddBoundLines(d, lines);
-    if (d.code == 67 && p.gev.boundCorrected) {
+    if (IsBoundFamily(d.code)) AddBoundLines(d, lines);
+    if (d.code == kGev && p.gev.boundCorrected) {
       lines.push_back(" The K-value is not optimal: ");
       lines.push_back(" There are data beyond the bound.");
     }
-    if (d.code == 69)
+    if (d.code == kGeneralizedRayleigh)
       lines.push_back("     The exponent E = " + Fix3(p.rayleigh.E) +
                       " The value of divider S = " + Fix3(p.rayleigh.S));
     AddSlopeInterceptLines(d, lines);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "common/number_text.h"
+#include "engine/catalogue/codes.h"
 #include "engine/catalogue/composite_members.h"
 #include "engine/report/report_formula.h"
 
@@ -118,8 +119,10 @@ const std::map<int, Lines>& FixedDescriptions() {
 // significant digits, and two of them with the words in another order.
 std::string SeparationLine(const ChosenDistribution& d) {
   const CompositeParams& c = d.params.composite;
-  if (d.code <= 18) return " The separation point is : P = " + Fix(c.P + d.C, 6, 3);
-  if (d.code == 71 || d.code == 74) return " The separation point is P = : " + Sci3(c.P);
+  if (!CompositeShapeOf(d.code)->generalized)
+    return " The separation point is : P = " + Fix(c.P + d.C, 6, 3);
+  if (d.code == kCompositeGeneralizedGumbel || d.code == kCompositeGeneralizedMirroredGumbel)
+    return " The separation point is P = : " + Sci3(c.P);
   return " The separation point is : P = " + Sci3(c.P);
 }
 
@@ -181,14 +184,14 @@ Lines GeneralizedNormalDescription(const ChosenDistribution& d) {
 
 std::vector<std::string> DescriptionLines(const ChosenDistribution& d) {
   Lines lines;
-  if (d.code == 26) {
+  if (d.code == kGeneralizedNormal) {
     lines = GeneralizedNormalDescription(d);
   } else if (const auto found = FixedDescriptions().find(d.code);
              found != FixedDescriptions().end()) {
     lines = found->second;
   }
   if (IsComposite(d.code)) lines.push_back(SeparationLine(d));
-  if (d.code >= 20 && d.code <= 26) {
+  if (IsNormalFamily(d.code)) {
     const Lines values = NormalValueLines(d);
     lines.insert(lines.end(), values.begin(), values.end());
   }

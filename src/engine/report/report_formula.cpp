@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/number_text.h"
+#include "engine/catalogue/distribution_table.h"
 
 namespace quarlin {
 namespace {
@@ -101,21 +102,21 @@ Lines GompertzFormula(const ChosenDistribution& d) {
 Lines FormulaValueLines(const ChosenDistribution& d) {
   const FittedParams& p = d.params;
   switch (d.code) {
-    case 31:
-    case 32:
+    case kBurr:
+    case kDagum:
       return {"    B = " + Sci3(p.burr.B) + "    A = " + Sci3(p.burr.A) +
               "    D = " + Sci3(p.burr.D) + "    E = " + Sci3(p.burr.E)};
-    case 36:
+    case kKumaraswamy:
       return {"      M = " + Sci3(p.kumaraswamy.M) + "      A = " + Sci3(p.kumaraswamy.A) +
               "      B = " + Sci3(p.kumaraswamy.B)};
-    case 61:
+    case kGamma:
       return {"     Summation from n=0 to n=B"};
-    case 67:
+    case kGev:
       return {"     K = " + Sci3(p.gev.K) + "  A = " + Sci3(p.gev.A) + "  B = " + Sci3(p.gev.B)};
-    case 68:
+    case kLaplace:
       return {"        B =  " + Sci3(p.laplace.L) + "  A1 =  " + Sci3(1.0 / p.laplace.D1) +
               "  A2 =  " + Sci3(1.0 / p.laplace.D2)};
-    case 73:
+    case kGeneralizedLaplace:
       return {
           " B =  " + Sci3(p.laplace.L) + "  A1 =  " + Sci3(1.0 / p.laplace.D1) +
               "  A2 =  " + Sci3(1.0 / p.laplace.D2),
@@ -160,19 +161,22 @@ const std::map<int, MemberTexts>& GeneralizedMemberTexts() {
 // The mixed generalized composites borrow their member lines: code ->
 // (code of the s line, code of the g line).
 std::pair<int, int> GeneralizedMemberSources(int code) {
+  constexpr int kLogisticTexts = kCompositeGeneralizedLogistic;
+  constexpr int kGumbelTexts = kCompositeGeneralizedGumbel;
+  constexpr int kPoissonTexts = kCompositeGeneralizedPoisson;
   switch (code) {
-    case 80:
-      return {70, 71};
-    case 81:
-      return {70, 72};
-    case 82:
-      return {71, 70};
-    case 83:
-      return {71, 72};
-    case 84:
-      return {72, 70};
-    case 85:
-      return {72, 71};
+    case kCompositeGeneralizedLogisticGumbel:
+      return {kLogisticTexts, kGumbelTexts};
+    case kCompositeGeneralizedLogisticPoisson:
+      return {kLogisticTexts, kPoissonTexts};
+    case kCompositeGeneralizedGumbelLogistic:
+      return {kGumbelTexts, kLogisticTexts};
+    case kCompositeGeneralizedGumbelPoisson:
+      return {kGumbelTexts, kPoissonTexts};
+    case kCompositeGeneralizedPoissonLogistic:
+      return {kPoissonTexts, kLogisticTexts};
+    case kCompositeGeneralizedPoissonGumbel:
+      return {kPoissonTexts, kGumbelTexts};
     default:
       return {code, code};
   }
@@ -253,7 +257,8 @@ Lines GeneralizedCompositeLines(const ChosenDistribution& d) {
 }
 
 bool IsGeneralizedComposite(int code) {
-  return code == 70 || code == 71 || code == 72 || code == 74 || (code >= 80 && code <= 85);
+  const DistributionRow* row = FindRow(code);
+  return row && row->kind == DistributionKind::GeneralizedComposite;
 }
 
 }  // namespace
@@ -271,7 +276,7 @@ std::string ShiftLine(ShiftWord word, double C) {
 }
 
 std::vector<std::string> FormulaLines(const ChosenDistribution& d) {
-  if (d.code == 34) return GompertzFormula(d);
+  if (d.code == kGeneralizedGompertz) return GompertzFormula(d);
   if (IsGeneralizedComposite(d.code)) return GeneralizedCompositeLines(d);
   const auto found = FormulaTexts().find(d.code);
   if (found == FormulaTexts().end()) return {};
@@ -290,8 +295,10 @@ std::vector<std::string> LinearCompositeLines(const ChosenDistribution& d) {
   if (found == LinearMemberTexts().end()) return {};
   const CompositeParams& c = d.params.composite;
   Lines lines;
-  if (d.code == 9 || d.code == 10) lines.push_back("");
-  if (d.HighShift) lines.push_back(ShiftLine(d.code == 18 ? ShiftWord::C : ShiftWord::Y, d.C));
+  if (d.code == kCompositeGumbel || d.code == kCompositeMirroredGumbelLogistic) lines.push_back("");
+  if (d.HighShift)
+    lines.push_back(
+        ShiftLine(d.code == kCompositeLogisticPoisson ? ShiftWord::C : ShiftWord::Y, d.C));
   lines.push_back(Pick(found->second.s, d.HighShift));
   lines.push_back(LowerValues(c));
   lines.push_back(Pick(found->second.g, d.HighShift));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/model/fitted_params.h"
+#include "engine/model/shift_units.h"
 
 namespace quarlin {
 
@@ -17,7 +18,7 @@ struct ChosenDistribution {
   // As reported: ReportedParams() of the chosen ones.
   FittedParams params;
   // The shift constant; the shift lines print -C.
-  double C = 0.0001;
+  double C = static_cast<double>(kPositiveShift);
   // The data were moved left: formulas carry the additional term.
   bool HighShift = false;
   // Code 4: the spread the fit-all driver leaves.

@@ -6,8 +6,9 @@
 
 namespace quarlin {
 
-// The report name of a code; codes without one (1, 2) fall back to the list
-// name, code 0 and unassigned codes give the empty string.
+// The report name of a code as its row holds it (codes 1 and 2 have none of
+// their own: their list name); code 0 and unassigned codes give the empty
+// string.
 std::string ReportName(int code);
 
 }  // namespace quarlin

@@ -1,26 +1,28 @@
 #include "engine/report/report_params.h"
 
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/codes.h"
+#include "engine/catalogue/distribution_table.h"
 #include "engine/catalogue/parameter_slots.h"
 
 namespace quarlin {
 namespace {
 
 bool IsBoundFamily(int code) {
-  return code == 33 || code == 35 || code == 58 || code == 59;
+  return BoundSideOf(code) != BoundSide::None;
 }
 
 // A zero slope cannot come out of a fit; it is left alone rather than turned
 // into an infinity.
 bool ReportsReciprocalSlope(int code, const FittedParams& p, bool HighShift) {
-  return (code == 64 || code == 65) && HighShift && p.line.A != 0;
+  return (code == kCauchy || code == kGeneralizedCauchy) && HighShift && p.line.A != 0;
 }
 
 }  // namespace
 
 SlopeIntercept SharedSlopeIntercept(int code, const FittedParams& params) {
-  if (code == 6) return {params.line.A, params.line.B};
-  if (code == 62 || code == 63) return {1.0, 1.0};
+  if (code == kSimpleExponential) return {params.line.A, params.line.B};
+  if (code == kStudentOneDf || code == kStudentTwoDf) return {1.0, 1.0};
   if (!HasGeneralBlock(code)) return {};
   const auto slots = ParameterSlotsOf(code);
   return {slots[0].get(params), slots[1].get(params)};

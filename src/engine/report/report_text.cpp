@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "common/text_file.h"
+#include "engine/catalogue/codes.h"
 
 namespace quarlin {
 namespace {
@@ -90,7 +91,7 @@ std::string SerialColumn(long double X, int dX, int serial) {
 
 std::vector<std::string> ReportLines(const ReportInput& input) {
   Lines lines = Header(input);
-  if (input.chosen.code == 0) {
+  if (input.chosen.code == kNoDistribution) {
     lines.push_back(" The frequency distibution cannot be found :");
     return lines;
   }

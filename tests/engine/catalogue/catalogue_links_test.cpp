@@ -4,8 +4,8 @@
 #include <functional>
 #include <numbers>
 
+#include "engine/catalogue/catalogue.h"
 #include "engine/model/links.h"
-#include "engine/model/predictor.h"
 
 namespace quarlin {
 namespace {

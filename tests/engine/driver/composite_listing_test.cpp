@@ -12,61 +12,6 @@
 namespace quarlin {
 namespace {
 
-struct ListingCase {
-  int code;
-  std::string nameLine;
-  std::vector<std::string> progressLines;
-};
-
-class CompositeListingTest : public ::testing::TestWithParam<ListingCase> {};
-
-TEST_P(CompositeListingTest, WritesItsLinesExactly) {
-  const ListingCase& c = GetParam();
-  const CompositeListing& listing = CompositeListingOf(c.code);
-  EXPECT_EQ(listing.code, c.code);
-  EXPECT_EQ(std::string(listing.nameLine), c.nameLine);
-  EXPECT_EQ(listing.progressLines, c.progressLines);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, CompositeListingTest,
-    ::testing::Values(
-        ListingCase{7, " Composite Gumbel distribution mirrored", {" 7 done"}},
-        ListingCase{8, " Composite logistic distribution", {" 8 done"}},
-        ListingCase{9, " Composite Gumbel distribution", {" 9 done"}},
-        ListingCase{10, " Gumbel mirrored + Logistic distribution", {" 10 done"}},
-        ListingCase{11, " Gumbel mirrored  + Gumbel standard distribution ", {" 11 done"}},
-        ListingCase{12, " Gumbel + Logistic distribution", {" 12 done"}},
-        ListingCase{13, " Gumbel + Gumbel Mirrored  distribution", {" 13 done"}},
-        ListingCase{14, " Logistic + Gumbel mirrored distribution", {" 14 done"}},
-        ListingCase{15, " Logistic + Gumbel distribution", {" 15 done"}},
-        ListingCase{16, " Gumbel + Poisson distribution", {" 16 done"}},
-        ListingCase{17, " Gumbel mirrored + Poisson distribution", {" 17 done"}},
-        ListingCase{18, " Logistic + Poisson distribution", {" 18 done"}},
-        ListingCase{70, " Composite generalizd logistic distribution", {" 70 done"}},
-        ListingCase{71, " Composite generalized Gumbel distribution", {" 71 done"}},
-        ListingCase{72, " Composite generalized exponential (Poisson) distribution", {" 72 done"}},
-        ListingCase{74, " Composite mirrored Gumbel distribution generalized", {" 74 done"}},
-        ListingCase{
-            80, " Generalized logistic + Gumbel distribution", {" 80 done", " Progress 20% ....."}},
-        ListingCase{81, " Generalized Logistic + Poisson distribution", {" 81 done"}},
-        ListingCase{82, " Generalized Gumbel + logistic distribution", {" 82 done ....."}},
-        ListingCase{83, " Generalized Gumbel + Poisson distribution", {" 83 done"}},
-        ListingCase{84,
-                    " Generalized Poisson + logistic distribution",
-                    {" 84 done", " Progress 60% ....."}},
-        ListingCase{85, " Generalized Poisson + Gumbel distribution", {" 85 done"}}),
-    [](const auto& info) { return "code" + std::to_string(info.param.code); });
-
-TEST(CompositeListingTest, OtherCodesHaveAnEmptyListing) {
-  for (int code : {0, 6, 19, 73, 86}) {
-    const CompositeListing& listing = CompositeListingOf(code);
-    EXPECT_EQ(listing.code, 0);
-    EXPECT_EQ(std::string(listing.nameLine), "");
-    EXPECT_TRUE(listing.progressLines.empty());
-  }
-}
-
 TEST(CompositeOrderTest, ListsEachCompositeOnceInItsShapeGroup) {
   std::vector<int> seen;
   for (int code : kSimpleCompositeOrder) {

@@ -296,21 +296,5 @@ TEST_P(EvaluationTest, StoredParametersGiveBackTheFit) {
 
 INSTANTIATE_TEST_SUITE_P(Members, EvaluationTest, testing::Range(20, 27));
 
-TEST(NormalFamilyTextTest, ProgressAndListLines) {
-  const char* const names[] = {
-      " Normal distribution standard",       " Normal distribution optimized",
-      " Log-normal distribution standard",   " Log-normal distribution optimized",
-      " Root-normal distribution optimized", " Square normal distribution optimized",
-      " Generalized normal distribution"};
-  const char* const progress[] = {" 90 done", " 91 done", " 92 done", " 93 done",
-                                  " 94 done", " 95 done", " 96 done"};
-  for (int code = 20; code <= 26; ++code) {
-    EXPECT_EQ(NormalListName(code), names[code - 20]);
-    EXPECT_EQ(NormalProgressLine(code), progress[code - 20]);
-  }
-  EXPECT_EQ(NormalListName(27), "");
-  EXPECT_EQ(NormalProgressLine(19), "");
-}
-
 }  // namespace
 }  // namespace quarlin
