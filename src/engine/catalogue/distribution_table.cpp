@@ -18,7 +18,8 @@ struct Texts {
   std::array<std::string_view, 2> progress{};
 };
 
-constexpr DistributionRow Row(int code, DistributionKind kind, const Texts& t, ForwardFn forward,
+constexpr DistributionRow Row(int code, DistributionKind kind, const Texts& t,
+                              std::span<const ParameterSlot> parameters, ForwardFn forward,
                               InverseFn inverse) {
   return {.code = code,
           .kind = kind,
@@ -28,27 +29,39 @@ constexpr DistributionRow Row(int code, DistributionKind kind, const Texts& t, F
           .progressLines = t.progress,
           .preferenceNumber = code,
           .forward = forward,
-          .inverse = inverse};
+          .inverse = inverse,
+          .parameters = parameters};
 }
 
-// Codes 1 and 2: the report has no name of its own for them either.
+// Codes 1 and 2: the report has no name of its own for them either. A
+// parameter file that names them is read as a line's A and B.
 constexpr DistributionRow NameOnly(int code, std::string_view name) {
-  return {.code = code, .listName = name, .reportName = name};
+  return {.code = code, .listName = name, .reportName = name, .parameters = kLineAB};
+}
+
+// A line's parameters: its slope and intercept, the exponent where it is
+// searched, the slope alone for the ratio line through the origin.
+constexpr std::span<const ParameterSlot> LineSlots(const RegressionMember& member) {
+  if (member.ratioLine) return kLineA;
+  if (member.scale == Scale::Power) return kLineABE;
+  return kLineAB;
 }
 
 constexpr DistributionRow Line(const RegressionMember& member, const Texts& t) {
-  DistributionRow row =
-      Row(member.code, DistributionKind::RegressionMember, t, LineForward, LineInverse);
+  DistributionRow row = Row(member.code, DistributionKind::RegressionMember, t, LineSlots(member),
+                            LineForward, LineInverse);
   row.regression = member;
   return row;
 }
 
 constexpr DistributionRow Composite(int code, Link lower, Link upper, bool generalized,
                                     const Texts& t) {
-  DistributionRow row =
-      Row(code,
-          generalized ? DistributionKind::GeneralizedComposite : DistributionKind::SimpleComposite,
-          t, CompositeForward, CompositeInverse);
+  DistributionRow row = Row(
+      code,
+      generalized ? DistributionKind::GeneralizedComposite : DistributionKind::SimpleComposite, t,
+      generalized ? std::span<const ParameterSlot>(kGeneralizedCompositeSlots)
+                  : std::span<const ParameterSlot>(kCompositeSlots),
+      CompositeForward, CompositeInverse);
   row.composite = CompositeShape{lower, upper, generalized};
   return row;
 }
@@ -62,21 +75,25 @@ constexpr DistributionRow Generalized(int code, Link lower, Link upper, const Te
 }
 
 constexpr DistributionRow Normal(int code, const Texts& t) {
-  return Row(code, DistributionKind::NormalMember, t, NormalForward, nullptr);
+  // Only the generalized member adds its exponent.
+  const std::span<const ParameterSlot> slots =
+      code == kGeneralizedNormal ? std::span<const ParameterSlot>(kNormalSlotsE) : kNormalSlots;
+  return Row(code, DistributionKind::NormalMember, t, slots, NormalForward, nullptr);
 }
 
-constexpr DistributionRow Special(int code, const Texts& t, ForwardFn forward, InverseFn inverse) {
-  return Row(code, DistributionKind::SpecialFamily, t, forward, inverse);
+constexpr DistributionRow Special(int code, const Texts& t, std::span<const ParameterSlot> slots,
+                                  ForwardFn forward, InverseFn inverse) {
+  return Row(code, DistributionKind::SpecialFamily, t, slots, forward, inverse);
 }
 
 constexpr DistributionRow Bounded(int code, BoundSide side, const Texts& t) {
-  DistributionRow row = Special(code, t, BoundForward, BoundInverse);
+  DistributionRow row = Special(code, t, kBoundABC, BoundForward, BoundInverse);
   row.bound = side;
   return row;
 }
 
 constexpr DistributionRow Student(int code, const Texts& t, ForwardFn forward, InverseFn inverse) {
-  return Row(code, DistributionKind::Student, t, forward, inverse);
+  return Row(code, DistributionKind::Student, t, kStudentSlots, forward, inverse);
 }
 
 constexpr DistributionRow WithPreference(DistributionRow row, int number) {
@@ -206,13 +223,15 @@ constexpr std::array kRows{
              "Burr distribution",
              " Burr distribution generalized",
              {" 31 done"}},
-            OwnForward<&FittedParams::burr, BurrF>, OwnInverse<&FittedParams::burr, BurrInverse>),
+            kBurrSlots, OwnForward<&FittedParams::burr, BurrF>,
+            OwnInverse<&FittedParams::burr, BurrInverse>),
     Special(kDagum,
             {"Dagum (mirrorred Burr) distribution",
              "Dagum distribution",
              " Dagum distribution generalized",
              {" 32 done"}},
-            OwnForward<&FittedParams::burr, DagumF>, OwnInverse<&FittedParams::burr, DagumInverse>),
+            kBurrSlots, OwnForward<&FittedParams::burr, DagumF>,
+            OwnInverse<&FittedParams::burr, DagumInverse>),
     Bounded(kMirroredFisherTippett3, BoundSide::Upper,
             {"Fisher-Tippett type 3 mirrored",
              "Mirrored Fisher-Tippett III distribution",
@@ -223,7 +242,7 @@ constexpr std::array kRows{
              "Generalized Gompertz distribution",
              " Gompertz distribution generalized",
              {" 34 done"}},
-            OwnForward<&FittedParams::gompertz, GompertzF>,
+            kGompertzSlots, OwnForward<&FittedParams::gompertz, GompertzF>,
             OwnInverse<&FittedParams::gompertz, GompertzInverse>),
     // Its progress line has always named code 59.
     Bounded(kMirroredFrechet, BoundSide::Lower,
@@ -236,7 +255,7 @@ constexpr std::array kRows{
                             "Kumaraswamy distribution",
                             " Kumaraswamy distribution",
                             {" 36 done"}},
-                           OwnForward<&FittedParams::kumaraswamy, KumaraswamyF>,
+                           kKumaraswamySlots, OwnForward<&FittedParams::kumaraswamy, KumaraswamyF>,
                            OwnInverse<&FittedParams::kumaraswamy, KumaraswamyInverse>),
                    39),
     Line({.code = kGeneralizedGumbel,
@@ -272,7 +291,8 @@ constexpr std::array kRows{
     Special(
         kAdjustedFisk,
         {"Adjusted Fisk distribution", "Ajusted Fisk distribution", " Adjusted Fisk distribution"},
-        OwnForward<&FittedParams::fisk, FiskF>, OwnInverse<&FittedParams::fisk, FiskInverse>),
+        kFiskAB, OwnForward<&FittedParams::fisk, FiskF>,
+        OwnInverse<&FittedParams::fisk, FiskInverse>),
     Line({.code = kWeibull, .link = Link::Weibull, .scale = kLog},
          {"Weibull distribution", "Weibull distribution", " Weibull distribution", {" 57 done"}}),
     Bounded(kFrechet, BoundSide::Lower,
@@ -296,7 +316,7 @@ constexpr std::array kRows{
              "Gamma (Erlang) distribution",
              " Gamma (Erlang) distribution",
              {" Advancing ..."}},
-            OwnForward<&FittedParams::gamma, GammaF>, nullptr),
+            kGammaAB, OwnForward<&FittedParams::gamma, GammaF>, nullptr),
     Student(kStudentOneDf,
             {"Student t-distribution with 1 d.f.",
              "Student distribution with 1 d.f.",
@@ -335,20 +355,21 @@ constexpr std::array kRows{
              "Generalized extreme value (GEV) distribution",
              " GEV distribution",
              {" 67 done"}},
-            OwnForward<&FittedParams::gev, GevF>, OwnInverse<&FittedParams::gev, GevInverse>),
+            kGevSlots, OwnForward<&FittedParams::gev, GevF>,
+            OwnInverse<&FittedParams::gev, GevInverse>),
     Special(kLaplace,
             {"Laplace distribution",
              "Composite Laplace distribution",
              " Laplace distribution (standard)",
              {" 68 done"}},
-            OwnForward<&FittedParams::laplace, LaplaceF>,
+            kLaplaceSlots, OwnForward<&FittedParams::laplace, LaplaceF>,
             OwnInverse<&FittedParams::laplace, LaplaceInverse>),
     Special(kGeneralizedRayleigh,
             {"Generalized Rayleigh distribution",
              "Generalized Rayleigh distribution",
              " Generalized Rayleigh distribution",
              {" 69 done ..."}},
-            OwnForward<&FittedParams::rayleigh, RayleighF>,
+            kRayleighSlots, OwnForward<&FittedParams::rayleigh, RayleighF>,
             OwnInverse<&FittedParams::rayleigh, RayleighInverse>),
     Generalized(kCompositeGeneralizedLogistic, L, L,
                 {"Composite generalized logistic distribution",
@@ -370,7 +391,7 @@ constexpr std::array kRows{
              "Generalized Laplace distribution",
              " Generalized Laplace distribution",
              {" 73 done"}},
-            OwnForward<&FittedParams::laplace, GeneralizedLaplaceF>,
+            kGeneralizedLaplaceSlots, OwnForward<&FittedParams::laplace, GeneralizedLaplaceF>,
             OwnInverse<&FittedParams::laplace, GeneralizedLaplaceInverse>),
     WithPreference(Generalized(kCompositeGeneralizedMirroredGumbel, M, M,
                                {"Composite generalized Gumbel mirrored",

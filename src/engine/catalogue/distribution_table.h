@@ -1,9 +1,8 @@
 #pragma once
 // One row per distribution code: everything the program knows of a code by
 // the code alone (its names, the lines a run shows for it, how it is fitted,
-// its cumulative function and inverse). ListName, Evaluate, Invert, the
-// fit-all driver and the report read the row; no second table keyed by code
-// holds these facts.
+// its cumulative function and inverse, its parameters in file order). ListName, Evaluate, Invert,
+// the fit-all driver and the report read the row; no second table keyed by code holds these facts.
 
 #include <array>
 #include <optional>
@@ -13,6 +12,7 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/codes.h"
 #include "engine/catalogue/composite_members.h"
+#include "engine/catalogue/parameter_slots.h"
 #include "engine/model/links.h"
 #include "engine/model/predictor.h"
 
@@ -80,8 +80,9 @@ struct DistributionRow {
   ForwardFn forward = nullptr;
   InverseFn inverse = nullptr;
 
-  // Parameter letters and their order in the parameter file: to be joined
-  // here as the code's ParameterSlot layout.
+  // The parameters the report names and the parameter file holds, in the
+  // file's order: each with its letter and its FittedParams slot.
+  std::span<const ParameterSlot> parameters{};
 
   bool HasFunction() const { return forward != nullptr; }
   bool HasInverse() const { return inverse != nullptr; }

@@ -154,8 +154,9 @@ inline constexpr std::array kGeneralizedLaplaceSlots = {
     Slot<&FittedParams::laplace, &LaplaceParams::E1>("E1"),
     Slot<&FittedParams::laplace, &LaplaceParams::E2>("E2")};
 
-// The values of a code between its code line and the shift line; empty for
-// code 0 and for codes that are not assigned.
+// The values of a code between its code line and the shift line, as the
+// code's row names them; empty for code 0 and for codes that are not
+// assigned.
 std::span<const ParameterSlot> ParameterSlotsOf(int code);
 
 // Codes whose values open with the general block, the slope A and intercept B
