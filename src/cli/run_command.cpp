@@ -11,6 +11,7 @@
 #include "data/run_state.h"
 #include "data/value_column.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/codes.h"
 
 namespace quarlin {
 namespace {
@@ -73,7 +74,7 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
   if (result.outcome != RunOutcome::Done) return 1;
   out << "Report: " << state.FileName << '\n';
   const int chosenCode = session.Engine().ChosenCode;
-  if (chosenCode == 0) {
+  if (chosenCode == kNoDistribution) {
     out << "No distribution could be fitted.\n";
     return 1;
   }

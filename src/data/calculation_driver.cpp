@@ -5,6 +5,7 @@
 #include "data/messages.h"
 #include "data/pipeline_steps.h"
 #include "data/run_files.h"
+#include "engine/catalogue/codes.h"
 #include "engine/driver/fit_all.h"
 
 namespace quarlin {
@@ -51,7 +52,7 @@ Status UpToReport(RunContext& run, FrontEnd& frontEnd, EngineSteps& steps) {
 // the same stops between the steps. A run that found no distribution has a
 // report without tables and nothing to analyse.
 Status AnalyseReport(RunContext& run, EngineSteps& steps) {
-  if (run.engine.ChosenCode == 0) return Status::Ok();
+  if (run.engine.ChosenCode == kNoDistribution) return Status::Ok();
   Status s = LoadObservationTable(run.files.Report, run.engine);
   if (!s.ok() || run.StopRequested()) return s;
   if (s = steps.AnalyseConfidence(run); !s.ok() || run.StopRequested()) return s;
@@ -67,8 +68,8 @@ Status KeepOutputs(RunContext& run) {
   EngineData& engine = run.engine;
   engine.OutName = run.files.Output.string();
   if (Status s = AssembleOutput(run.files, engine.ChosenCode); !s.ok()) return s;
-  if (Status s =
-          ReplaceEarlierOutputs(run.files, engine.ChosenCode != 0, engine.PrefCode == kBestOfAll);
+  if (Status s = ReplaceEarlierOutputs(run.files, engine.ChosenCode != kNoDistribution,
+                                       engine.PrefCode == kBestOfAll);
       !s.ok())
     return s;
   engine.ResultsReady = true;

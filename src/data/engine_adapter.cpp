@@ -6,6 +6,7 @@
 #include "engine/analysis/observation_table.h"
 #include "engine/analysis/report_analysis.h"
 #include "engine/analysis/x_confidence.h"
+#include "engine/catalogue/codes.h"
 #include "engine/driver/fit_all.h"
 #include "engine/driver/ranked_list.h"
 #include "engine/driver/ranked_list_resort.h"
@@ -56,7 +57,8 @@ Status EngineAdapter::FitAll(RunContext& run) {
 
 Status EngineAdapter::EvaluateCalculated(RunContext& run) {
   EngineData& e = run.engine;
-  if (e.ChosenCode != 0) e.Evaluation = EvaluateAtData(e.ChosenCode, e.Chosen.params, e.sample);
+  if (e.ChosenCode != kNoDistribution)
+    e.Evaluation = EvaluateAtData(e.ChosenCode, e.Chosen.params, e.sample);
   return Status::Ok();
 }
 
@@ -68,10 +70,10 @@ ChosenParameters EngineAdapter::TempParameters(RunContext& run) {
   if (IsNormalFamilyCode(e.ChosenCode)) {
     chosen.First = p.normal.M;
     chosen.Second = p.normal.S;
-  } else if (e.ChosenCode == 61) {
+  } else if (e.ChosenCode == kGamma) {
     chosen.First = p.gamma.a;
     chosen.Second = p.gamma.b;
-  } else if (e.ChosenCode == 69) {
+  } else if (e.ChosenCode == kGeneralizedRayleigh) {
     chosen.First = p.rayleigh.E;
     chosen.Second = p.rayleigh.S;
   }
@@ -80,7 +82,7 @@ ChosenParameters EngineAdapter::TempParameters(RunContext& run) {
 
 Status EngineAdapter::EvaluateIntervals(RunContext& run) {
   EngineData& e = run.engine;
-  if (e.ChosenCode == 0) return Status::Ok();
+  if (e.ChosenCode == kNoDistribution) return Status::Ok();
   const auto classes = ParseInteger(run.state.NrOfClassesText);
   if (!classes || !IsValidClassCount(*classes)) return Status::Error(kClassesOutOfRangeMessage);
   e.Classes = quarlin::EvaluateIntervals(e.ChosenCode, e.Chosen.params, e.sample, *classes);
@@ -97,7 +99,7 @@ Status EngineAdapter::WriteReport(RunContext& run) {
   input.NrOfData = run.state.NrOfData;
   input.PrefCode = e.PrefCode;
   input.chosen.code = e.ChosenCode;
-  if (e.ChosenCode != 0) {
+  if (e.ChosenCode != kNoDistribution) {
     e.Reported = ReportedParams(e.ChosenCode, e.Chosen.params, s.C, s.HighShift);
     input.chosen = {e.ChosenCode,
                     e.Reported,

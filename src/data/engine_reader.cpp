@@ -7,6 +7,7 @@
 #include "common/text_file.h"
 #include "data/messages.h"
 #include "data/number_reading.h"
+#include "engine/model/shift_units.h"
 
 namespace quarlin {
 namespace {
@@ -38,10 +39,12 @@ Sample RankAndShift(const std::vector<long double>& values, const std::vector<in
   for (int i = 1; i <= s.N; ++i) low = std::min(low, s.X[i]);
   s.C = static_cast<double>(low);
   if (s.C > 0) {
-    s.C = 0.0001;
+    s.C = static_cast<double>(kPositiveShift);
   } else if (s.C < 0) {
-    for (int i = 1; i <= s.N; ++i) s.X[i] = s.X[i] - s.C + 0.0001L;
+    for (int i = 1; i <= s.N; ++i) s.X[i] = s.X[i] - s.C + kPositiveShift;
   }
+  // Data whose largest value is below four times the shift are moved down
+  // by three quarters of their smallest.
   if (s.N > 0 && 0.25L * s.X[s.N] < s.C) {
     s.HighShift = true;
     s.C = static_cast<double>(0.75L * s.X[1]);

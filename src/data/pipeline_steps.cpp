@@ -6,17 +6,24 @@
 #include "common/text_file.h"
 #include "data/messages.h"
 #include "engine/analysis/observation_table.h"
+#include "engine/catalogue/codes.h"
 
 namespace quarlin {
 namespace {
 
+// Codes whose two values are the family's own parameters.
 bool IsFamilyPairCode(int code) {
-  return (code >= 20 && code <= 26) || code == 61 || code == 69;
+  return IsNormalFamily(code) || code == kGamma || code == kGeneralizedRayleigh;
 }
 
+// Codes that hand on the slope and intercept: those below the simple
+// exponential and those from the generalized Gumbel on, less the families
+// whose values are not a line's.
 bool IsLineCode(int code) {
-  if (code == 61 || code == 67 || code == 68 || code == 69 || code == 73) return false;
-  return code < 6 || code > 50;
+  if (code == kGamma || code == kGev || code == kLaplace || code == kGeneralizedRayleigh ||
+      code == kGeneralizedLaplace)
+    return false;
+  return code < kSimpleExponential || code >= kGeneralizedGumbel;
 }
 
 Status Replace(const std::filesystem::path& earlier, const std::filesystem::path& made,
@@ -40,11 +47,11 @@ std::string TableError(const std::filesystem::path& report) {
 std::string TempParameterText(int n, int chosenCode, double c, const ChosenParameters& p) {
   TextBuilder text;
   text.Line(Int(n, 4)).Line(Int(chosenCode, 3)).Line(Ext(c));
-  if (chosenCode == 62 || chosenCode == 63) {
+  if (chosenCode == kStudentOneDf || chosenCode == kStudentTwoDf) {
     text.Line(Ext(1.0)).Line(Ext(1.0));
   } else if (IsLineCode(chosenCode)) {
     text.Line(Ext(p.A)).Line(Ext(p.B));
-  } else if (chosenCode == 6) {
+  } else if (chosenCode == kSimpleExponential) {
     text.Line(Ext(p.A));
   } else if (IsFamilyPairCode(chosenCode)) {
     text.Line(Ext(p.First)).Line(Ext(p.Second));
@@ -86,7 +93,7 @@ Status AssembleOutput(const RunFiles& files, int chosenCode) {
     return lines.has_value();
   };
   if (!copy(files.Report)) return Status::Error(CouldNotOpenMessage(files.Report.string()));
-  if (chosenCode != 61 && !copy(files.Values))
+  if (chosenCode != kGamma && !copy(files.Values))
     return Status::Error(CouldNotOpenMessage(files.Values.string()));
   if (!WriteFileAtomically(files.Output, text.Text()))
     return Status::Error(CouldNotOpenMessage(files.Output.string()));
