@@ -19,8 +19,8 @@
 #include "data/messages.h"
 #include "data/stop_request.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/normal_variable.h"
 #include "engine/model/normal_cdf.h"
-#include "engine/model/normal_variable.h"
 #include "run_fixture.h"
 
 namespace quarlin {

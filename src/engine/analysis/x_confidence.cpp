@@ -8,8 +8,8 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/codes.h"
 #include "engine/catalogue/composite_members.h"
+#include "engine/catalogue/normal_variable.h"
 #include "engine/model/normal_cdf.h"
-#include "engine/model/normal_variable.h"
 #include "engine/model/real_power.h"
 #include "engine/model/shift_units.h"
 

@@ -1,7 +1,7 @@
 #include "engine/catalogue/row_formulas.h"
 
 #include "engine/catalogue/bound_formulas.h"
-#include "engine/model/normal_variable.h"
+#include "engine/catalogue/normal_variable.h"
 
 namespace quarlin {
 

@@ -10,7 +10,7 @@
 #include "engine/catalogue/distribution_table.h"
 #include "engine/driver/choice.h"
 #include "engine/driver/composite_eligibility.h"
-#include "engine/driver/composite_listing.h"
+#include "engine/driver/composite_order.h"
 #include "engine/driver/parallel_fits.h"
 #include "engine/fits/generalized_composite.h"
 #include "engine/fits/normal_family.h"

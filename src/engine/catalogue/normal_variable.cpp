@@ -1,4 +1,4 @@
-#include "engine/model/normal_variable.h"
+#include "engine/catalogue/normal_variable.h"
 
 #include <cmath>
 

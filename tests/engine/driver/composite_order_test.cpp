@@ -1,4 +1,4 @@
-#include "engine/driver/composite_listing.h"
+#include "engine/driver/composite_order.h"
 
 #include <gtest/gtest.h>
 
