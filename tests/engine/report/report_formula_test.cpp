@@ -8,6 +8,7 @@
 #include <set>
 
 #include "engine/report/report_params.h"
+#include "fixtures/distinct_params.h"
 #include "fixtures/report_golden.h"
 
 namespace quarlin {
@@ -19,28 +20,10 @@ using testing_support::ReadGoldenSections;
 
 const std::string kReportFixtures = std::string(QUARLIN_FIXTURES_DIR) + "/report/";
 
-// Every slot gets a value whose three-digit form is easy to check by hand.
-FittedParams GoldenParams() {
-  FittedParams p;
-  p.line = {1.5, -2.25, 0.75};
-  p.bound = {2.0, -3.0, 4.5, false};
-  p.burr = {8.0, 2.5, 0.5, 2.3, 0.125};
-  p.gompertz = {false, 0.02, 1.25, -0.4};
-  p.kumaraswamy = {120.0, 1.75, 3.5};
-  p.fisk = {3.0, 0.0005};  // below the floor: reported as 0.001
-  p.gamma = {12.5, 3.0};
-  p.student = {55.0, 12.0};
-  p.gev = {-0.2, 40.0, 8.0, false};
-  p.laplace = {50.0, 4.0, 8.0, 0.8, 1.2};
-  p.rayleigh = {1.8, 250.0};
-  p.normal = {3.5, 0.8, 3.4, 0.7, 0.5};
-  p.composite = {0.9, -1.2, 1.1, 0.3, 2.4, 0.6, 40.0, 5};
-  return p;
-}
-
 // A left shift by 30, or positive data with the usual 0.0001.
 ChosenDistribution GoldenCase(const GoldenKey& key) {
-  FittedParams fitted = GoldenParams();
+  // Every slot holds a value whose three-digit form is easy to check by hand.
+  FittedParams fitted = testing::DistinctParams();
   fitted.gompertz.flag = key.variant == "flag";
   fitted.gev.boundCorrected = key.variant == "mark";
   ChosenDistribution d;
@@ -55,7 +38,7 @@ ChosenDistribution GoldenCase(const GoldenKey& key) {
   return d;
 }
 
-class DistributionLinesTest : public testing::TestWithParam<std::string> {};
+class DistributionLinesTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(DistributionLinesTest, MatchTheGoldenTextLineByLine) {
   const auto sections = ReadGoldenSections(kReportFixtures + GetParam());
@@ -65,9 +48,9 @@ TEST_P(DistributionLinesTest, MatchTheGoldenTextLineByLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, DistributionLinesTest,
-                         testing::Values("line_families.txt", "bound_families.txt",
-                                         "special_families.txt", "normal_family.txt",
-                                         "composites.txt"));
+                         ::testing::Values("line_families.txt", "bound_families.txt",
+                                           "special_families.txt", "normal_family.txt",
+                                           "composites.txt"));
 
 TEST(DistributionLinesGolden, CoverEveryCodeThatCanBeChosenWithAndWithoutShift) {
   std::set<std::pair<int, bool>> covered;
