@@ -1,0 +1,65 @@
+#include "calculator/calculation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calculator/forward_table.h"
+#include "calculator/inverse_table.h"
+#include "calculator/normal_inverse.h"
+#include "common/number_text.h"
+#include "engine/catalogue/codes.h"
+
+namespace quarlin {
+
+FrequencyLimits LimitsOf(double F, int N) {
+  const double s = std::sqrt(F * (1 - F) * N) / N;
+  FrequencyLimits limits;
+  limits.upper = std::min(F + 3.4 * s * (1 - F), 1.0);
+  limits.lower = std::max(F - 3.4 * s * F, 0.0);
+  return limits;
+}
+
+ForwardResult CalcFrequent(const WorkingValues& w, int N, double X) {
+  double x = X - w.shift + 0.0001;
+  if (!(x > 0)) x = 0.001;
+  double F = ForwardF(w, X, x);
+  if (F <= 0) F = 0.0000001;
+  if (F >= 1) F = 0.9999999;
+  ForwardResult r;
+  r.limits = LimitsOf(F, N);
+  r.F = std::clamp(F, 0.0, 1.0);
+  r.T = 1 / (1 - r.F);
+  const double W = 1 / (1 - r.limits.upper) - 1 / (1 - r.limits.lower);
+  r.TLower = r.T - 0.33 * W;
+  r.TUpper = r.T + 0.66 * W;
+  return r;
+}
+
+InverseResult CalcVal(const WorkingValues& w, const std::vector<long double>& values, double F) {
+  const FrequencyLimits limits = LimitsOf(F, static_cast<int>(values.size()));
+  InverseResult r;
+  if (w.code >= kNormal && w.code <= kGeneralizedNormal) {
+    const Extremes extremes = MaxMin(w, values);
+    auto at = [&](double f, Limit limit) -> std::optional<double> {
+      const auto y = NormalCalc(w, extremes, f);
+      if (!y) return std::nullopt;
+      return NormalBackTransform(w, *y, limit);
+    };
+    r.X = at(F, Limit::Result);
+    r.XUpper = at(limits.upper, Limit::Upper);
+    r.XLower = at(limits.lower, Limit::Lower);
+    return r;
+  }
+  const Branch branch = BranchFor(w, F);
+  r.X = InverseX(w, F, Limit::Result, branch);
+  r.XUpper = InverseX(w, limits.upper, Limit::Upper, branch);
+  r.XLower = InverseX(w, limits.lower, Limit::Lower, branch);
+  return r;
+}
+
+std::string ResultText(std::optional<double> value) {
+  if (!value || !std::isfinite(*value)) return " n.a";
+  return General(*value);
+}
+
+}  // namespace quarlin

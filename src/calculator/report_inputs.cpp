@@ -1,0 +1,24 @@
+#include "calculator/report_inputs.h"
+
+#include "common/text_file.h"
+#include "data/input_file.h"
+
+namespace quarlin {
+
+ReportInputsReading ReadReportInputs(const RunState& state) {
+  RunState copy = state;
+  copy.FileName = ChangeExtension(state.FileName, ".inp").string();
+  const Status input = ReadInputFile(copy);
+  if (!input.ok()) return {std::nullopt, input.message()};
+  const auto aux = ChangeExtension(state.FileName, ".aux");
+  const ParameterFileReading parameters = ReadParameterFile(aux);
+  if (!parameters.contents) return {std::nullopt, parameters.error};
+  ReportInputs inputs;
+  inputs.values = MakeWorkingValues(*parameters.contents);
+  inputs.data.assign(copy.Values.begin(), copy.Values.begin() + copy.NrOfData);
+  copy.FileName = ChangeExtension(state.FileName, ".out").string();
+  inputs.state = std::move(copy);
+  return {std::move(inputs), {}};
+}
+
+}  // namespace quarlin
