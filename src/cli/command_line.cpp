@@ -3,7 +3,10 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <string>
+#include <vector>
 
+#include "cli/calc_command.h"
 #include "cli/run_command.h"
 
 namespace quarlin {
@@ -19,6 +22,25 @@ const CLI::Validator kOneLine(
                  : std::string("a title must be one line");
     },
     "TEXT");
+
+// The queries in the order the command line gives them: CLI11 keeps each
+// option's values apart, so the order is taken from the words themselves.
+std::vector<CalcQuery> QueriesInOrder(int argc, char** argv, const std::vector<std::string>& xs,
+                                      const std::vector<std::string>& freqs,
+                                      const std::vector<std::string>& periods) {
+  std::vector<CalcQuery> queries;
+  size_t x = 0, freq = 0, period = 0;
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    const std::string name = word.substr(0, word.find('='));
+    if (name == "--x" && x < xs.size()) queries.push_back({CalcQueryKind::X, xs[x++]});
+    if (name == "--freq" && freq < freqs.size())
+      queries.push_back({CalcQueryKind::Freq, freqs[freq++]});
+    if (name == "--period" && period < periods.size())
+      queries.push_back({CalcQueryKind::Period, periods[period++]});
+  }
+  return queries;
+}
 
 }  // namespace
 
@@ -53,6 +75,19 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
       run->add_option("--output", output, "Base name of the files written (default: INPUT's)");
   run->add_flag("--quiet", options.quiet, "No progress lines");
 
+  CLI::App* calc =
+      app.add_subcommand("calc", "Answer the calculator's questions from a report's files");
+  CalcOptions calcOptions;
+  std::vector<std::string> xs, freqs, periods;
+  calc->add_option("BASE", calcOptions.base, "The report (.out, .aux, .inp or no extension)")
+      ->required();
+  calc->add_option("--x", xs, "An X-value: its cumulative frequency and return period")
+      ->expected(1)
+      ->take_all();
+  calc->add_option("--freq", freqs, "A cumulative frequency: its X-value")->expected(1)->take_all();
+  calc->add_option("--period", periods, "A return period: its X-value")->expected(1)->take_all();
+  calc->add_flag("--json", calcOptions.json, "One JSON array instead of text lines");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -60,6 +95,11 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
   } catch (const CLI::ParseError& e) {
     std::cerr << program << ": " << e.what() << "\nRun with --help for more information.\n";
     return kUsageError;
+  }
+
+  if (calc->parsed()) {
+    calcOptions.queries = QueriesInOrder(argc, argv, xs, freqs, periods);
+    return CalcCommand(calcOptions, std::cout, std::cerr);
   }
 
   if (*preferOption) options.prefer = prefer;
