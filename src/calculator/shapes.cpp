@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/catalogue/codes.h"
+
 namespace quarlin {
 
 double ShapeF(Shape shape, double v) {
@@ -35,42 +37,42 @@ double ShapeInverse(Shape shape, double f) {
 BranchShapes CompositeShapes(int code) {
   using enum Shape;
   switch (code) {
-    case 7:
-    case 74:
+    case kCompositeMirroredGumbel:
+    case kCompositeGeneralizedMirroredGumbel:
       return {M, M};
-    case 8:
-    case 70:
+    case kCompositeLogistic:
+    case kCompositeGeneralizedLogistic:
       return {L, L};
-    case 9:
-    case 71:
+    case kCompositeGumbel:
+    case kCompositeGeneralizedGumbel:
       return {G, G};
-    case 72:
+    case kCompositeGeneralizedPoisson:
       return {Q, Q};
-    case 10:
+    case kCompositeMirroredGumbelLogistic:
       return {M, L};
-    case 11:
+    case kCompositeMirroredGumbelGumbel:
       return {M, G};
-    case 12:
-    case 82:
+    case kCompositeGumbelLogistic:
+    case kCompositeGeneralizedGumbelLogistic:
       return {G, L};
-    case 13:
+    case kCompositeGumbelMirroredGumbel:
       return {G, M};
-    case 14:
+    case kCompositeLogisticMirroredGumbel:
       return {L, M};
-    case 15:
-    case 80:
+    case kCompositeLogisticGumbel:
+    case kCompositeGeneralizedLogisticGumbel:
       return {L, G};
-    case 16:
-    case 83:
+    case kCompositeGumbelPoisson:
+    case kCompositeGeneralizedGumbelPoisson:
       return {G, Q};
-    case 17:
+    case kCompositeMirroredGumbelPoisson:
       return {M, Q};
-    case 18:
-    case 81:
+    case kCompositeLogisticPoisson:
+    case kCompositeGeneralizedLogisticPoisson:
       return {L, Q};
-    case 84:
+    case kCompositeGeneralizedPoissonLogistic:
       return {Q, L};
-    case 85:
+    case kCompositeGeneralizedPoissonGumbel:
       return {Q, G};
     default:
       return {G, G};

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "calculator/forward_table.h"
 #include "calculator/normal_inverse.h"
@@ -61,23 +60,6 @@ TEST(CalcFrequentTest, NotFiniteResultsShowAsNotAvailable) {
   EXPECT_EQ(ResultText(r.F), " n.a");
   EXPECT_EQ(ResultText(r.T), " n.a");
 }
-
-struct TextCase {
-  double value;
-  const char* text;
-};
-
-class ResultTextTest : public testing::TestWithParam<TextCase> {};
-
-TEST_P(ResultTextTest, ShowsTheShortestFormOrNotAvailable) {
-  EXPECT_EQ(ResultText(GetParam().value), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, ResultTextTest,
-    testing::Values(TextCase{0.5, "0.5"}, TextCase{2, "2"}, TextCase{std::nan(""), " n.a"},
-                    TextCase{std::numeric_limits<double>::infinity(), " n.a"},
-                    TextCase{-std::numeric_limits<double>::infinity(), " n.a"}));
 
 TEST(CalcValTest, GammaHasNoInverse) {
   const WorkingValues w = MakeWorkingValues(kGamma, {2, 3}, 0);
