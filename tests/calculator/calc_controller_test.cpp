@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -115,12 +116,16 @@ TEST_F(CalcControllerTest, FrequencyShowsItsReturnPeriod) {
   EXPECT_EQ(view_.Text(CalcBox::Edit5), "4");
 }
 
-TEST_F(CalcControllerTest, MissingParameterFileIsNamedAndNothingChanges) {
-  const fs::path dir = fs::temp_directory_path() / "quarlin-calc-missing";
+// A missing parameter file, and one cut short after its code.
+class CalcFileTest : public CalcControllerTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(CalcFileTest, UnreadableParameterFileIsNamedAndNothingChanges) {
+  const fs::path dir = fs::temp_directory_path() /
+                       (std::string("quarlin-calc-") + (*GetParam() ? "damaged" : "missing"));
+  fs::remove_all(dir);
   fs::create_directories(dir);
-  fs::copy_file(fs::path(QUARLIN_SOURCE_DIR) / "Data" / "portpirie.inp", dir / "p.inp",
-                fs::copy_options::overwrite_existing);
-  fs::remove(dir / "p.aux");
+  fs::copy_file(fs::path(QUARLIN_SOURCE_DIR) / "Data" / "portpirie.inp", dir / "p.inp");
+  if (*GetParam()) std::ofstream(dir / "p.aux") << GetParam();
   state_.FileName = (dir / "p.inp").string();
   view_.texts[CalcBox::Edit1] = "4.2";
   controller_.Edit7Click();
@@ -130,6 +135,10 @@ TEST_F(CalcControllerTest, MissingParameterFileIsNamedAndNothingChanges) {
   EXPECT_EQ(view_.Text(CalcBox::Edit2), "");
   fs::remove_all(dir);
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, CalcFileTest,
+                         testing::Values("",
+                                         " Parameters for internal use, do not remove.\r\n4\r\n"));
 
 TEST_F(CalcControllerTest, GammaReportDisablesTheInverse) {
   controller_.FormShow(61);
