@@ -7,20 +7,23 @@
 #include "calculator/inverse_table.h"
 #include "calculator/normal_inverse.h"
 #include "common/number_text.h"
+#include "engine/analysis/confidence_belt.h"
 #include "engine/catalogue/codes.h"
+#include "engine/model/shift_units.h"
 
 namespace quarlin {
 
 FrequencyLimits LimitsOf(double F, int N) {
   const double s = std::sqrt(F * (1 - F) * N) / N;
+  const BeltLimits belt = BeltAround(F, s, 1.0);
   FrequencyLimits limits;
-  limits.upper = std::min(F + 3.4 * s * (1 - F), 1.0);
-  limits.lower = std::max(F - 3.4 * s * F, 0.0);
+  limits.upper = std::min(belt.upper, 1.0);
+  limits.lower = std::max(belt.lower, 0.0);
   return limits;
 }
 
 ForwardResult CalcFrequent(const WorkingValues& w, int N, double X) {
-  double x = X - w.shift + 0.0001;
+  double x = X - w.shift + static_cast<double>(kPositiveShift);
   if (!(x > 0)) x = 0.001;
   double F = ForwardF(w, X, x);
   if (F <= 0) F = 0.0000001;

@@ -5,6 +5,7 @@
 
 #include "calculator/shapes.h"
 #include "engine/catalogue/codes.h"
+#include "engine/catalogue/special_formulas.h"
 
 namespace quarlin {
 namespace {
@@ -76,10 +77,8 @@ double SpecialF(const WorkingValues& w, double x) {
     }
     case kKumaraswamy:
       return 1 - std::pow(1 - std::pow(x / w.kumM, w.kumA), w.kumB);
-    case kAdjustedFisk: {
-      const double q = w.B / (x + w.B);
-      return q > 0 ? 1 - std::pow(q, w.A) : 0;
-    }
+    case kAdjustedFisk:
+      return static_cast<double>(FiskF(x, FiskParams{w.A, w.B}));
     case kWeibull:
       return 1 - std::exp(-std::pow(x / BoundScale(w), w.A));
     case kMirroredWeibull:
@@ -102,7 +101,7 @@ double SpecialF(const WorkingValues& w, double x) {
       return GammaF(x, w.gammaScale, w.gammaCount);
     case kStudentOneDf:
     case kStudentTwoDf: {
-      const double y = (x + w.shift - w.studentMean) / w.studentSd;
+      const double y = (x - w.studentMean) / w.studentSd;
       if (w.code == kStudentOneDf) return std::atan(y) / pi + 0.5;
       return 0.5 * (1 + y / std::sqrt(y * y + 2));
     }

@@ -15,7 +15,8 @@
 //   negative (the engine gives 0);
 // - code 34 never gives less than 0.001;
 // - codes 33, 35, 58 and 59 give 0 beyond the bound, without a warning;
-// - code 56 keeps its scale B as the file holds it (no 0.001 floor);
+// - code 56 keeps its scale B as the file holds it (the floor of 0.001 was
+//   applied before the file was written);
 // - codes 1 and 2 have formulas here; the catalogue has none.
 
 #include "calculator/working_values.h"

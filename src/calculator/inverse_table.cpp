@@ -5,6 +5,8 @@
 
 #include "calculator/shapes.h"
 #include "engine/catalogue/codes.h"
+#include "engine/catalogue/special_formulas.h"
+#include "engine/model/shift_units.h"
 
 namespace quarlin {
 namespace {
@@ -37,6 +39,9 @@ double BoundScale(const WorkingValues& w) {
 double SpecialX(const WorkingValues& w, double f, Limit limit) {
   constexpr double pi = std::numbers::pi;
   const double s = w.shift;
+  // The Student pair keeps the mean of the shifted data, as the engine fitted
+  // it: back to data units the way the forward step left them.
+  const double studentOffset = s - static_cast<double>(kPositiveShift);
   switch (w.code) {
     case kBurr:
       return std::pow(w.burrB / std::exp((std::log(1 - f) - w.burrD) / w.burrE) - w.burrB,
@@ -53,8 +58,10 @@ double SpecialX(const WorkingValues& w, double f, Limit limit) {
     }
     case kKumaraswamy:
       return w.kumM * std::pow(1 - std::pow(1 - f, 1 / w.kumB), 1 / w.kumA) + s;
-    case kAdjustedFisk:
-      return w.B / std::pow(1 - f, 1 / w.A) - w.B + s;
+    case kAdjustedFisk: {
+      const auto x = FiskInverse(f, FiskParams{w.A, w.B});
+      return x ? static_cast<double>(*x) + s : std::nan("");
+    }
     case kWeibull:
       return std::exp((std::log(-std::log(1 - f)) - w.B) / w.A) + s;
     case kMirroredWeibull:
@@ -68,10 +75,11 @@ double SpecialX(const WorkingValues& w, double f, Limit limit) {
     case kFisherTippett3:
       return w.C - BoundScale(w) * std::pow(-std::log(f), 1 / w.A);
     case kStudentOneDf:
-      return w.studentSd * std::tan((f - 0.5) * pi) + w.studentMean;
+      return w.studentSd * std::tan((f - 0.5) * pi) + w.studentMean + studentOffset;
     case kStudentTwoDf: {
       const double d = 2 * f - 1;
-      return w.studentSd * std::sqrt(2.0) * d / std::sqrt(1 - d * d) + w.studentMean;
+      return w.studentSd * std::sqrt(2.0) * d / std::sqrt(1 - d * d) + w.studentMean +
+             studentOffset;
     }
     case kCauchy:
       return (std::tan((f - 0.5) * pi) - w.B) / w.A + s;
