@@ -211,10 +211,11 @@ GraphDataReading ReadGraphDataLines(const std::vector<std::string>& reportLines,
 
   if (type == GraphType::kCumulative) {
     const size_t rows = data.columns.Rows();
-    // The second row at or past P; the last row when P lies beyond the data.
+    // Two rows past the first at or beyond P; the last row when P lies beyond
+    // the data (where the count would index past the table).
     if (data.separationPoint && rows > 0)
       data.frequencyPastSeparation =
-          data.columns.calculated[std::min(belowSeparation + 1, rows - 1)];
+          data.columns.calculated[std::min(belowSeparation + 2, rows - 1)];
     const size_t avAbsDiffLine = end + 2;
     if (!scan.Has(avAbsDiffLine)) return scan.Fail("ends before the average absolute difference");
     std::string field(From(scan.Line(avAbsDiffLine), kAvAbsDiffAt).substr(0, kAvAbsDiffWidth));

@@ -196,12 +196,12 @@ TEST(GraphDataReaderTest, SeparationPointOnLineTenOrEleven) {
   EXPECT_FALSE(none.data->frequencyPastSeparation);
 }
 
-TEST(GraphDataReaderTest, FrequencyPastSeparationIsTheSecondRowFromP) {
+TEST(GraphDataReaderTest, FrequencyPastSeparationIsTwoRowsPastP) {
   auto x = Spread(60);  // 0..59 with P = 40: rows 0..39 lie below it
   const auto reading =
       ReadGraphDataLines(CumulativeReport(x, 10), "r.out", Parameters(7), GraphType::kCumulative);
   ASSERT_TRUE(reading.data);
-  EXPECT_DOUBLE_EQ(*reading.data->frequencyPastSeparation, 41.5);
+  EXPECT_DOUBLE_EQ(*reading.data->frequencyPastSeparation, 42.5);
 }
 
 struct SparseCase {
