@@ -209,6 +209,13 @@ GraphDataReading ReadGraphDataLines(const std::vector<std::string>& reportLines,
     if (data.separationPoint && numbers[0] < *data.separationPoint) ++belowSeparation;
   }
 
+  // The other tables hold a row per datum; fewer rows than the heading's
+  // number of data would leave the graphs reading past the table.
+  if (!IsIntervalGraph(type) && data.columns.Rows() < static_cast<size_t>(data.nrOfData))
+    return scan.Fail("the table after line " + std::to_string(next + 1) + " holds " +
+                     std::to_string(data.columns.Rows()) + " rows for " +
+                     std::to_string(data.nrOfData) + " data");
+
   if (type == GraphType::kCumulative) {
     const size_t rows = data.columns.Rows();
     // Two rows past the first at or beyond P; the last row when P lies beyond

@@ -177,8 +177,42 @@ TEST_P(BundledReportTest, GarbageLineNeverGivesPartOfATable) {
   }
 }
 
+// The largest bundled report, too long to cut at every line.
+TEST(GraphDataReaderTest, ReadsTheLargestBundledReport) {
+  for (GraphType type : kAllTypes) {
+    const GraphDataReading reading = ReadGraphData(DataFile("lossalae_Loss.out"), type);
+    ASSERT_TRUE(reading.data) << reading.error;
+    EXPECT_EQ(reading.data->nrOfData, 1500);
+    if (!IsIntervalGraph(type)) {
+      EXPECT_EQ(reading.data->columns.Rows(), 1500u);
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Data, BundledReportTest,
                          testing::Values("Nile", "portpirie", "precip", "rivers", "sleep"));
+
+TEST(GraphDataReaderTest, TableShorterThanTheDataIsAnError) {
+  auto report = Lines(DataFile("sleep.out"));
+  for (GraphType type : kAllTypes) {
+    auto damaged = report;
+    // A closing line after two rows of each table.
+    for (size_t i = 0; i < damaged.size(); ++i)
+      if (damaged[i].starts_with(" Con"))
+        damaged[i + 8] = " ---";
+      else if (damaged[i].starts_with(" Obs") || damaged[i].starts_with(" Int") ||
+               damaged[i].starts_with(" Ret"))
+        damaged[i + 7] = " ---";
+    const auto reading = ReadGraphDataLines(damaged, "r.out", Parameters(), type);
+    if (IsIntervalGraph(type)) {
+      ASSERT_TRUE(reading.data) << reading.error;
+      EXPECT_EQ(reading.data->NrOfClasses(), 2);
+    } else {
+      EXPECT_FALSE(reading.data);
+      EXPECT_NE(reading.error.find("rows for 20 data"), std::string::npos) << reading.error;
+    }
+  }
+}
 
 TEST(GraphDataReaderTest, SeparationPointOnLineTenOrEleven) {
   for (int line : {10, 11}) {
