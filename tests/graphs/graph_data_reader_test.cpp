@@ -68,52 +68,56 @@ std::vector<double> Spread(int count, int repeats = 0) {
   return x;
 }
 
+struct CellCase {
+  GraphType type;
+  size_t row;
+  std::vector<long double> GraphColumns::*column;
+  double value;
+};
+
+// Cells of each table of sleep.out in the column each type puts them in.
 TEST(GraphDataReaderTest, ReadsEachTableOfTheBundledReport) {
+  using C = GraphColumns;
+  using enum GraphType;
   const auto report = Lines(DataFile("sleep.out"));
-  const auto read = [&](GraphType type) {
-    auto reading = ReadGraphDataLines(report, "sleep.out", Parameters(73), type);
-    EXPECT_TRUE(reading.data) << reading.error;
-    return reading.data.value_or(GraphData{});
-  };
-  const GraphData cumulative = read(GraphType::kCumulative);
-  EXPECT_EQ(cumulative.DistrCode(), 73);
-  EXPECT_EQ(cumulative.title1, "Increase in hours of sleep of 10 patients under two drugs");
-  EXPECT_EQ(cumulative.title2, "hours");
-  EXPECT_EQ(cumulative.nrOfData, 20);
-  ASSERT_EQ(cumulative.columns.Rows(), 20u);
-  EXPECT_DOUBLE_EQ(cumulative.columns.x[0], -1.6);
-  EXPECT_DOUBLE_EQ(cumulative.columns.observed[0], 4.76);
-  EXPECT_DOUBLE_EQ(cumulative.columns.calculated[0], 5.06);
-  EXPECT_DOUBLE_EQ(cumulative.columns.lower[0], 4.22);
-  EXPECT_DOUBLE_EQ(cumulative.columns.upper[0], 20.875);
-  EXPECT_DOUBLE_EQ(cumulative.avAbsDiff, 3.10);
-  EXPECT_FALSE(cumulative.separationPoint);
-  EXPECT_FALSE(cumulative.sparseData);
-
-  const GraphData calculated = read(GraphType::kIntervalCalculated);
-  const GraphData observed = read(GraphType::kIntervalObserved);
-  ASSERT_EQ(calculated.NrOfClasses(), 7);
-  ASSERT_EQ(observed.NrOfClasses(), 7);
-  EXPECT_DOUBLE_EQ(calculated.columns.x[1], -1.6);
-  EXPECT_DOUBLE_EQ(calculated.columns.observed[1], -0.18);
-  EXPECT_DOUBLE_EQ(calculated.columns.calculated[1], 15.0);
-  EXPECT_DOUBLE_EQ(calculated.columns.upper[1], 15.7);
-  EXPECT_DOUBLE_EQ(observed.columns.calculated[1], 15.7);
-  EXPECT_DOUBLE_EQ(observed.columns.upper[1], 15.0);
-
-  const GraphData belt = read(GraphType::kConfidenceBeltOfX);
-  ASSERT_EQ(belt.columns.Rows(), 20u);
-  EXPECT_DOUBLE_EQ(belt.columns.observed[10], 13);
-  EXPECT_DOUBLE_EQ(belt.columns.calculated[10], 0.946);
-  EXPECT_DOUBLE_EQ(belt.columns.lower[10], 0.316);
-  EXPECT_DOUBLE_EQ(belt.columns.upper[10], 2.392);
-
-  const GraphData periods = read(GraphType::kReturnPeriods);
-  ASSERT_EQ(periods.columns.Rows(), 20u);
-  EXPECT_DOUBLE_EQ(periods.columns.observed[12], 2.6);
-  EXPECT_DOUBLE_EQ(periods.columns.calculated[19], 9.0);
-  EXPECT_DOUBLE_EQ(periods.columns.lower[19], 6.1);
-  EXPECT_DOUBLE_EQ(periods.columns.upper[19], 14.8);
+  for (const CellCase& c : std::vector<CellCase>{{kCumulative, 0, &C::x, -1.6},
+                                                 {kCumulative, 0, &C::observed, 4.76},
+                                                 {kCumulative, 0, &C::calculated, 5.06},
+                                                 {kCumulative, 0, &C::lower, 4.22},
+                                                 {kCumulative, 0, &C::upper, 20.875},
+                                                 {kPredictedObserved, 19, &C::observed, 95.24},
+                                                 {kIntervalCalculated, 1, &C::x, -1.6},
+                                                 {kIntervalCalculated, 1, &C::observed, -0.18},
+                                                 {kIntervalCalculated, 1, &C::calculated, 15.0},
+                                                 {kIntervalCalculated, 1, &C::upper, 15.7},
+                                                 {kIntervalObserved, 1, &C::calculated, 15.7},
+                                                 {kIntervalObserved, 1, &C::upper, 15.0},
+                                                 {kConfidenceBeltOfX, 10, &C::observed, 13},
+                                                 {kConfidenceBeltOfX, 10, &C::calculated, 0.946},
+                                                 {kConfidenceBeltOfX, 10, &C::lower, 0.316},
+                                                 {kConfidenceBeltOfX, 10, &C::upper, 2.392},
+                                                 {kReturnPeriods, 12, &C::observed, 2.6},
+                                                 {kReturnPeriods, 19, &C::calculated, 9.0},
+                                                 {kReturnPeriods, 19, &C::lower, 6.1},
+                                                 {kReturnPeriods, 19, &C::upper, 14.8}}) {
+    const auto reading = ReadGraphDataLines(report, "sleep.out", Parameters(73), c.type);
+    ASSERT_TRUE(reading.data) << reading.error;
+    const auto& column = reading.data->columns.*c.column;
+    ASSERT_LT(c.row, column.size());
+    EXPECT_DOUBLE_EQ(column[c.row], c.value) << static_cast<int>(c.type) << " row " << c.row;
+  }
+  const auto cumulative = ReadGraphDataLines(report, "sleep.out", Parameters(73), kCumulative);
+  const GraphData& data = *cumulative.data;
+  EXPECT_EQ(data.DistrCode(), 73);
+  EXPECT_EQ(data.title1, "Increase in hours of sleep of 10 patients under two drugs");
+  EXPECT_EQ(data.title2, "hours");
+  EXPECT_EQ(data.nrOfData, 20);
+  EXPECT_DOUBLE_EQ(data.avAbsDiff, 3.10);
+  EXPECT_FALSE(data.separationPoint);
+  EXPECT_FALSE(data.sparseData);
+  EXPECT_EQ(
+      ReadGraphDataLines(report, "sleep.out", Parameters(), kIntervalObserved).data->NrOfClasses(),
+      7);
 }
 
 class BundledReportTest : public testing::TestWithParam<std::string> {};
