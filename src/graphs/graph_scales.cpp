@@ -28,7 +28,10 @@ constexpr Band kBands[] = {
     {20, 3, 0, 2},           {10, 2, 0, 2},          {-INFINITY, 1, 0, 2},
 };
 
+// Values of a damaged report may be far beyond the image, or not numbers
+// after a division by an axis of no height; neither may overflow an int.
 int RoundToInt(long double value) {
+  if (std::isnan(value)) return 0;
   return static_cast<int>(std::clamp<long double>(RoundHalfEven(value), -2e9L, 2e9L));
 }
 
@@ -163,7 +166,8 @@ GraphScales ScalesFor(const GraphColumns& columns, GraphType type) {
       return scales;
     case GraphType::kIntervalCalculated:
     case GraphType::kIntervalObserved: {
-      const int top = 10 * RoundToInt((y.max + 15) / 10);
+      // Frequencies are not negative; a damaged table's would leave no axis.
+      const int top = std::max(10, 10 * RoundToInt((y.max + 15) / 10));
       scales.y = {0, top, top / 10, 1, 1};
       break;
     }

@@ -131,6 +131,9 @@ TEST(GraphScalesTest, IntervalGraphHeightAndTicks) {
   }
   EXPECT_DOUBLE_EQ(YRangeOf(Columns({0}, {0}, {95}, {99}), GraphType::kIntervalCalculated).max,
                    100);
+  const GraphScales damaged =
+      ScalesFor(Columns({0, 1}, {1, 2}, {-30, -25}, {-29, -20}), GraphType::kIntervalObserved);
+  EXPECT_GT(damaged.y.max, damaged.y.min);
 }
 
 TEST(GraphScalesTest, IntervalsAreCappedAtTenAndRaisedToFour) {
