@@ -79,17 +79,16 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
   FrontEnd frontEnd{dialogs, progress, numbers};
   const RunResult result = session.SaveRun(state, input, frontEnd);
   const int chosenCode = session.Engine().ChosenCode;
-  const auto fail = [&] {
+  // The held messages first, then why the run failed.
+  const auto fail = [&](const std::string& why) {
     if (options.quiet) err << held.str();
+    if (!why.empty()) err << why << '\n';
     return 1;
   };
-  if (result.outcome != RunOutcome::Done) return fail();
+  if (result.outcome != RunOutcome::Done) return fail("");
   std::ostream& human = options.json ? err : out;
   if (chosenCode == kNoDistribution) {
-    if (options.quiet) {
-      err << held.str() << "No distribution could be fitted.\n";
-      return 1;
-    }
+    if (options.quiet) return fail("No distribution could be fitted.");
     human << "Report: " << state.FileName << '\n' << "No distribution could be fitted.\n";
     return 1;
   }
@@ -102,10 +101,7 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
                                     .prefer = state.Preference,
                                     .composite = state.OptionIndex == 1,
                                     .classes = state.NrOfClasses});
-    if (!json.text) {
-      err << json.error << '\n';
-      return fail();
-    }
+    if (!json.text) return fail(json.error);
     out << *json.text << '\n';
   }
   if (options.quiet) return 0;
