@@ -8,6 +8,7 @@
 #include "calculator/calc_controller.h"
 #include "calculator/calculation.h"
 #include "calculator/report_inputs.h"
+#include "cli/json.h"
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "data/number_reading.h"
@@ -16,13 +17,6 @@ namespace quarlin {
 namespace {
 
 using Field = std::pair<const char*, std::optional<double>>;
-
-std::string JsonNumber(std::optional<double> value) {
-  if (!value || !std::isfinite(*value)) return "null";
-  char text[40];
-  std::snprintf(text, sizeof text, "%.17g", *value);
-  return text;
-}
 
 std::string JsonObject(const char* query, const std::vector<Field>& fields) {
   std::string text = std::string("{\"query\": \"") + query + "\"";

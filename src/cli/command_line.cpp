@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "cli/calc_command.h"
+#include "cli/distributions_command.h"
 #include "cli/run_command.h"
+#include "data/preference_names.h"
 
 namespace quarlin {
 namespace {
@@ -42,11 +44,29 @@ std::vector<CalcQuery> QueriesInOrder(int argc, char** argv, const std::vector<s
   return queries;
 }
 
+// A preference text, or a choice's name (or an unambiguous beginning of it)
+// turned into its text.
+const CLI::Validator kPreference(
+    [](std::string& typed) {
+      const PreferenceMatch match = MatchPreference(typed);
+      if (!match.text.empty()) {
+        typed = match.text;
+        return std::string();
+      }
+      if (match.names.empty())
+        return "unknown distribution '" + typed + "' (the distributions command lists them)";
+      std::string message = "'" + typed + "' could mean:";
+      for (const auto name : match.names) message += "\n  " + std::string(name);
+      return message;
+    },
+    "NAME|TEXT");
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv, const std::string& program, RunSession& session) {
   CLI::App app{"Cumulative frequency analysis of a series of values", program};
   app.require_subcommand(1);
+  app.set_version_flag("--version", program + " " + QUARLIN_VERSION);
   CLI::App* run =
       app.add_subcommand("run", "Fit the distributions to a series and write the report");
 
@@ -57,8 +77,10 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
       ->required()
       ->check(CLI::ExistingFile);
   CLI::Option* preferOption =
-      run->add_option("--prefer", prefer, "Preferred distribution (\"1\" = best of all)")
-          ->check(CLI::IsMember(PreferenceTexts()));
+      run->add_option("--prefer", prefer,
+                      "Preferred distribution: its number (\"1\" = best of all) or its name in "
+                      "the selection dialog or the composite list")
+          ->transform(kPreference);
   bool allowComposite = false, refuseComposite = false;
   CLI::Option* composite =
       run->add_flag("--composite", allowComposite, "Allow composite distributions");
@@ -73,7 +95,13 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
       run->add_option("--title2", title2, "Second title line (variable, units)")->check(kOneLine);
   CLI::Option* outputOption =
       run->add_option("--output", output, "Base name of the files written (default: INPUT's)");
-  run->add_flag("--quiet", options.quiet, "No progress lines");
+  run->add_flag("--quiet", options.quiet, "Print nothing unless the run fails");
+  run->add_flag("--json", options.json, "One JSON object on stdout; the other lines on stderr");
+
+  CLI::App* distributions = app.add_subcommand(
+      "distributions", "List the distributions a run fits and the --prefer text of each");
+  bool distributionsJson = false;
+  distributions->add_flag("--json", distributionsJson, "One JSON array instead of text lines");
 
   CLI::App* calc =
       app.add_subcommand("calc", "Answer the calculator's questions from a report's files");
@@ -92,10 +120,14 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
   } catch (const CLI::ParseError& e) {
     std::cerr << program << ": " << e.what() << "\nRun with --help for more information.\n";
     return kUsageError;
   }
+
+  if (distributions->parsed()) return DistributionsCommand(distributionsJson, std::cout);
 
   if (calc->parsed()) {
     calcOptions.queries = QueriesInOrder(argc, argv, xs, freqs, periods);

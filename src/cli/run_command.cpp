@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <sstream>
 
 #include "cli/console.h"
+#include "cli/run_json.h"
 #include "common/number_text.h"
 #include "data/input_file.h"
+#include "data/run_files.h"
 #include "data/run_session.h"
 #include "data/run_state.h"
 #include "data/value_column.h"
@@ -66,20 +69,45 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
   if (options.composite) state.OptionIndex = *options.composite ? 1 : 0;
   state.Preference = options.prefer;
 
-  ConsoleDialogs dialogs(err, InputFileFor(options));
+  // A quiet run holds its messages back until it is known to have failed.
+  std::ostringstream held;
+  std::ostream& messages = options.quiet ? held : err;
+  const std::string inputFile = InputFileFor(options);
+  ConsoleDialogs dialogs(messages, inputFile);
   ConsoleProgress progress(err, options.quiet);
   NumberConversion numbers('.');
   FrontEnd frontEnd{dialogs, progress, numbers};
   const RunResult result = session.SaveRun(state, input, frontEnd);
-  if (result.outcome != RunOutcome::Done) return 1;
-  out << "Report: " << state.FileName << '\n';
   const int chosenCode = session.Engine().ChosenCode;
+  // The held messages first, then why the run failed.
+  const auto fail = [&](const std::string& why) {
+    if (options.quiet) err << held.str();
+    if (!why.empty()) err << why << '\n';
+    return 1;
+  };
+  if (result.outcome != RunOutcome::Done) return fail("");
+  std::ostream& human = options.json ? err : out;
   if (chosenCode == kNoDistribution) {
-    out << "No distribution could be fitted.\n";
+    if (options.quiet) return fail("No distribution could be fitted.");
+    human << "Report: " << state.FileName << '\n' << "No distribution could be fitted.\n";
     return 1;
   }
-  out << "Chosen distribution: " << ListName(chosenCode) << " (code " << chosenCode << ")\n"
-      << "Average absolute difference: " << Fix(state.AvAbsDiff, 0, 2) << " %\n";
+  if (options.json) {
+    const RunJson json = RunJsonOf({.input = options.input,
+                                    .files = CompanionFiles(inputFile),
+                                    .rankedList = state.Preference == "1",
+                                    .n = session.Engine().sample.N,
+                                    .avAbsDiff = state.AvAbsDiff,
+                                    .prefer = state.Preference,
+                                    .composite = state.OptionIndex == 1,
+                                    .classes = state.NrOfClasses});
+    if (!json.text) return fail(json.error);
+    out << *json.text << '\n';
+  }
+  if (options.quiet) return 0;
+  human << "Report: " << state.FileName << '\n'
+        << "Chosen distribution: " << ListName(chosenCode) << " (code " << chosenCode << ")\n"
+        << "Average absolute difference: " << Fix(state.AvAbsDiff, 0, 2) << " %\n";
   return 0;
 }
 

@@ -17,11 +17,12 @@ struct RunOptions {
   std::optional<std::string> title1;
   std::optional<std::string> title2;
   std::optional<std::string> output;  // base name of the run's files
-  bool quiet = false;
+  bool quiet = false;                 // nothing on success; the messages of a failure still
+  bool json = false;                  // one JSON object on `out`, the human lines on `err`
 };
 
 // Exit status: 0 when the report was made, 1 when the data were refused or
-// the run stopped (the reason is on `err`).
+// the run stopped (the reason is on `err`, and nothing is on `out`).
 int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out,
                std::ostream& err);
 
