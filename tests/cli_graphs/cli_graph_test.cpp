@@ -97,7 +97,13 @@ TEST_F(CliGraphTest, AllTypesIntoAFolderReplacingWhatIsThere) {
     const fs::path image = dir_ / ("sleep-" + std::string(name) + ".bmp");
     EXPECT_EQ(PanelPixel(image), 0x00008bu) << name;
   }
-  EXPECT_EQ(Run(Quoted(kData / "sleep") + " --type all --output " + Quoted(dir_ / "none")).status,
+  // A missing folder is made; one under a file cannot be.
+  EXPECT_EQ(Run(Quoted(kData / "sleep") + " --type all --output " + Quoted(dir_ / "new")).status,
+            0);
+  EXPECT_EQ(PanelPixel(dir_ / "new" / "sleep-histogram.png"), 0x00008bu);
+  EXPECT_EQ(Run(Quoted(kData / "sleep") + " --type all --output " +
+                Quoted(dir_ / "sleep-return.bmp" / "x"))
+                .status,
             1);
 }
 

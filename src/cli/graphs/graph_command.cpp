@@ -89,8 +89,9 @@ int GraphCommand(const GraphOptions& options, std::ostream& err) {
     const ImageFormat format = options.format == "bmp" ? ImageFormat::kBmp : ImageFormat::kPng;
     const std::filesystem::path folder = options.output;
     std::error_code error;
+    std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder, error)) {
-      err << "The folder " << folder.string() << " does not exist\n";
+      err << "The folder " << folder.string() << " could not be made\n";
       return 1;
     }
     const std::string stem = std::filesystem::path(report).stem().string();

@@ -16,7 +16,8 @@ struct GraphOptions {
   std::string type;
   bool blackAndWhite = false;
   bool belt = true;
-  // The image (.bmp or .png); for all types the folder they are written to.
+  // The image (.bmp or .png); for all types the folder they are written to,
+  // made when missing.
   std::string output;
   // The format of the images of all types: "png" or "bmp".
   std::string format = "png";
