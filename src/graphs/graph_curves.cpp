@@ -5,6 +5,7 @@
 
 #include "engine/analysis/confidence_belt.h"
 #include "engine/analysis/evaluation.h"
+#include "engine/catalogue/catalogue.h"
 
 namespace quarlin {
 namespace {
@@ -34,8 +35,10 @@ GraphColumns SparseCumulativeCurve(const ParameterFileContents& parameters, int 
   GraphColumns curve;
   for (int b = 1; b <= kCurvePoints; ++b) {
     const long double x = points.CurveX[b] + parameters.shift;
-    if (!OnAxis(x, range)) continue;
     const double F = static_cast<double>(points.CurveFc[b]);
+    // The normal family's values are not corrected: one without a value is
+    // left out rather than drawn at no pixel.
+    if (!OnAxis(x, range) || !std::isfinite(F)) continue;
     const double sd = nrOfData > 0 ? std::sqrt(F * (1 - F) * nrOfData) / nrOfData : 0;
     const BeltLimits belt = BeltAround(F, sd, 1.0);
     curve.x.push_back(x);
@@ -74,6 +77,8 @@ std::vector<CurvePoint> DensityCurve(const ParameterFileContents& parameters,
 
 EvaluatedCurves EvaluateCurvesFor(const GraphData& data, GraphType type) {
   EvaluatedCurves curves;
+  // Without a function of its own (codes 1 and 2) the table's rows stand.
+  if (!HasFunction(data.DistrCode())) return curves;
   const GraphScales scales = ScalesFor(data.columns, type);
   if (type == GraphType::kCumulative && data.sparseData) {
     curves.sparseCurve = SparseCumulativeCurve(data.parameters, data.nrOfData, scales);

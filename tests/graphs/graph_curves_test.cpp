@@ -122,6 +122,20 @@ TEST(GraphCurvesTest, CurvesByGraphType) {
   EXPECT_TRUE(none.density.empty());
 }
 
+// A code without a function of its own has no curve: the sparse graph keeps
+// the table's rows and the interval graphs their bars.
+TEST(GraphCurvesTest, CodesWithoutAFunctionGiveNoCurves) {
+  for (int code : {0, 1, 2}) {
+    GraphData cumulative = Read("sleep", GraphType::kCumulative);
+    cumulative.sparseData = true;
+    cumulative.parameters.code = code;
+    EXPECT_FALSE(EvaluateCurvesFor(cumulative, GraphType::kCumulative).sparseCurve) << code;
+    GraphData interval = Read("sleep", GraphType::kIntervalObserved);
+    interval.parameters.code = code;
+    EXPECT_TRUE(EvaluateCurvesFor(interval, GraphType::kIntervalObserved).density.empty()) << code;
+  }
+}
+
 TEST(GraphCurvesTest, TooFewClassesGiveNoDensity) {
   GraphData data = Read("sleep", GraphType::kIntervalCalculated);
   data.columns = GraphColumns{{1}, {2}, {10}, {12}, {}};
