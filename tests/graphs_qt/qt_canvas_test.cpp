@@ -23,11 +23,16 @@ class QtCanvasTest : public ::testing::Test {
     session_ = nullptr;
   }
 
-  static QtCanvas Draw(GraphType type, bool inColour) {
+  static GraphData Read(GraphType type) {
     const auto path = std::filesystem::path(QUARLIN_SOURCE_DIR) / "Data" / "sleep.out";
     const GraphDataReading reading = ReadGraphData(path, type);
     EXPECT_TRUE(reading.data) << reading.error;
-    const GraphData data = reading.data.value_or(GraphData{});
+    return reading.data.value_or(GraphData{});
+  }
+
+  static QtCanvas Draw(GraphType type, bool inColour) { return Draw(Read(type), type, inColour); }
+
+  static QtCanvas Draw(const GraphData& data, GraphType type, bool inColour) {
     QtCanvas canvas;
     PaintGraph(canvas, data, type, {inColour, true}, {"sleep", "Credit"},
                EvaluateCurvesFor(data, type));
@@ -96,6 +101,53 @@ TEST_F(QtCanvasTest, TitleIsDrawnInTheLiberationFace) {
   EXPECT_GT(large.height, small.height);
   EXPECT_EQ(FaceFor("Arial"), "Liberation Sans");
   EXPECT_EQ(FaceFor("Courier"), "Courier");
+}
+
+int CountInBox(const QtCanvas& canvas, int left, int top, int right, int bottom, Rgb colour) {
+  int count = 0;
+  for (int x = left; x <= right; ++x) {
+    for (int y = top; y <= bottom; ++y) count += canvas.PixelAt(x, y) == colour;
+  }
+  return count;
+}
+
+// Each observed point is a circle outline in the 5 by 5 box around its
+// pixel: cyan in colour, black in black and white.
+TEST_F(QtCanvasTest, ObservedCirclesAtTheirPixels) {
+  const GraphData data = Read(GraphType::kReturnPeriods);
+  const GraphScales scales = ScalesFor(data.columns, GraphType::kReturnPeriods);
+  for (bool inColour : {true, false}) {
+    const QtCanvas canvas = Draw(data, GraphType::kReturnPeriods, inColour);
+    for (size_t r = 0; r < data.columns.Rows(); r += 5) {
+      const int x = XPixel(data.columns.x[r], scales.x);
+      const int y = YPixel(data.columns.observed[r], scales.y);
+      EXPECT_GE(CountInBox(canvas, x - 2, y - 2, x + 2, y + 2, Ink(kCyan, inColour)), 4)
+          << r << " colour " << inColour;
+    }
+  }
+}
+
+// The separation line runs up from the X axis at P to the frequency past
+// it: dotted green in colour, dashed black in black and white; none without P.
+TEST_F(QtCanvasTest, SeparationLineAtP) {
+  GraphData data = Read(GraphType::kCumulative);
+  const GraphScales scales = ScalesFor(data.columns, GraphType::kCumulative);
+  const long double p = data.columns.x[data.columns.Rows() / 2];
+  const int x = XPixel(p, scales.x);
+  const int top = YPixel(60, scales.y);
+  // Clear of the curve and the points, which cross the line near P.
+  const int low = YPixel(15, scales.y);
+  EXPECT_EQ(CountInBox(Draw(data, GraphType::kCumulative, true), x, top, x, low, kGreen), 0);
+  data.separationPoint = p;
+  data.frequencyPastSeparation = 60;
+  const QtCanvas colour = Draw(data, GraphType::kCumulative, true);
+  const int green = CountInBox(colour, x, low - 40, x, low, kGreen);
+  EXPECT_GE(green, 10);
+  EXPECT_LT(green, 41);
+  // Above the line, below the green legend line.
+  EXPECT_EQ(CountInBox(colour, x, 100, x, top - 2, kGreen), 0);
+  const QtCanvas blackAndWhite = Draw(data, GraphType::kCumulative, false);
+  EXPECT_GE(CountInBox(blackAndWhite, x, low - 40, x, low, kBlack), 10);
 }
 
 std::string ReadAll(const std::filesystem::path& path) {
