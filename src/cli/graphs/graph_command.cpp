@@ -24,14 +24,6 @@ std::string ReportName(const std::string& base) {
   return base + ".out";
 }
 
-// The scale formulas divide by the range of the values: a table without
-// rows, or with one X only, has no graph.
-bool Drawable(const GraphData& data, GraphType type) {
-  if (data.columns.Rows() == 0) return false;
-  const ValueRange x = XRangeOf(data.columns, type);
-  return x.max > x.min;
-}
-
 bool DrawOne(const std::filesystem::path& report, GraphType type, const GraphOptions& options,
              const std::filesystem::path& image, ImageFormat format, std::ostream& err) {
   const GraphDataReading reading = ReadGraphData(report, type);
@@ -40,7 +32,7 @@ bool DrawOne(const std::filesystem::path& report, GraphType type, const GraphOpt
     return false;
   }
   const GraphData& data = *reading.data;
-  if (!Drawable(data, type)) {
+  if (!CanDraw(data, type)) {
     err << "The report " << report.string() << " holds no range of values for the "
         << GraphTypeName(type) << " graph\n";
     return false;
