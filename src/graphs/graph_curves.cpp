@@ -56,7 +56,10 @@ std::vector<CurvePoint> DensityCurve(const ParameterFileContents& parameters,
   const CurvePoints points = PointsOverAxis(parameters, range);
   const long double gridStep = points.CurveX[2] - points.CurveX[1];
   if (gridStep <= 0) return {};
-  const long double classWidth = classes.x[1] - classes.x[0];
+  // The first and last classes of the interval table are narrower or wider
+  // edge classes; an inner class has the width the bars are compared at.
+  const size_t inner = classes.Rows() >= 3 ? 1 : 0;
+  const long double classWidth = classes.x[inner + 1] - classes.x[inner];
   const long double cut = 0.8L * scales.y.max / (scales.y.factor == 0 ? 1 : scales.y.factor);
   std::vector<long double> d(kCurvePoints + 1, 0.0L);
   for (int i = 1; i <= kCurvePoints; ++i) {

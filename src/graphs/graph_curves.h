@@ -23,7 +23,8 @@ ValueRange DataRangeOf(const AxisScale& x);
 GraphColumns SparseCumulativeCurve(const ParameterFileContents& parameters, int nrOfData,
                                    const GraphScales& scales);
 
-// d(i) = 100·(F(i) - F(i-1)) times the class width over the grid step, cut
+// d(i) = 100·(F(i) - F(i-1)) times the width of an inner class (the edge
+// classes are of other widths) over the grid step, cut
 // to 0.8·Ymax and floored at 0; for the normal family (20-29) a first value
 // larger than the second becomes 0.75 times the second.
 std::vector<CurvePoint> DensityCurve(const ParameterFileContents& parameters,
