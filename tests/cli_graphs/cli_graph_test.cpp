@@ -138,4 +138,23 @@ TEST_F(CliGraphTest, UnreadableReportOrTargetWritesNoImage) {
   EXPECT_FALSE(fs::exists(image));
 }
 
+// The committed graphs of Data/graphs are what the command draws now. The
+// plot areas must agree pixel for pixel; only the interval graph's "#" marks
+// are text there, and glyphs may differ by a few pixels between font builds.
+TEST_F(CliGraphTest, BundledGraphsAreWhatTheCommandDraws) {
+  ASSERT_EQ(Run(Quoted(kData / "portpirie") + " --type all --output " + Quoted(dir_)).status, 0);
+  for (const char* name :
+       {"cumulative", "interval", "x-confidence", "return", "predicted-observed", "histogram"}) {
+    const std::string file = "portpirie-" + std::string(name) + ".png";
+    const QImage committed(QString::fromStdString((kData / "graphs" / file).string()));
+    const QImage drawn(QString::fromStdString((dir_ / file).string()));
+    ASSERT_EQ(committed.size(), drawn.size()) << file;
+    int differing = 0;
+    for (int x = 71; x < 570; ++x) {
+      for (int y = 100; y < 350; ++y) differing += committed.pixel(x, y) != drawn.pixel(x, y);
+    }
+    EXPECT_LE(differing, std::string(name) == "interval" ? 60 : 0) << file;
+  }
+}
+
 }  // namespace
