@@ -14,3 +14,5 @@ run Nile "Annual flow of the river Nile at Aswan, 1871-1970" "10^8 m^3"
 run rivers "Lengths of 141 major North American rivers" "miles"
 run sleep "Increase in hours of sleep of 10 patients under two drugs" "hours"
 run lossalae_Loss "Indemnity payments of general liability claims" "USD"
+# The six colour graphs of one report (needs Qt; scripts/setup.sh installs it).
+"$cli" graph Data/portpirie --type all --output Data/graphs

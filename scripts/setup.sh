@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# `time` (GNU time) measures the peak memory in scripts/bench.sh.
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libcli11-dev time)
+# `time` (GNU time) measures the peak memory in scripts/bench.sh; Qt draws the
+# graph images, in Liberation Sans.
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libcli11-dev time qt6-base-dev fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -8,6 +8,9 @@
 
 #include "cli/calc_command.h"
 #include "cli/distributions_command.h"
+#ifdef QUARLIN_HAVE_GRAPHS
+#include "cli/graphs/graph_command.h"
+#endif
 #include "cli/run_command.h"
 #include "data/preference_names.h"
 
@@ -116,6 +119,31 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
   calc->add_option("--period", periods, "A return period: its X-value")->expected(1)->take_all();
   calc->add_flag("--json", calcOptions.json, "One JSON array instead of text lines");
 
+#ifdef QUARLIN_HAVE_GRAPHS
+  CLI::App* graph = app.add_subcommand("graph", "Draw a graph of a report as a BMP or PNG image");
+  GraphOptions graphOptions;
+  graph->add_option("BASE", graphOptions.base, "The report (.out, .aux, .inp or no extension)")
+      ->required();
+  graph
+      ->add_option("--type", graphOptions.type,
+                   "1-6, cumulative, interval, x-confidence, return, predicted-observed, "
+                   "histogram, or all")
+      ->required()
+      ->check([](const std::string& text) {
+        return text == "all" || GraphTypeOf(text) ? std::string()
+                                                  : std::string("unknown graph type " + text);
+      });
+  graph->add_flag("--bw", graphOptions.blackAndWhite, "Black and white instead of colour");
+  bool noBelt = false;
+  graph->add_flag("--no-belt", noBelt, "Leave out the confidence belt");
+  graph
+      ->add_option("--output", graphOptions.output,
+                   "The image (.bmp or .png); with --type all, the folder for the six images")
+      ->required();
+  graph->add_option("--format", graphOptions.format, "Format of the images of --type all")
+      ->check(CLI::IsMember({"png", "bmp"}));
+#endif
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -133,6 +161,13 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
     calcOptions.queries = QueriesInOrder(argc, argv, xs, freqs, periods);
     return CalcCommand(calcOptions, std::cout, std::cerr);
   }
+
+#ifdef QUARLIN_HAVE_GRAPHS
+  if (graph->parsed()) {
+    graphOptions.belt = !noBelt;
+    return GraphCommand(graphOptions, std::cerr);
+  }
+#endif
 
   if (*preferOption) options.prefer = prefer;
   if (allowComposite) options.composite = true;

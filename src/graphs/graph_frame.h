@@ -20,6 +20,11 @@ struct GraphView {
   bool beltShown = true;
 };
 
+// The line at the image's foot. The address is a placeholder until the
+// project has one.
+inline constexpr const char* kCreditLine =
+    "Quarlin, cumulative frequency analysis - https://quarlin.example.org";
+
 struct FrameTexts {
   std::string distributionName;
   // One line naming the program and where to find it, at the image's foot.

@@ -34,6 +34,11 @@ void PaintDensityCurve(Canvas& canvas, const std::vector<CurvePoint>& points,
                        std::optional<long double> separationPoint, const GraphScales& scales,
                        const GraphView& view);
 
+// Whether `data` has a graph of `type`: a table with rows whose scales span
+// a range on both axes (the pixel mapping divides by it; AxisByBand widens
+// an axis that equal values would close).
+bool CanDraw(const GraphData& data, GraphType type);
+
 // Draws `type` from `data` with the scales the data give. Without an
 // evaluated sparse curve the cumulative graph joins the table's rows;
 // without density points the interval graphs show their bars only.

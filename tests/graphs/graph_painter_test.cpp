@@ -50,6 +50,29 @@ TEST(GraphPainterTest, EveryTypeInBothColourModes) {
   }
 }
 
+struct DrawableCase {
+  GraphType type;
+  std::vector<long double> x, y;
+  bool drawable;
+};
+
+TEST(GraphPainterTest, OnlyATableWithRangesOnBothAxesIsDrawn) {
+  for (GraphType type : kAllTypes) EXPECT_TRUE(CanDraw(Sleep(type), type));
+  const DrawableCase cases[] = {
+      {GraphType::kReturnPeriods, {}, {}, false},
+      // Half-even rounding would close this axis at 600; it is widened.
+      {GraphType::kReturnPeriods, {600, 600}, {2, 3}, true},
+      {GraphType::kReturnPeriods, {600, 601}, {2, 3}, true},
+      {GraphType::kReturnPeriods, {3, 3}, {2, 3}, true},
+      {GraphType::kCumulative, {5, 5}, {10, 20}, true},
+  };
+  for (const DrawableCase& c : cases) {
+    GraphData data;
+    data.columns = GraphColumns{c.x, c.y, c.y, c.y, c.y};
+    EXPECT_EQ(CanDraw(data, c.type), c.drawable) << c.x.size();
+  }
+}
+
 TEST(GraphPainterTest, SparseCumulativeGraphDrawsTheEvaluatedCurve) {
   GraphData data = Sleep(GraphType::kCumulative);
   data.sparseData = true;

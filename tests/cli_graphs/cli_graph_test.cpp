@@ -1,0 +1,160 @@
+// `quarlin-cli graph` on the bundled reports: the images it writes, their
+// format and colours, and what it does with a report it cannot read.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProgram = std::string(QUARLIN_BIN_DIR) + "/quarlin-cli";
+const fs::path kData = fs::path(QUARLIN_SOURCE_DIR) / "Data";
+
+struct Outcome {
+  int status = -1;
+  std::string err;
+};
+
+class CliGraphTest : public testing::Test {
+ protected:
+  // A folder per test: CTest runs the tests side by side.
+  CliGraphTest()
+      : dir_(fs::temp_directory_path() /
+             ("quarlin-cli-graph-" +
+              std::string(testing::UnitTest::GetInstance()->current_test_info()->name()))) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  ~CliGraphTest() override { fs::remove_all(dir_); }
+
+  Outcome Run(const std::string& args) {
+    const std::string command = "LC_ALL=C QT_QPA_PLATFORM=offscreen '" + kProgram + "' graph " +
+                                args + " >/dev/null 2>'" + (dir_ / "stderr").string() + "'";
+    const int raw = std::system(command.c_str());
+    Outcome outcome;
+    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ostringstream err;
+    err << std::ifstream(dir_ / "stderr").rdbuf();
+    outcome.err = err.str();
+    return outcome;
+  }
+
+  static std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+  fs::path dir_;
+};
+
+QRgb PanelPixel(const fs::path& image) {
+  const QImage read(QString::fromStdString(image.string()));
+  EXPECT_EQ(read.width(), 623) << image;
+  EXPECT_EQ(read.height(), 441) << image;
+  return read.isNull() ? 0 : read.pixel(600, 400) & 0xffffff;
+}
+
+struct Case {
+  const char* report;
+  const char* type;
+  const char* options;
+  const char* file;
+  QRgb panel;
+};
+
+TEST_F(CliGraphTest, EachTypeByNumberOrNameInColourOrBlackAndWhite) {
+  const Case cases[] = {
+      {"sleep", "1", "", "a.bmp", 0x00008b},
+      {"sleep", "cumulative", "--bw", "b.png", 0xffffff},
+      {"Nile", "interval", "", "c.png", 0x00008b},
+      {"Nile", "3", "--bw --no-belt", "d.BMP", 0xffffff},
+      {"portpirie", "return", "", "e.png", 0x00008b},
+      {"rivers", "predicted-observed", "--bw", "f.png", 0xffffff},
+      {"precip", "histogram", "--no-belt", "g.png", 0x00008b},
+      {"lossalae_Loss", "6", "", "h.bmp", 0x00008b},
+  };
+  for (const Case& c : cases) {
+    const fs::path image = dir_ / c.file;
+    const Outcome o = Run(Quoted(kData / c.report) + " --type " + c.type + " " + c.options +
+                          " --output " + Quoted(image));
+    EXPECT_EQ(o.status, 0) << c.report << " " << c.type << ": " << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(PanelPixel(image), c.panel) << c.report << " " << c.type;
+  }
+}
+
+TEST_F(CliGraphTest, AllTypesIntoAFolderReplacingWhatIsThere) {
+  std::ofstream(dir_ / "sleep-return.bmp") << "not an image";
+  const Outcome o =
+      Run(Quoted(kData / "sleep.out") + " --type all --format bmp --output " + Quoted(dir_));
+  EXPECT_EQ(o.status, 0) << o.err;
+  for (const char* name :
+       {"cumulative", "interval", "x-confidence", "return", "predicted-observed", "histogram"}) {
+    const fs::path image = dir_ / ("sleep-" + std::string(name) + ".bmp");
+    EXPECT_EQ(PanelPixel(image), 0x00008bu) << name;
+  }
+  // A missing folder is made; one under a file cannot be.
+  EXPECT_EQ(Run(Quoted(kData / "sleep") + " --type all --output " + Quoted(dir_ / "new")).status,
+            0);
+  EXPECT_EQ(PanelPixel(dir_ / "new" / "sleep-histogram.png"), 0x00008bu);
+  EXPECT_EQ(Run(Quoted(kData / "sleep") + " --type all --output " +
+                Quoted(dir_ / "sleep-return.bmp" / "x"))
+                .status,
+            1);
+}
+
+TEST_F(CliGraphTest, UnreadableReportOrTargetWritesNoImage) {
+  const fs::path image = dir_ / "graph.png";
+  Outcome o = Run(Quoted(dir_ / "missing") + " --type 1 --output " + Quoted(image));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_NE(o.err.find("missing.aux"), std::string::npos) << o.err;
+  EXPECT_FALSE(fs::exists(image));
+  // The parameter file is there, the report is not.
+  fs::copy_file(kData / "sleep.aux", dir_ / "missing.aux");
+  o = Run(Quoted(dir_ / "missing") + " --type 1 --output " + Quoted(image));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_NE(o.err.find("could not be opened."), std::string::npos) << o.err;
+  EXPECT_FALSE(fs::exists(image));
+
+  std::ofstream(dir_ / "damaged.out") << " Quarlin\r\n";
+  fs::copy_file(kData / "sleep.aux", dir_ / "damaged.aux");
+  o = Run(Quoted(dir_ / "damaged") + " --type 2 --output " + Quoted(image));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_NE(o.err.find("damaged"), std::string::npos) << o.err;
+  EXPECT_FALSE(fs::exists(image));
+
+  o = Run(Quoted(kData / "sleep") + " --type 1 --output " + Quoted(dir_ / "graph.jpg"));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_FALSE(fs::exists(dir_ / "graph.jpg"));
+  o = Run(Quoted(kData / "sleep") + " --type 1 --output " + Quoted(dir_ / "no" / "graph.png"));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_NE(o.err.find("could not be written"), std::string::npos) << o.err;
+
+  EXPECT_EQ(Run(Quoted(kData / "sleep") + " --type 7 --output " + Quoted(image)).status, 2);
+  EXPECT_FALSE(fs::exists(image));
+}
+
+// The committed graphs of Data/graphs are what the command draws now. The
+// plot areas must agree pixel for pixel; only the interval graph's "#" marks
+// are text there, and glyphs may differ by a few pixels between font builds.
+TEST_F(CliGraphTest, BundledGraphsAreWhatTheCommandDraws) {
+  ASSERT_EQ(Run(Quoted(kData / "portpirie") + " --type all --output " + Quoted(dir_)).status, 0);
+  for (const char* name :
+       {"cumulative", "interval", "x-confidence", "return", "predicted-observed", "histogram"}) {
+    const std::string file = "portpirie-" + std::string(name) + ".png";
+    const QImage committed(QString::fromStdString((kData / "graphs" / file).string()));
+    const QImage drawn(QString::fromStdString((dir_ / file).string()));
+    ASSERT_EQ(committed.size(), drawn.size()) << file;
+    int differing = 0;
+    for (int x = 71; x < 570; ++x) {
+      for (int y = 100; y < 350; ++y) differing += committed.pixel(x, y) != drawn.pixel(x, y);
+    }
+    EXPECT_LE(differing, std::string(name) == "interval" ? 60 : 0) << file;
+  }
+}
+
+}  // namespace
