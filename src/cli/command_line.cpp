@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_command.h"
 #include "cli/calc_command.h"
 #include "cli/distributions_command.h"
 #ifdef QUARLIN_HAVE_GRAPHS
@@ -76,9 +77,15 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
   RunOptions options;
   std::string prefer = "1", title1, title2, output;
   int classes = 0;
-  run->add_option("INPUT", options.input, "An input file (*.inp) or a column of values (text/CSV)")
+  std::vector<std::string> inputs;
+  run->add_option("INPUT", inputs,
+                  "Input files (*.inp) or columns of values (text/CSV); several are each "
+                  "analysed into their own files")
       ->required()
       ->check(CLI::ExistingFile);
+  int jobs = 1;
+  run->add_option("--jobs", jobs, "With several INPUTs: how many run side by side")
+      ->check(CLI::PositiveNumber);
   CLI::Option* preferOption =
       run->add_option("--prefer", prefer,
                       "Preferred distribution: its number (\"1\" = best of all) or its name in "
@@ -96,8 +103,10 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
       run->add_option("--title1", title1, "First title line")->check(kOneLine);
   CLI::Option* title2Option =
       run->add_option("--title2", title2, "Second title line (variable, units)")->check(kOneLine);
-  CLI::Option* outputOption =
-      run->add_option("--output", output, "Base name of the files written (default: INPUT's)");
+  CLI::Option* outputOption = run->add_option(
+      "--output", output,
+      "Base name of the files written (default: INPUT's); with several INPUTs, their "
+      "folder");
   run->add_flag("--quiet", options.quiet, "Print nothing unless the run fails");
   run->add_flag("--json", options.json, "One JSON object on stdout; the other lines on stderr");
 
@@ -177,6 +186,13 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
   if (*title2Option) options.title2 = title2;
   if (*outputOption) options.output = output;
 
+  if (inputs.size() > 1) {
+    BatchOptions batch{.inputs = inputs, .run = options, .folder = options.output, .jobs = jobs};
+    batch.run.output.reset();
+    return BatchCommand(batch, session, std::cout, std::cerr);
+  }
+  options.input = inputs.front();
+  options.progress = ErrorStreamStyle();
   return RunCommand(options, session, std::cout, std::cerr);
 }
 

@@ -15,6 +15,7 @@
 #include "data/value_column.h"
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/codes.h"
+#include "engine/driver/fit_all.h"
 
 namespace quarlin {
 namespace {
@@ -70,25 +71,29 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
   state.Preference = options.prefer;
 
   // A quiet run holds its messages back until it is known to have failed.
+  const bool hold = options.quiet || options.summaryLine;
   std::ostringstream held;
-  std::ostream& messages = options.quiet ? held : err;
+  std::ostream& messages = hold ? held : err;
   const std::string inputFile = InputFileFor(options);
-  ConsoleDialogs dialogs(messages, inputFile);
-  ConsoleProgress progress(err, options.quiet);
+  std::vector<int> fits;
+  if (state.Preference == "1") fits = FitSequence(state.OptionIndex == 1);
+  ConsoleProgress progress(err, hold, options.progress, std::move(fits));
+  ConsoleDialogs dialogs(messages, inputFile, &progress);
   NumberConversion numbers('.');
   FrontEnd frontEnd{dialogs, progress, numbers};
   const RunResult result = session.SaveRun(state, input, frontEnd);
+  progress.EndLine();
   const int chosenCode = session.Engine().ChosenCode;
   // The held messages first, then why the run failed.
   const auto fail = [&](const std::string& why) {
-    if (options.quiet) err << held.str();
+    if (hold) err << held.str();
     if (!why.empty()) err << why << '\n';
     return 1;
   };
   if (result.outcome != RunOutcome::Done) return fail("");
   std::ostream& human = options.json ? err : out;
   if (chosenCode == kNoDistribution) {
-    if (options.quiet) return fail("No distribution could be fitted.");
+    if (hold) return fail("No distribution could be fitted.");
     human << "Report: " << state.FileName << '\n' << "No distribution could be fitted.\n";
     return 1;
   }
@@ -105,6 +110,12 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
     out << *json.text << '\n';
   }
   if (options.quiet) return 0;
+  if (options.summaryLine) {
+    human << options.input << ": " << ListName(chosenCode) << " (code " << chosenCode
+          << "), average absolute difference " << Fix(state.AvAbsDiff, 0, 2) << " %, report "
+          << state.FileName << '\n';
+    return 0;
+  }
   human << "Report: " << state.FileName << '\n'
         << "Chosen distribution: " << ListName(chosenCode) << " (code " << chosenCode << ")\n"
         << "Average absolute difference: " << Fix(state.AvAbsDiff, 0, 2) << " %\n";

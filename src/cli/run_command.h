@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/console.h"
 #include "data/run_session.h"
 
 namespace quarlin {
@@ -19,6 +20,10 @@ struct RunOptions {
   std::optional<std::string> output;  // base name of the run's files
   bool quiet = false;                 // nothing on success; the messages of a failure still
   bool json = false;                  // one JSON object on `out`, the human lines on `err`
+  // One of several inputs: no progress, the messages held back as by `quiet`,
+  // and on success one line naming INPUT and what was chosen.
+  bool summaryLine = false;
+  ProgressStyle progress = ProgressStyle::Lines;  // InPlace when `err` is a terminal
 };
 
 // Exit status: 0 when the report was made, 1 when the data were refused or
