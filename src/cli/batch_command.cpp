@@ -78,12 +78,36 @@ class Printer {
   bool failed_ = false;
 };
 
-Done RunOne(const BatchOptions& options, size_t index, RunSession& session) {
+fs::path BaseOf(const BatchOptions& options, const std::string& input) {
+  const fs::path folder =
+      options.folder ? fs::path(*options.folder) : fs::path(input).parent_path();
+  return folder / fs::path(input).stem();
+}
+
+// For each input, the earlier one whose files it would overwrite (empty when
+// none): two runs must not write over each other's report.
+std::vector<std::string> Clashes(const BatchOptions& options) {
+  std::vector<std::string> clashes(options.inputs.size());
+  for (size_t i = 0; i < options.inputs.size(); ++i) {
+    const fs::path base = fs::absolute(BaseOf(options, options.inputs[i])).lexically_normal();
+    for (size_t j = 0; j < i && clashes[i].empty(); ++j)
+      if (clashes[j].empty() &&
+          fs::absolute(BaseOf(options, options.inputs[j])).lexically_normal() == base)
+        clashes[i] = options.inputs[j];
+  }
+  return clashes;
+}
+
+Done RunOne(const BatchOptions& options, size_t index, const std::string& clash,
+            RunSession& session) {
+  if (!clash.empty())
+    return {.status = 1,
+            .out = "",
+            .err = "Not analysed: its files would overwrite those of " + clash + '\n'};
   RunOptions run = options.run;
   run.input = options.inputs[index];
   run.summaryLine = true;
-  if (options.folder)
-    run.output = (fs::path(*options.folder) / fs::path(run.input).stem()).string();
+  if (options.folder) run.output = BaseOf(options, run.input).string();
   std::ostringstream out, err;
   Done done;
   // One input's trouble must not end the others' runs.
@@ -110,12 +134,13 @@ int BatchCommand(const BatchOptions& options, RunSession& session, std::ostream&
       return 1;
     }
   }
+  const std::vector<std::string> clashes = Clashes(options);
   Printer printer(options, out, err);
   const size_t jobs =
       std::min(static_cast<size_t>(std::max(options.jobs, 1)), options.inputs.size());
   if (jobs <= 1) {
     for (size_t i = 0; i < options.inputs.size(); ++i)
-      printer.Finished(i, RunOne(options, i, session));
+      printer.Finished(i, RunOne(options, i, clashes[i], session));
     return printer.Close();
   }
   // Each worker has a session of its own, fitting on its own thread.
@@ -124,7 +149,7 @@ int BatchCommand(const BatchOptions& options, RunSession& session, std::ostream&
     const ProductFits fits;
     RunSession own(fits, 1);
     for (size_t i; (i = next++) < options.inputs.size();)
-      printer.Finished(i, RunOne(options, i, own));
+      printer.Finished(i, RunOne(options, i, clashes[i], own));
   };
   std::vector<std::jthread> workers;
   for (size_t w = 0; w < jobs; ++w) workers.emplace_back(work);

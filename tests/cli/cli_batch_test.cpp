@@ -102,4 +102,17 @@ TEST_F(CliBatchTest, OneAfterTheOtherGivesTheSameReports) {
           << base << extension;
 }
 
+TEST_F(CliBatchTest, InputsThatWouldShareTheirFilesAreNotBothAnalysed) {
+  fs::create_directory(work_ / "b");
+  WriteAll(work_ / "b" / "sleep.csv", "1\n2\n3\n4\n5\n6\n7\n");
+  const Outcome outcome = Run("run --jobs 2 --output res sleep.csv b/sleep.csv precip.csv");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "b/sleep.csv: Not analysed: its files would overwrite those of sleep.csv\n");
+  EXPECT_EQ(LinesFrom(outcome.out, "").size(), 2u) << outcome.out;
+  // The report is the first input's, not the seven values of the second.
+  EXPECT_EQ(ReadAll(work_ / "res" / "sleep.inp").find(" Number of data: 7 "), std::string::npos);
+  EXPECT_TRUE(fs::exists(work_ / "res" / "precip.out"));
+}
+
 }  // namespace
