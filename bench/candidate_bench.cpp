@@ -23,7 +23,7 @@ void BM_Candidate(benchmark::State& state) {
     } else if (code == 62) {
       benchmark::DoNotOptimize(fits.Student(sample));
     } else {
-      benchmark::DoNotOptimize(fits.Special(sample, code));
+      benchmark::DoNotOptimize(fits.OwnFormula(sample, code));
     }
   }
 }

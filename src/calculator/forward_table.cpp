@@ -5,7 +5,7 @@
 
 #include "calculator/shapes.h"
 #include "engine/catalogue/codes.h"
-#include "engine/catalogue/special_formulas.h"
+#include "engine/catalogue/own_formulas.h"
 
 namespace quarlin {
 namespace {
@@ -62,7 +62,7 @@ double BoundScale(const WorkingValues& w) {
   return std::exp(-w.B / w.A);
 }
 
-double SpecialF(const WorkingValues& w, double x) {
+double OwnFormulaF(const WorkingValues& w, double x) {
   constexpr double pi = std::numbers::pi;
   switch (w.code) {
     case kBurr:
@@ -167,7 +167,7 @@ double ForwardF(const WorkingValues& w, double X, double x) {
     case kGeneralizedLogistic:
       return ShapeF(Shape::L, w.A * std::pow(x, w.E) + w.B);
     default:
-      return SpecialF(w, x);
+      return OwnFormulaF(w, x);
   }
 }
 

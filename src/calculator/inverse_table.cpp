@@ -5,7 +5,7 @@
 
 #include "calculator/shapes.h"
 #include "engine/catalogue/codes.h"
-#include "engine/catalogue/special_formulas.h"
+#include "engine/catalogue/own_formulas.h"
 #include "engine/model/shift_units.h"
 
 namespace quarlin {
@@ -36,7 +36,7 @@ double BoundScale(const WorkingValues& w) {
   return std::exp(-w.B / w.A);
 }
 
-double SpecialX(const WorkingValues& w, double f, Limit limit) {
+double OwnFormulaX(const WorkingValues& w, double f, Limit limit) {
   constexpr double pi = std::numbers::pi;
   const double s = w.shift;
   // The Student pair keeps the mean of the shifted data, as the engine fitted
@@ -127,7 +127,7 @@ double TableX(const WorkingValues& w, double f, Limit limit, Branch branch) {
     case kGeneralizedLogistic:
       return std::pow((ShapeInverse(Shape::L, f) - w.B) / w.A, 1 / w.E) + s;
     default:
-      return SpecialX(w, f, limit);
+      return OwnFormulaX(w, f, limit);
   }
 }
 

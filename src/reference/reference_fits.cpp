@@ -1,8 +1,8 @@
 #include "reference/reference_fits.h"
 
 #include "engine/fits/normal_family.h"
+#include "engine/fits/own_formula_fits.h"
 #include "engine/fits/regression_members.h"
-#include "engine/fits/special_fits.h"
 
 namespace quarlin {
 
@@ -10,8 +10,8 @@ FitResult ReferenceFits::Regression(const Sample& s, const RegressionMember& m) 
   return FitRegressionMember(s, m, SearchMode::Reference);
 }
 
-FitResult ReferenceFits::Special(const Sample& s, int code) const {
-  return FitSpecialFamily(s, code, SearchMode::Reference);
+FitResult ReferenceFits::OwnFormula(const Sample& s, int code) const {
+  return FitOwnFormulaFamily(s, code, SearchMode::Reference);
 }
 
 NormalFit ReferenceFits::Normal(const Sample& s, int code) const {

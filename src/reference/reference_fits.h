@@ -17,7 +17,7 @@ inline constexpr int kReferenceThreads = 1;
 class ReferenceFits : public CandidateFits {
  public:
   FitResult Regression(const Sample& s, const RegressionMember& m) const override;
-  FitResult Special(const Sample& s, int code) const override;
+  FitResult OwnFormula(const Sample& s, int code) const override;
   NormalFit Normal(const Sample& s, int code) const override;
   FitResult Composite(const Sample& s, int code) const override;
 };

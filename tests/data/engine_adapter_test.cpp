@@ -165,9 +165,9 @@ class ThreadNotingFits : public CandidateFits {
     Note();
     return CandidateFits::Regression(s, m);
   }
-  FitResult Special(const Sample& s, int code) const override {
+  FitResult OwnFormula(const Sample& s, int code) const override {
     Note();
-    return CandidateFits::Special(s, code);
+    return CandidateFits::OwnFormula(s, code);
   }
   StudentFits Student(const Sample& s) const override {
     Note();
@@ -254,9 +254,9 @@ class StoppingFits : public CandidateFits {
     Count();
     return CandidateFits::Regression(s, m);
   }
-  FitResult Special(const Sample& s, int code) const override {
+  FitResult OwnFormula(const Sample& s, int code) const override {
     Count();
-    return CandidateFits::Special(s, code);
+    return CandidateFits::OwnFormula(s, code);
   }
   StudentFits Student(const Sample& s) const override {
     Count();

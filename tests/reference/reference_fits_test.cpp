@@ -50,7 +50,7 @@ RunSeen BestOfAll(const Sample& sample, const CandidateFits& fits, int threads) 
 // One small sample: a whole run costs seconds even at this size, as several
 // searches have grids that do not shrink with N. The searches themselves are
 // held against their references on many kinds of data in
-// search_mode_test.cpp and special_search_equivalence_test.cpp.
+// search_mode_test.cpp and own_formula_equivalence_test.cpp.
 TEST(ReferenceFitsTest, BestOfAllRunIsTheProducts) {
   const Sample sample = testing::GeneratedSample(SampleKind::Positive, 30);
   const RunSeen product = BestOfAll(sample, CandidateFits(), 0);

@@ -1,7 +1,7 @@
 #include "engine/catalogue/catalogue.h"
 
 #include "engine/catalogue/distribution_table.h"
-#include "engine/catalogue/special_formulas.h"
+#include "engine/catalogue/own_formulas.h"
 
 namespace quarlin {
 

@@ -24,7 +24,7 @@ enum class DistributionKind {
   RegressionMember,      // one line Ft = A*Xt + B (3-6, 51-55, 57, 60, 64-66)
   SimpleComposite,       // two linear members (7-18)
   NormalMember,          // the normal family (20-26)
-  SpecialFamily,         // searches of their own (31-36, 56, 58, 59, 61, 67-69, 73)
+  OwnFormulaFamily,      // searches of their own (31-36, 56, 58, 59, 61, 67-69, 73)
   Student,               // 62 and 63, fitted as one pair
   GeneralizedComposite,  // two generalized members (70-72, 74, 80-85)
 };

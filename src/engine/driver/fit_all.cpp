@@ -14,9 +14,9 @@
 #include "engine/driver/parallel_fits.h"
 #include "engine/fits/generalized_composite.h"
 #include "engine/fits/normal_family.h"
+#include "engine/fits/own_formula_fits.h"
 #include "engine/fits/regression_members.h"
 #include "engine/fits/simple_composite.h"
-#include "engine/fits/special_fits.h"
 #include "engine/model/kernels.h"
 
 namespace quarlin {
@@ -141,8 +141,8 @@ class Driver {
         return FitRegression(row);
       case DistributionKind::Student:
         return FitStudentPair();
-      case DistributionKind::SpecialFamily:
-        return FitSpecial(row);
+      case DistributionKind::OwnFormulaFamily:
+        return FitOwnFormula(row);
       case DistributionKind::NameOnly:
         break;
     }
@@ -167,9 +167,9 @@ class Driver {
     candidates_[m.code] = std::move(r);
   }
 
-  void FitSpecial(const DistributionRow& row) {
+  void FitOwnFormula(const DistributionRow& row) {
     const int code = row.code;
-    FitResult r = fits_.Special(s_, code);
+    FitResult r = fits_.OwnFormula(s_, code);
     for (const auto& line : r.extraProgress) progress_.Line(line);
     ShowProgress(row);
     if (r.fitted) {
@@ -254,8 +254,8 @@ bool HasVariation(const Sample& s) {
 
 }  // namespace
 
-FitResult CandidateFits::Special(const Sample& s, int code) const {
-  return FitSpecialFamily(s, code);
+FitResult CandidateFits::OwnFormula(const Sample& s, int code) const {
+  return FitOwnFormulaFamily(s, code);
 }
 
 FitResult FitCompositeFamily(const Sample& sample, int code, SearchMode mode) {

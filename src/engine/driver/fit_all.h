@@ -9,8 +9,8 @@
 
 #include "engine/driver/ranked_list.h"
 #include "engine/fits/normal_family.h"
+#include "engine/fits/own_formula_fits.h"
 #include "engine/fits/regression_members.h"
-#include "engine/fits/special_fits.h"
 #include "engine/model/fit_result.h"
 #include "engine/model/progress.h"
 #include "engine/model/sample.h"
@@ -62,7 +62,7 @@ class CandidateFits {
   virtual FitResult Regression(const Sample& s, const RegressionMember& m) const {
     return FitRegressionMember(s, m);
   }
-  virtual FitResult Special(const Sample& s, int code) const;
+  virtual FitResult OwnFormula(const Sample& s, int code) const;
   virtual StudentFits Student(const Sample& s) const { return FitStudent(s); }
   virtual NormalFit Normal(const Sample& s, int code) const { return FitNormalFamily(code, s); }
   virtual FitResult Composite(const Sample& s, int code) const {
@@ -70,9 +70,9 @@ class CandidateFits {
   }
   // Both fits of a pair that can share its work (59 with 33, 58 with 35,
   // 31 with 32; see FitPaired), for a caller that wants the two at once;
-  // here taken one by one from Special.
+  // here taken one by one from OwnFormula.
   virtual PairedFits Paired(const Sample& s, int code) const {
-    return {Special(s, code), Special(s, PairedCode(code))};
+    return {OwnFormula(s, code), OwnFormula(s, PairedCode(code))};
   }
 };
 

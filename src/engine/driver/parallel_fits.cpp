@@ -113,11 +113,11 @@ ParallelFits::Result ParallelFits::Compute(int code) const {
       return inner_.Composite(sample_, code);
     case DistributionKind::Student:
       return inner_.Student(sample_);
-    case DistributionKind::SpecialFamily:
+    case DistributionKind::OwnFormulaFamily:
     case DistributionKind::NameOnly:
       break;
   }
-  return inner_.Special(sample_, code);
+  return inner_.OwnFormula(sample_, code);
 }
 
 ParallelFits::Result ParallelFits::Take(int code) const {
@@ -132,7 +132,7 @@ FitResult ParallelFits::Regression(const Sample&, const RegressionMember& m) con
   return std::get<FitResult>(Take(m.code));
 }
 
-FitResult ParallelFits::Special(const Sample&, int code) const {
+FitResult ParallelFits::OwnFormula(const Sample&, int code) const {
   return std::get<FitResult>(Take(code));
 }
 

@@ -25,7 +25,7 @@ class ParallelFits : public CandidateFits {
   ParallelFits& operator=(const ParallelFits&) = delete;
 
   FitResult Regression(const Sample& s, const RegressionMember& m) const override;
-  FitResult Special(const Sample& s, int code) const override;
+  FitResult OwnFormula(const Sample& s, int code) const override;
   StudentFits Student(const Sample& s) const override;
   NormalFit Normal(const Sample& s, int code) const override;
   FitResult Composite(const Sample& s, int code) const override;

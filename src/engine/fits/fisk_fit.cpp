@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "engine/catalogue/codes.h"
-#include "engine/catalogue/special_formulas.h"
-#include "engine/fits/special_search.h"
+#include "engine/catalogue/own_formulas.h"
+#include "engine/fits/own_formula_search.h"
 #include "engine/search/screen_kernels.h"
 
 namespace quarlin {

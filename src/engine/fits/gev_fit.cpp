@@ -12,7 +12,7 @@
 
 #include "engine/catalogue/bound_formulas.h"
 #include "engine/catalogue/codes.h"
-#include "engine/fits/special_search.h"
+#include "engine/fits/own_formula_search.h"
 #include "engine/search/screen_kernels.h"
 
 namespace quarlin {

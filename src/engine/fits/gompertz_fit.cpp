@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/catalogue/codes.h"
-#include "engine/fits/special_search.h"
+#include "engine/fits/own_formula_search.h"
 #include "engine/model/links.h"
 #include "engine/search/screen_kernels.h"
 

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "engine/catalogue/codes.h"
-#include "engine/catalogue/special_formulas.h"
-#include "engine/fits/special_search.h"
+#include "engine/catalogue/own_formulas.h"
+#include "engine/fits/own_formula_search.h"
 
 namespace quarlin {
 

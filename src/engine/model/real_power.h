@@ -1,8 +1,8 @@
 #pragma once
 // Powers of real values the way every family takes them: x^E as exp(E*ln x),
-// so a non-positive base gives the platform's result instead of a special
-// case. Roots in the inverses refuse a non-positive base instead, because the
-// callers replace such a value by a fallback of their own.
+// so a non-positive base gives the platform's result instead of a case of
+// its own. Roots in the inverses refuse a non-positive base instead, because
+// the callers replace such a value by a fallback of their own.
 
 #include <cmath>
 #include <optional>

@@ -33,7 +33,7 @@ class FakeFits : public CandidateFits {
     r.params.line = {2.0, 1.0, exponent.count(m.code) ? exponent.at(m.code) : 2.0};
     return r;
   }
-  FitResult Special(const Sample& s, int code) const override {
+  FitResult OwnFormula(const Sample& s, int code) const override {
     FitResult r = Make(s, code);
     if (code == 31) r.extraProgress = {" Burr is busy ....."};
     r.params.kumaraswamy = {10.0, exponent.count(code) ? exponent.at(code) : 2.0, 0.64};

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
-#include "fixtures/special_search_samples.h"
+#include "engine/fits/own_formula_fits.h"
+#include "fixtures/own_formula_samples.h"
 
 namespace quarlin {
 namespace {

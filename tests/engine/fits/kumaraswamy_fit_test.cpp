@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "engine/fits/special_fits.h"
+#include "engine/fits/own_formula_fits.h"
 #include "engine/search/exponent_grid.h"
-#include "fixtures/special_search_samples.h"
+#include "fixtures/own_formula_samples.h"
 
 namespace quarlin {
 namespace {

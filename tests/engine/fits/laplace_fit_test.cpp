@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
+#include "engine/fits/own_formula_fits.h"
 
 namespace quarlin {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/fits/special_fits.h"
+#include "engine/fits/own_formula_fits.h"
 
 namespace quarlin {
 namespace {

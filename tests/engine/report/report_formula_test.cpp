@@ -49,12 +49,12 @@ TEST_P(DistributionLinesTest, MatchTheGoldenTextLineByLine) {
 
 INSTANTIATE_TEST_SUITE_P(Families, DistributionLinesTest,
                          ::testing::Values("line_families.txt", "bound_families.txt",
-                                           "special_families.txt", "normal_family.txt",
+                                           "own_formula_families.txt", "normal_family.txt",
                                            "composites.txt"));
 
 TEST(DistributionLinesGolden, CoverEveryCodeThatCanBeChosenWithAndWithoutShift) {
   std::set<std::pair<int, bool>> covered;
-  for (const char* file : {"line_families.txt", "bound_families.txt", "special_families.txt",
+  for (const char* file : {"line_families.txt", "bound_families.txt", "own_formula_families.txt",
                            "normal_family.txt", "composites.txt"})
     for (const GoldenSection& section : ReadGoldenSections(kReportFixtures + file))
       covered.insert({section.key.code, section.key.shift});

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/catalogue/special_formulas.h"
+#include "engine/catalogue/own_formulas.h"
 #include "engine/model/links.h"
 #include "engine/model/normal_cdf.h"
 #include "engine/search/screen_kernels.h"

@@ -1,11 +1,11 @@
-#include "engine/fits/special_fits.h"
+#include "engine/fits/own_formula_fits.h"
 
 #include "engine/catalogue/codes.h"
-#include "engine/fits/special_search.h"
+#include "engine/fits/own_formula_search.h"
 
 namespace quarlin {
 
-FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode) {
+FitResult FitOwnFormulaFamily(const Sample& sample, int code, SearchMode mode) {
   switch (code) {
     case kBurr:
       return BurrSearch(sample, mode);

@@ -1,4 +1,4 @@
-#include "engine/fits/special_search.h"
+#include "engine/fits/own_formula_search.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-// Each special fit leaves its parameters in the slots and letters of the
+// Each own-formula fit leaves its parameters in the slots and letters of the
 // catalogue: the catalogue's F at every datum must be the fit's own
 // calculated value, and its inverse must lead back to the datum.
 
@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "engine/catalogue/catalogue.h"
-#include "engine/fits/special_fits.h"
-#include "fixtures/special_search_samples.h"
+#include "engine/fits/own_formula_fits.h"
+#include "fixtures/own_formula_samples.h"
 
 namespace quarlin {
 namespace {
@@ -43,7 +43,7 @@ bool InvertibleAt(int code, long double Y, long double F, const FittedParams& pa
   return lowerSide == (F < 0.5L);
 }
 
-class SpecialFitCatalogueTest : public ::testing::TestWithParam<CodeCase> {
+class OwnFormulaFitCatalogueTest : public ::testing::TestWithParam<CodeCase> {
  protected:
   static void SetUpTestSuite() { sample_ = new Sample(SkewedSample()); }
   static void TearDownTestSuite() {
@@ -53,9 +53,9 @@ class SpecialFitCatalogueTest : public ::testing::TestWithParam<CodeCase> {
   static Sample* sample_;
 };
 
-Sample* SpecialFitCatalogueTest::sample_ = nullptr;
+Sample* OwnFormulaFitCatalogueTest::sample_ = nullptr;
 
-TEST_P(SpecialFitCatalogueTest, CatalogueReproducesFittedCurve) {
+TEST_P(OwnFormulaFitCatalogueTest, CatalogueReproducesFittedCurve) {
   const CodeCase c = GetParam();
   const Sample& s = *sample_;
   const FitResult fit = c.fit(s);
@@ -88,7 +88,7 @@ FitResult Bound(const Sample& s, int code) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Codes, SpecialFitCatalogueTest,
+    Codes, OwnFormulaFitCatalogueTest,
     ::testing::Values(CodeCase{31, FitBurr}, CodeCase{32, FitDagum}, CodeCase{34, FitGompertz},
                       CodeCase{36, FitKumaraswamy}, CodeCase{56, FitAdjustedFisk},
                       CodeCase{58, [](const Sample& s) { return Bound(s, 58); }},

@@ -1,4 +1,4 @@
-// The special families' searches give up losing trials early and share work
+// The own-formula families' searches give up losing trials early and share work
 // between trials; the reference sums every trial in full. Both must choose
 // the same grid point and give the same result to the last bit.
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/fits/special_fits.h"
+#include "engine/fits/own_formula_fits.h"
 #include "fixtures/generated_samples.h"
 
 namespace quarlin {
@@ -29,8 +29,8 @@ void PrintTo(const EquivalenceCase& c, std::ostream* os) {
   *os << "code " << c.code << ", " << KindName(c.kind) << ", N = " << c.N;
 }
 
-// Every parameter a special family can set, in a fixed order.
-std::vector<double> SpecialParams(const FittedParams& p) {
+// Every parameter an own-formula family can set, in a fixed order.
+std::vector<double> OwnFormulaParams(const FittedParams& p) {
   return {p.bound.A,       p.bound.B,
           p.bound.C,       p.bound.boundWarning * 1.0,
           p.burr.B,        p.burr.A,
@@ -59,8 +59,8 @@ void ExpectSameResult(const FitResult& fast, const FitResult& reference) {
   EXPECT_EQ(fast.code, reference.code);
   ASSERT_EQ(fast.fitted, reference.fitted);
   EXPECT_EQ(fast.extraProgress, reference.extraProgress);
-  const std::vector<double> fastParams = SpecialParams(fast.params);
-  const std::vector<double> referenceParams = SpecialParams(reference.params);
+  const std::vector<double> fastParams = OwnFormulaParams(fast.params);
+  const std::vector<double> referenceParams = OwnFormulaParams(reference.params);
   for (std::size_t k = 0; k < fastParams.size(); ++k) {
     EXPECT_TRUE(SameBits(fastParams[k], referenceParams[k]))
         << "parameter " << k << ": " << fastParams[k] << " against " << referenceParams[k];
@@ -72,14 +72,14 @@ void ExpectSameResult(const FitResult& fast, const FitResult& reference) {
   }
 }
 
-class SpecialSearchEquivalenceTest : public ::testing::TestWithParam<EquivalenceCase> {};
+class OwnFormulaEquivalenceTest : public ::testing::TestWithParam<EquivalenceCase> {};
 
-TEST_P(SpecialSearchEquivalenceTest, FastSearchGivesTheReferenceResult) {
+TEST_P(OwnFormulaEquivalenceTest, FastSearchGivesTheReferenceResult) {
   const EquivalenceCase c = GetParam();
   const Sample s = GeneratedSample(c.kind, c.N);
-  const FitResult fast = FitSpecialFamily(s, c.code, SearchMode::Fast);
+  const FitResult fast = FitOwnFormulaFamily(s, c.code, SearchMode::Fast);
   EXPECT_EQ(fast.code, c.code);
-  ExpectSameResult(fast, FitSpecialFamily(s, c.code, SearchMode::Reference));
+  ExpectSameResult(fast, FitOwnFormulaFamily(s, c.code, SearchMode::Reference));
 }
 
 // The pairs fitted in one pass give each family the
@@ -90,8 +90,8 @@ TEST_P(PairedFitEquivalenceTest, EachOfThePairGivesTheReferenceResult) {
   const EquivalenceCase c = GetParam();
   const Sample s = GeneratedSample(c.kind, c.N);
   const PairedFits pair = FitPaired(s, c.code);
-  ExpectSameResult(pair.first, FitSpecialFamily(s, c.code, SearchMode::Reference));
-  ExpectSameResult(pair.second, FitSpecialFamily(s, PairedCode(c.code), SearchMode::Reference));
+  ExpectSameResult(pair.first, FitOwnFormulaFamily(s, c.code, SearchMode::Reference));
+  ExpectSameResult(pair.second, FitOwnFormulaFamily(s, PairedCode(c.code), SearchMode::Reference));
 }
 
 std::vector<EquivalenceCase> Cases() {
@@ -121,7 +121,7 @@ std::vector<EquivalenceCase> Cases() {
   return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, SpecialSearchEquivalenceTest, ::testing::ValuesIn(Cases()));
+INSTANTIATE_TEST_SUITE_P(Samples, OwnFormulaEquivalenceTest, ::testing::ValuesIn(Cases()));
 
 std::vector<EquivalenceCase> PairCases() {
   std::vector<EquivalenceCase> cases;

@@ -1,5 +1,5 @@
 #pragma once
-// Bookkeeping shared by the grid searches of the special families: the
+// Bookkeeping shared by the grid searches of the own-formula families: the
 // smallest sum so far, the bounded trial sums and the result of a search.
 
 #include <cmath>
@@ -86,7 +86,7 @@ inline ScreenFrequencies ScreenFrequenciesOf(const std::vector<long double>& Ft,
   return out;
 }
 
-// Deviations above 1 count as 1 in every special search.
+// Deviations above 1 count as 1 in every own-formula search.
 inline long double TrialSS(const Sample& sample, const std::vector<long double>& Fcalc) {
   return SumOfSquares(sample.Fc, Fcalc, sample.N, true);
 }

@@ -26,11 +26,11 @@
 
 namespace quarlin {
 
-// The fit of any special code except the Student pair (31, 32, 33, 34, 35,
+// The fit of any own-formula code except the Student pair (31, 32, 33, 34, 35,
 // 36, 56, 58, 59, 61, 67, 68, 69, 73), the Fit... functions being its Fast
 // mode. Reference sums every trial of the searches in full; it gives the
 // same result and is kept for the tests and the benchmarks. Any other code
 // gives an unfitted result.
-FitResult FitSpecialFamily(const Sample& sample, int code, SearchMode mode = SearchMode::Fast);
+FitResult FitOwnFormulaFamily(const Sample& sample, int code, SearchMode mode = SearchMode::Fast);
 
 }  // namespace quarlin

@@ -1,4 +1,4 @@
-#include "engine/catalogue/special_formulas.h"
+#include "engine/catalogue/own_formulas.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Families with a formula of their own: Burr (31), Dagum (32), Gompertz (34),
 // adjusted Fisk (56), Gamma (61), Student with 1 and 2 degrees of freedom
-// (62, 63) and generalized Rayleigh (69). The special-family fits call these
+// (62, 63) and generalized Rayleigh (69). The own-formula-family fits call these
 // with their trial parameters, the evaluation with the fitted ones.
 
 #include <optional>
