@@ -11,44 +11,44 @@ namespace {
 
 // The captions keep their own spellings ("Normal {standard)",
 // "compostie", "generailzed"): a name is typed as the window shows it.
-constexpr std::array<PreferenceChoice, 60> kChoices{{
-    {"1", "Best of All Distributions"},
-    {"20", "Normal {standard)"},
-    {"21", "Normal (optimized)"},
-    {"22", "Log-normal (standard)"},
-    {"23", "Log-normal (optimized)"},
-    {"24", "Root-normal"},
-    {"25", "Square-normal"},
-    {"26", "Generalized normal"},
-    {"53", "Logistic (standard)"},
-    {"54", "Log-logistic"},
-    {"55", "Logistic generalized"},
-    {"31", "Burr distribution"},
-    {"64", "Cauchy (standard)"},
-    {"65", "Cauchy generalized"},
-    {"32", "Dagum distribution"},
-    {"6", "Exponential (standard)"},
-    {"3", "Exponential generalized"},
-    {"66", "Exponential general. mirr."},
-    {"58", "Frechet (typical)"},
-    {"67", "GEV (Gen. Extreme. Value)"},
-    {"34", "Gompertz (generalized)"},
-    {"4", "Gumbel (standard)"},
-    {"51", "Gumbel generalized"},
-    {"5", "Gumbel mirrored"},
-    {"52", "Gumbel mirrored generalized"},
-    {"68", "Laplace (standard)"},
-    {"73", "Laplace generalized"},
-    {"56", "Fisk (adjusted)"},
-    {"57", "Weibull (standard)"},
-    {"60", "Weibull mirrored"},
-    {"62", "Student (1 or 2 d.f.)"},
-    {"59", "Fisher-Tippet III"},
-    {"33", "F-T III mirrored"},
-    {"35", "Frechet mirrored"},
-    {"39", "Kumaraswamy generalized"},
-    {"69", "Rayleigh generalized"},
-    {"61", "Gamma (Erlang)"},
+constexpr std::array<PreferenceChoice, 61> kChoices{{
+    {"1", "Best of All Distributions", "Best of All"},
+    {"20", "Normal {standard)", "standard normal"},
+    {"21", "Normal (optimized)", "optimized normal"},
+    {"22", "Log-normal (standard)", "standard log-normal"},
+    {"23", "Log-normal (optimized)", "optimized log-normal"},
+    {"24", "Root-normal", "root-normal"},
+    {"25", "Square-normal", "square-normal"},
+    {"26", "Generalized normal", "generalized normal"},
+    {"53", "Logistic (standard)", "standard logistic"},
+    {"54", "Log-logistic", "log-logistic"},
+    {"55", "Logistic generalized", "generalized logistic"},
+    {"31", "Burr distribution", "Burr probability"},
+    {"64", "Cauchy (standard)", "standard Cauchy"},
+    {"65", "Cauchy generalized", "generalized Cauchy"},
+    {"32", "Dagum distribution", "Dagum probability"},
+    {"6", "Exponential (standard)", "standard exponential"},
+    {"3", "Exponential generalized", "generalized exponential"},
+    {"66", "Exponential general. mirr.", "gen. exponential mirrored"},
+    {"58", "Frechet (typical)", "Frechet"},
+    {"67", "GEV (Gen. Extreme. Value)", "GEV probability"},
+    {"34", "Gompertz (generalized)", "generalized Gompertz"},
+    {"4", "Gumbel (standard)", "standard Gumbel"},
+    {"51", "Gumbel generalized", "generalized Gumbel"},
+    {"5", "Gumbel mirrored", "mirrored Gumbel"},
+    {"52", "Gumbel mirrored generalized", "generalized mirrored Gumbel"},
+    {"68", "Laplace (standard)", "standard Laplace"},
+    {"73", "Laplace generalized", "generalized Laplace"},
+    {"56", "Fisk (adjusted)", "Fisk adjusted"},
+    {"57", "Weibull (standard)", "Weibull"},
+    {"60", "Weibull mirrored", "mirrored Weibull"},
+    {"62", "Student (1 or 2 d.f.)", "Student"},
+    {"59", "Fisher-Tippet III", "Fisher Tippet III"},
+    {"33", "F-T III mirrored", "Fisher Tippet III mirrored"},
+    {"35", "Frechet mirrored", "Frechet mirrored"},
+    {"39", "Kumaraswamy generalized", "Kumaraswamy generalized"},
+    {"69", "Rayleigh generalized", "Rayleigh generalized"},
+    {"61", "Gamma (Erlang)", "Gamma (Erlang)"},
     {"1", "Best fitting of all compostie distributions"},
     {"8", "Composite logistic distribution"},
     {"9", "Composite Gumbel distribution"},
@@ -72,6 +72,7 @@ constexpr std::array<PreferenceChoice, 60> kChoices{{
     {"83", "Gen. Gumbel + gen. Poisson"},
     {"84", "Gen. Poisson + gen. logistic"},
     {"85", "Gen. Poisson + gen. Gumbel"},
+    {"73", "Generalized Laplace distribution"},
 }};
 
 bool SameLetters(std::string_view a, std::string_view b) {
@@ -101,6 +102,14 @@ PreferenceMatch Resolve(const std::vector<const PreferenceChoice*>& candidates) 
 
 std::span<const PreferenceChoice> PreferenceChoices() {
   return kChoices;
+}
+
+std::span<const PreferenceChoice> DialogChoices() {
+  return std::span(kChoices).first(kDialogChoiceCount);
+}
+
+std::span<const PreferenceChoice> CompositeChoices() {
+  return std::span(kChoices).subspan(kDialogChoiceCount);
 }
 
 PreferenceMatch MatchPreference(std::string_view typed) {

@@ -13,11 +13,20 @@ namespace quarlin {
 struct PreferenceChoice {
   std::string_view text;  // the preference text the choice sets
   std::string_view name;  // the dialog's caption or the list's item, as spelt there
+  // What the window shows as the current selection (dialog choices only).
+  std::string_view shown = {};
 };
+
+inline constexpr size_t kDialogChoiceCount = 37;
 
 // The dialog's 37 choices in its order, then the composite list's choices in
 // its order (its separator line is no choice). "1" and "73" appear in both.
 std::span<const PreferenceChoice> PreferenceChoices();
+// The selection dialog's choices alone, in its order.
+std::span<const PreferenceChoice> DialogChoices();
+// The composite-type list's choices alone, in its order, without the
+// separator line.
+std::span<const PreferenceChoice> CompositeChoices();
 
 // What a typed name selects: a preference text, or why it selects none.
 struct PreferenceMatch {

@@ -1,0 +1,310 @@
+#include "ui/control/main_controller.h"
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+#include <thread>
+
+#include "common/number_text.h"
+#include "common/text_file.h"
+#include "data/input_file.h"
+#include "data/messages.h"
+#include "data/open_output.h"
+#include "data/save_run.h"
+#include "ui/control/window_texts.h"
+
+namespace quarlin::ui {
+namespace {
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string();
+}
+
+}  // namespace
+
+MainController::MainController(Dialogs& dialogs, WindowThread& thread, RunSession& session,
+                               ControllerSettings settings)
+    : dialogs_(dialogs),
+      thread_(thread),
+      session_(session),
+      settings_(std::move(settings)),
+      numbers_(settings_.decimalSeparator),
+      workerDialogs_(dialogs, thread),
+      workerProgress_([this](const std::string& line) { ProgressLine(line); }, thread) {
+  DataModuleCreate(state_);
+  FormCreate();
+}
+
+void MainController::Changed() {
+  if (onChange_) onChange_();
+}
+
+void MainController::FormCreate() {
+  model_.dialogFolder = settings_.startDir;
+  model_.input.title1.clear();
+  model_.input.title2.clear();
+  model_.input.pasteHelpShown = false;
+  model_.input.pasteHelpCaption = kPasteHelpCaption;
+  model_.input.fileNameShown = false;
+  dataLoaded_ = false;
+  gridTyped_ = false;
+  runDone_ = false;
+  model_.page = Page::Intro;
+  IntroTabSheetShow();
+}
+
+void MainController::ShowPage(Page page) {
+  if (page == model_.page) return;
+  model_.page = page;
+  switch (page) {
+    case Page::Intro:
+      IntroTabSheetShow();
+      break;
+    case Page::Input:
+      InputTabSheetShow();
+      break;
+    case Page::Output:
+      OutputTabSheetShow();
+      break;
+    case Page::Graphics:
+      GraphicsTabSheetShow();
+      break;
+  }
+}
+
+void MainController::ShowHelp(HelpText text) {
+  model_.helpText = text;
+}
+
+void MainController::IntroTabSheetShow() {
+  model_.status = kIntroStatus;
+  model_.saveActionEnabled = false;
+  model_.helpText = HelpText::Introduction;
+}
+
+void MainController::InputTabSheetShow() {
+  model_.status = kInputStatus;
+  pasting_ = false;
+  model_.saveActionEnabled = true;
+  int lastRow = 0;
+  if (!dataLoaded_) {
+    state_.NrOfClassesText = "5";
+    model_.input.nrOfClasses = "5";
+    state_.Preference = "1";
+    model_.input.fileNameShown = false;
+    model_.input.disconShown = false;
+    model_.input.optionIndex = 0;
+    rows_ = 15;
+    state_.NrOfData = 15;
+    lastRow = 14;
+  } else if (runDone_) {
+    rows_ = state_.NrOfData;
+    lastRow = state_.NrOfData - 1;
+    loadedN_ = state_.NrOfData;
+  } else {
+    state_.NrOfData = enteredN_;
+    rows_ = enteredN_;
+    lastRow = enteredN_ - 1;
+  }
+  model_.input.selectionShown = true;
+  compositeWanted_ = model_.input.optionIndex == 1;
+  RefillGrid(lastRow);
+}
+
+void MainController::OutputTabSheetShow() {
+  model_.saveActionEnabled = false;
+  model_.status = kOutputStatus;
+  if (!runDone_) {
+    model_.output.viewGraphButton = false;
+    model_.output.fitButton = false;
+    model_.output.calcButton = false;
+  }
+}
+
+void MainController::GraphicsTabSheetShow() {
+  model_.saveActionEnabled = false;
+  model_.status = kGraphicsStatus;
+}
+
+void MainController::CloseRequested() {
+  model_.finishShown = true;
+  model_.status = kFinishStatus;
+}
+
+void MainController::FinishButtonClick() {
+  // A run that is on stops after its current fit; the window waits for it
+  // before the program ends, so that no temporary file stays behind.
+  if (model_.running) stop_.Request();
+  quit_ = true;
+}
+
+void MainController::ClearButtonClick() {
+  if (model_.running || !dialogs_.Question(kClearQuestion)) return;
+  FormCreate();
+  loadedN_ = 15;
+  ShowPage(Page::Input);
+}
+
+void MainController::InputOpenActionExecute() {
+  if (model_.running) return;
+  const auto chosen = dialogs_.ChooseOpenFile({kInputFilter});
+  if (!chosen) {
+    dialogs_.Message(kNoInputSelectedMessage);
+    return;
+  }
+  if (!FileExists(*chosen)) {
+    dialogs_.Message(kFileMissingMessage);
+    return;
+  }
+  // Read into a copy, so that a file that cannot be used leaves what the
+  // window holds as it was.
+  RunState read = state_;
+  read.FileName = *chosen;
+  const Status status = ReadInputFile(read);
+  if (!status.ok()) {
+    dialogs_.Message(status.message());
+    return;
+  }
+  if (read.NrOfData > kMaxData) {
+    dialogs_.Message(kTooManyDataMessage);
+    return;
+  }
+  state_ = std::move(read);
+  auto& input = model_.input;
+  input.title1 = state_.Title1;
+  input.title2 = state_.Title2;
+  input.fileName = state_.FileName;
+  input.fileNameShown = true;
+  input.nrOfClasses = Int(state_.NrOfClasses);
+  state_.NrOfClassesText = input.nrOfClasses;
+  loadedN_ = state_.NrOfData;
+  dataLoaded_ = true;
+  gridTyped_ = false;
+  model_.dialogFolder = FolderOf(state_.FileName);
+  input.optionIndex = state_.CompositeAllowed ? 1 : 0;
+  input.disconShown = state_.CompositeAllowed;
+  input.disconIndex = 0;
+  if (state_.CompositeAllowed) input.selectionShown = true;
+  RefillGrid(state_.NrOfData - 1);
+  model_.output = OutputPageModel();
+  input.gridWidth = state_.NrOfData > 15 ? 170 : 155;
+  ShowPage(Page::Input);
+}
+
+void MainController::OutputOpenActionExecute() {
+  if (model_.running) return;
+  const auto chosen = dialogs_.ChooseOpenFile({{kOutputFilterDescription, kOutputFilterPattern}});
+  if (!chosen) {
+    dialogs_.Message(kNoOutputSelectedMessage);
+    return;
+  }
+  if (FileExists(*chosen)) {
+    RunState opened = state_;
+    opened.FileName = *chosen;
+    if (auto lines = OpenOutput(opened, dialogs_)) {
+      state_ = std::move(opened);
+      model_.output = OutputPageModel();
+      model_.output.report = std::move(*lines);
+      model_.output.reportShown = true;
+      model_.output.viewGraphButton = true;
+      model_.output.calcButton = state_.AuxCode > 0;
+    }
+  } else {
+    dialogs_.Message(kFileMissingMessage);
+  }
+  runDone_ = true;
+  model_.dialogFolder = FolderOf(*chosen);
+  ShowPage(Page::Output);
+  model_.status = kOutputOpenedStatus;
+}
+
+void MainController::InputSaveActionExecute() {
+  if (model_.running || !model_.saveActionEnabled) return;
+  SaveRunInput input;
+  input.Title1 = model_.input.title1;
+  input.Title2 = model_.input.title2;
+  input.NrOfClassesText = model_.input.nrOfClasses;
+  const auto& grid = model_.input.grid;
+  for (int r = 0; r < state_.NrOfData; ++r)
+    input.Cells.push_back(r < static_cast<int>(grid.size()) ? grid[r].value : std::string());
+  state_.OptionIndex = model_.input.optionIndex;
+  model_.running = true;
+  stop_.Clear();
+  result_ = RunResult();
+  thread_.RunAway(
+      [this, input] {
+        FrontEnd frontEnd{workerDialogs_, workerProgress_, numbers_, nullptr, &stop_};
+        if (settings_.pauseMs > 0)
+          frontEnd.pause = [ms = settings_.pauseMs] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+          };
+        result_ = session_.SaveRun(state_, input, frontEnd);
+      },
+      [this] {
+        FinishSaveRun();
+        Changed();
+      });
+}
+
+void MainController::ProgressLine(const std::string& line) {
+  auto& input = model_.input;
+  if (!input.waitShown) {
+    input.waitLines.clear();
+    input.waitShown = true;
+  }
+  input.waitLines.push_back(line);
+  Changed();
+}
+
+void MainController::FinishSaveRun() {
+  model_.running = false;
+  model_.input.waitShown = false;
+  switch (result_.outcome) {
+    case RunOutcome::NotSaved:
+    case RunOutcome::Refused:
+    case RunOutcome::NotWritten:
+      return;
+    case RunOutcome::Stopped:
+    case RunOutcome::Cancelled:
+    case RunOutcome::OutputNotShown:
+      ShowRunData();
+      return;
+    case RunOutcome::Done:
+      break;
+  }
+  ShowRunData();
+  runCount_ = state_.NrOfData;
+  runDone_ = true;
+  auto& output = model_.output;
+  output.report = std::move(result_.outputLines);
+  output.reportShown = true;
+  output.viewGraphButton = true;
+  output.calcButton = true;
+  output.fitButton = state_.NrOfData > 500;
+  output.listButton = result_.rankedListShown;
+  ShowPage(Page::Output);
+}
+
+// The input file is written: the grid shows the data it holds, numbered
+// from 1, and the empty cells are gone.
+void MainController::ShowRunData() {
+  gridTyped_ = false;
+  dataLoaded_ = true;
+  loadedN_ = state_.NrOfData;
+  rows_ = state_.NrOfData;
+  RefillGrid(state_.NrOfData - 1);
+  model_.input.gridWidth = state_.NrOfData > 15 ? 170 : 155;
+}
+
+void MainController::DeleteRankedList() {
+  std::error_code error;
+  const auto list = ChangeExtension(state_.FileName, ".Lst");
+  if (std::filesystem::is_regular_file(list, error)) std::filesystem::remove(list, error);
+}
+
+}  // namespace quarlin::ui

@@ -1,0 +1,71 @@
+#pragma once
+// What the main window shows: every caption, text, visibility and
+// enabled state that the controller decides. The window draws it after
+// each event it forwards, so the controller can be tested without a screen.
+
+#include <string>
+#include <vector>
+
+namespace quarlin::ui {
+
+enum class Page { Intro = 0, Input = 1, Output = 2, Graphics = 3 };
+
+// The help texts of the Intro page, in the order of their buttons.
+enum class HelpText { Introduction, Distributions, Composition, Confidence, Intervals };
+
+struct GridRow {
+  std::string serial;
+  std::string value;
+};
+
+struct InputPageModel {
+  bool fileNameShown = false;
+  std::string fileName;
+  std::string title1;
+  std::string title2;
+  std::string nrOfData;
+  std::string nrOfClasses = "5";
+  int optionIndex = 0;  // 0: no composite, 1: composites allowed
+  bool disconShown = false;
+  int disconIndex = 0;
+  bool selectionShown = true;
+  std::string selection = "Best of All Distributions";
+  bool pasteHelpShown = false;
+  std::string pasteHelpCaption = "Paste help";
+  std::vector<GridRow> grid;
+  int gridWidth = 155;
+  // Changes whenever the controller rewrote cells, so that the window only
+  // reloads its grid when it has to.
+  unsigned gridRevision = 0;
+  bool waitShown = false;
+  std::vector<std::string> waitLines;
+};
+
+struct OutputPageModel {
+  bool reportShown = false;
+  std::vector<std::string> report;
+  bool viewGraphButton = false;
+  bool calcButton = false;
+  bool fitButton = false;
+  bool listButton = false;
+};
+
+struct MainWindowModel {
+  Page page = Page::Intro;
+  std::string status;
+  HelpText helpText = HelpText::Introduction;
+  bool saveActionEnabled = false;
+  // A Save-Run is on: Save-Run, Open and every entry wait for its end.
+  bool running = false;
+  InputPageModel input;
+  OutputPageModel output;
+  // The selection dialog: shown or not, and its selected choice (0-based).
+  bool selectDialogShown = false;
+  int selectedChoice = 0;
+  // The closing window.
+  bool finishShown = false;
+  // The folder the file dialogs open in.
+  std::string dialogFolder;
+};
+
+}  // namespace quarlin::ui
