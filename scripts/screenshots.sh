@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Saves what a user sees as PNG files in build/screenshots/: the six graphs of
-# a bundled report in colour and in black and white, drawn without a display.
-# The desktop program's pages join them once its windows exist.
+# Saves what a user sees as PNG files in build/screenshots/, drawn without a
+# display: the desktop program's windows as a new user goes through them
+# (Intro, a pasted column on the Input page, the selection dialog, the paste
+# help, a run in progress, its report, the closing window), and the six
+# graphs of two bundled reports in colour and in black and white.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 out=build/screenshots
 mkdir -p "$out"
+export QT_QPA_PLATFORM=offscreen
+# The column a user would copy from a spreadsheet: the values without their heading.
+tail -n +2 Data/portpirie.csv > "$out/column.txt"
+rm -f "$out"/tour.*
+build/bin/quarlin-screenshots "$out" "$out/column.txt"
 for report in Data/portpirie Data/sleep; do
   name=$(basename "$report")
   build/bin/quarlin-cli graph "$report" --type all --output "$out/$name"

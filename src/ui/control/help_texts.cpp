@@ -4,34 +4,34 @@ namespace quarlin::ui {
 namespace {
 
 constexpr std::string_view kIntroduction =
-    R"(Quarlin fits a cumulative (non-exceedance) probability distribution to a series of
-observed values of one variable: yearly rainfall, peak river flows, hydraulic
-conductivity samples, crop yields and the like.
+    R"(Quarlin fits a cumulative (non-exceedance) probability distribution to a
+series of observed values of one variable: yearly rainfall, peak river
+flows, hydraulic conductivity samples, crop yields and the like.
 
 How it works
-The values (6 to 2500) are ranked in ascending order. The value of rank R
-receives the plotting position
+The values (6 to 2500) are ranked in ascending order. The value of rank
+R receives the plotting position
       Fr = R / (N+1)
-where N is the number of data. Fr, also called Fc, is the observed cumulative
-frequency: the estimated chance that a value is not exceeded.
+where N is the number of data. Fr, also called Fc, is the observed
+cumulative frequency: the estimated chance that a value is not exceeded.
 
 Quarlin then fits about sixty distributions to the ranked data. It tests
-linear, logarithmic, exponential and double-exponential functions of the value
-X and of a power X^E of it, normal distributions of X, Ln(X), sqrt(X) and X^2,
-and distributions with a lower or upper bound. Each candidate gives a
-calculated cumulative frequency for every value, and is scored by AvAbsDiff,
-the average of the absolute differences between observed and calculated
-frequencies in %.
+linear, logarithmic, exponential and double-exponential functions of the
+value X and of a power X^E of it, normal distributions of X, Ln(X),
+sqrt(X) and X^2, and distributions with a lower or upper bound. Each
+candidate gives a calculated cumulative frequency for every value, and is
+scored by AvAbsDiff, the average of the absolute differences between
+observed and calculated frequencies in %.
 
-Unless you select a preferred distribution on the Input page, the best fitting
-of all is chosen. The report gives its formula and parameters, observed and
-calculated frequencies with a 90% confidence belt, return periods, an interval
-analysis (histogram) and confidence limits of X. A list of all distributions
-ranked by their fit is saved beside the report.
+Unless you select a preferred distribution on the Input page, the best
+fitting of all is chosen. The report gives its formula and parameters,
+observed and calculated frequencies with a 90% confidence belt, return
+periods, an interval analysis (histogram) and confidence limits of X. A
+list of all distributions ranked by their fit is saved beside the report.
 
-Data below zero are shifted temporarily by a constant so that every value the
-fits see is positive; zero values are replaced by 0.001. The report states the
-shift where it applies.
+Data below zero are shifted temporarily by a constant so that every value
+the fits see is positive; zero values are replaced by 0.001. The report
+states the shift where it applies.
 
 Use the buttons on the left for more about the distributions, composite
 distributions, confidence intervals and the interval analysis.)";
@@ -43,8 +43,9 @@ Most distributions are made straight by a transformation of the frequency
 (Ft = a function of Fc) and of the value (Xt = X, Ln X or X^E). A linear
 regression of Ft on Xt then gives
       Ft = A*Xt + B
-with the slope A and the intercept B. Where a power X^E is used, the exponent
-E is found by trying a range of exponents and keeping the one that fits best.
+with the slope A and the intercept B. Where a power X^E is used, the
+exponent E is found by trying a range of exponents and keeping the one
+that fits best.
 
   Logistic            F = 1/(1+exp(A*X+B))          Ft = Ln(1/Fc - 1)
   Log-logistic        F = 1/(1+exp(A*Ln X+B))       Xt = Ln X
@@ -55,7 +56,8 @@ E is found by trying a range of exponents and keeping the one that fits best.
   Exponential         F = 1-exp(-A*X)               Ft = -Ln(1-Fc)
   Gen. exponential    F = 1-exp(-(A*X^E+B))         (Poisson type)
   Exp. mirrored       F = exp(-(A*X^E+B))
-  Weibull             F = 1-exp(-(X/c)^A)           Ft = Ln(-Ln(1-Fc)), Xt = Ln X
+  Weibull             F = 1-exp(-(X/c)^A)           Ft = Ln(-Ln(1-Fc))
+                                                    Xt = Ln X
   Weibull mirrored    F = exp(-(X/c)^A)
   Cauchy              F = 0.5+arctan(A*X+B)/pi      Ft = tan(pi*(Fc-0.5))
   Gen. Cauchy         as Cauchy, with X^E for X
@@ -70,13 +72,13 @@ plotting positions best.
 
 Distributions with a bound: Frechet and mirrored Frechet (lower bound C),
 Fisher-Tippett type III and its mirror image (upper bound C), Kumaraswamy
-(upper end M), Burr and Dagum (with an added term D), generalized extreme value
-(GEV: shape K, location A, scale B), generalized Gompertz, Gamma (Erlang),
-Student with 1 or 2 degrees of freedom, and the Laplace distribution and its
-generalized form (centre L, divisors D1 and D2, exponents E1 and E2). Their
-parameters are found by searching the bound, shape or exponent and fitting the
-rest, again by the smallest sum of squared differences between observed and
-calculated frequencies.
+(upper end M), Burr and Dagum (with an added term D), generalized extreme
+value (GEV: shape K, location A, scale B), generalized Gompertz, Gamma
+(Erlang), Student with 1 or 2 degrees of freedom, and the Laplace
+distribution and its generalized form (centre L, divisors D1 and D2,
+exponents E1 and E2). Their parameters are found by searching the bound,
+shape or exponent and fitting the rest, again by the smallest sum of
+squared differences between observed and calculated frequencies.
 
 Notes
 - A distribution is only as good as its fit: compare AvAbsDiff in the report
@@ -88,47 +90,50 @@ Notes
 constexpr std::string_view kComposition =
     R"(Composite distributions
 
-Some data series follow one law for low values and another for high values:
-river discharges that are fed by ground water at low flow and by storm runoff
-at high flow, rainfall in a climate with a dry and a wet season, or soil
-properties of two layers sampled together. One distribution then fits
-poorly; two distributions joined at a break point fit much better.
+Some data series follow one law for low values and another for high
+values: river discharges that are fed by ground water at low flow and by
+storm runoff at high flow, rainfall in a climate with a dry and a wet
+season, or soil properties of two layers sampled together. One
+distribution then fits poorly; two distributions joined at a break point
+fit much better.
 
-A composite distribution consists of a distribution below the break point P
-and another above it, each with its own parameters A and B (and, for the
+A composite distribution consists of a distribution below the break point
+P and another above it, each with its own parameters A and B (and, for the
 generalized forms, its own exponent E). The members are logistic, Gumbel,
-mirrored Gumbel and Poisson-type (exponential) laws, in pairs of the same or
-of different kinds.
+mirrored Gumbel and Poisson-type (exponential) laws, in pairs of the same
+or of different kinds.
 
 The break point is found by best fit: breaks in fifty equal steps over the
-range of the data are tried, both members are fitted on their side, and the
-break with the smallest sum of squared differences between observed and
-calculated frequencies is kept. A composite is only accepted when it fits
-better than the best single distribution and leaves enough data on both sides
-of its break. The report states the break point P.
+range of the data are tried, both members are fitted on their side, and
+the break with the smallest sum of squared differences between observed
+and calculated frequencies is kept. A composite is only accepted when it
+fits better than the best single distribution and leaves enough data on
+both sides of its break. The report states the break point P.
 
-To use them, choose "Allow a composite distribution, if it can be detected"
-on the Input page. Quarlin then compares the composite distributions with all
-the others and chooses a composite one only when it fits best. You can also
-select one composite type yourself from the list that appears.)";
+To use them, choose "Allow a composite distribution, if it can be
+detected" on the Input page. Quarlin then compares the composite
+distributions with all the others and chooses a composite one only when it
+fits best. You can also select one composite type yourself from the list
+that appears.)";
 
 constexpr std::string_view kConfidence =
     R"(Confidence intervals
 
-The observed cumulative frequency Fc of a value is itself uncertain: another
-series of the same length would give other frequencies. Quarlin uses the
-binomial standard deviation
+The observed cumulative frequency Fc of a value is itself uncertain:
+another series of the same length would give other frequencies. Quarlin
+uses the binomial standard deviation
       Sd = sqrt{Fc(1-Fc)/N}
 of a frequency Fc estimated from N data. The 90% confidence limits of the
 frequency lie t*Sd below and above it, with t = 1.7, the value of
-Student's t-distribution for 90% two-sided limits. Near 0% and 100% each side
-of the belt is narrowed in proportion to the room left, so that the limits
-stay between 0 and 100%.
+Student's t-distribution for 90% two-sided limits. Near 0% and 100% each
+side of the belt is narrowed in proportion to the room left, so that the
+limits stay between 0 and 100%.
 
-The report gives these limits around the calculated frequency of every value
-(the confidence belt) and the return periods that belong to them. It also gives
-the confidence limits of X: the values that belong to the upper and lower
-frequency limits, found with the inverse of the fitted distribution.
+The report gives these limits around the calculated frequency of every
+value (the confidence belt) and the return periods that belong to them. It
+also gives the confidence limits of X: the values that belong to the upper
+and lower frequency limits, found with the inverse of the fitted
+distribution.
 
 With few data the belt is wide: take the limits seriously when you use a
 return period far beyond the length of the series.)";
@@ -136,35 +141,33 @@ return period far beyond the length of the series.)";
 constexpr std::string_view kIntervals =
     R"(Intervals (histogram)
 
-Besides the cumulative frequencies, Quarlin compares observed and calculated
-frequencies per interval. The range of X from the smallest to the largest
-value is divided into equal intervals; you set their number on the Input page
-(2, 5, 10 or 20 are recommended; 10 or 20 only with more than 50 resp. 100
-data).
+Besides the cumulative frequencies, Quarlin compares observed and
+calculated frequencies per interval. The range of X from the smallest to
+the largest value is divided into equal intervals; you set their number on
+the Input page (2, 5, 10 or 20 are recommended; 10 or 20 only with more
+than 50 resp. 100 data).
 
 For each interval the calculated frequency is
       Fi = F(upper end) - F(lower end)
 the difference of the fitted cumulative frequency at the two ends of the
 interval. The relative observed frequency is
       Fr = Nr/Nt
-with Nr the number of data in the interval and Nt the total number of data.
+with Nr the number of data in the interval and Nt the total number of
+data.
 
-The report lists both per interval, and the graphs show them as histograms.)";
+The report lists both per interval, and the graphs show them as
+histograms.)";
 
 constexpr std::string_view kPasteHelp =
-    R"(Pasting data from a spreadsheet
-
-1. In the spreadsheet, select the column of values (the values only, without a
-   heading) and copy it (Ctrl+C).
-2. Here, click the first cell of the "Data value" column (serial 1).
-3. Paste with Ctrl+V or with Paste in the Edit menu.
-
-The number of data is set to the number of pasted lines. Blanks, letters and
-thousands separators are dropped; use the decimal separator of your system.
-Numbers in exponent notation (1.5E+03) are kept as they are.
-
-To remove a datum, empty its cell: empty cells are left out when you press
-"Save-Run".)";
+    "Pasting data from a spreadsheet\n\n"
+    "1. In the spreadsheet, select the column of values (the values only, without a heading) "
+    "and copy it (Ctrl+C).\n"
+    "2. Here, click the first cell of the \"Data value\" column (serial 1).\n"
+    "3. Paste with Ctrl+V or with Paste in the Edit menu.\n\n"
+    "The number of data is set to the number of pasted lines. Blanks, letters and thousands "
+    "separators are dropped; use the decimal separator of your system. Numbers in exponent "
+    "notation (1.5E+03) are kept as they are.\n\n"
+    "To remove a datum, empty its cell: empty cells are left out when you press \"Save-Run\".";
 
 }  // namespace
 

@@ -1,0 +1,121 @@
+// Drives the desktop program through what a new user does first and saves
+// each window as a PNG, so that the pages can be looked at on a machine
+// without a display: quarlin-screenshots DIR VALUES-FILE.
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "data/dialogs.h"
+#include "ui/qt/desktop_program.h"
+#include "ui/qt/finish_window.h"
+#include "ui/qt/select_dialog.h"
+#include "ui/qt/value_grid.h"
+
+namespace {
+
+// Answers as a user would: the run's file goes into the screenshot folder,
+// every question is answered Yes, messages are printed.
+class TourDialogs : public quarlin::Dialogs {
+ public:
+  explicit TourDialogs(std::string saveAs) : saveAs_(std::move(saveAs)) {}
+  void Message(const std::string& text) override { std::cerr << "message: " << text << "\n"; }
+  bool Question(const std::string&) override { return true; }
+  std::optional<std::string> ChooseSaveFile(const std::vector<quarlin::FileFilter>&) override {
+    return saveAs_;
+  }
+  std::optional<std::string> ChooseOpenFile(const std::vector<quarlin::FileFilter>&) override {
+    return std::nullopt;
+  }
+
+ private:
+  std::string saveAs_;
+};
+
+bool Save(QWidget& widget, const std::filesystem::path& folder, const char* name) {
+  QApplication::processEvents();
+  const auto path = folder / name;
+  if (!widget.grab().save(QString::fromStdString(path.string()))) {
+    std::cerr << "could not write " << path << "\n";
+    return false;
+  }
+  std::cerr << "wrote " << path.string() << "\n";
+  return true;
+}
+
+template <typename T>
+T* Find(QWidget& window, const char* name) {
+  T* found = window.findChild<T*>(name);
+  if (!found) std::cerr << "no widget " << name << "\n";
+  return found;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 3) {
+    std::cerr << "usage: quarlin-screenshots DIR VALUES-FILE\n";
+    return 2;
+  }
+  const std::filesystem::path folder = argv[1];
+  std::ifstream values(argv[2]);
+  std::stringstream column;
+  column << values.rdbuf();
+  if (!values || column.str().empty()) {
+    std::cerr << "could not read " << argv[2] << "\n";
+    return 1;
+  }
+
+  TourDialogs dialogs((folder / "tour.inp").string());
+  quarlin::ui::DesktopProgram program(&dialogs);
+  QWidget& window = program.Window();
+  window.show();
+  bool ok = Save(window, folder, "window-intro.png");
+
+  auto* pages = Find<QTabWidget>(window, "PageControl1");
+  auto* grid = Find<quarlin::ui::ValueGrid>(window, "StringGrid1");
+  auto* title1 = Find<QLineEdit>(window, "Title1Edit");
+  auto* title2 = Find<QLineEdit>(window, "Title2Edit");
+  if (!pages || !grid || !title1 || !title2) return 1;
+  pages->setCurrentIndex(1);
+  QTest::keyClicks(title1, "Yearly maximum sea levels");
+  QTest::keyClicks(title2, "Port Pirie, metres");
+  QApplication::clipboard()->setText(QString::fromStdString(column.str()));
+  grid->setFocus();
+  grid->setCurrentCell(0, 1);
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+  ok = Save(window, folder, "window-input.png") && ok;
+
+  QTest::mouseClick(Find<QPushButton>(window, "SelectionButton"), Qt::LeftButton);
+  auto& select = program.Window().Selection();
+  ok = Save(select, folder, "window-selection.png") && ok;
+  QTest::mouseClick(Find<QPushButton>(select, "Button1"), Qt::LeftButton);
+
+  QTest::mouseClick(Find<QPushButton>(window, "PasteHelpButton"), Qt::LeftButton);
+  ok = Save(window, folder, "window-paste-help.png") && ok;
+  QTest::mouseClick(Find<QPushButton>(window, "PasteHelpButton"), Qt::LeftButton);
+
+  QTest::mouseClick(Find<QPushButton>(window, "InputSaveButton"), Qt::LeftButton);
+  auto* wait = Find<QPlainTextEdit>(window, "WaitMemo");
+  if (QTest::qWaitFor([&] { return wait->isVisible() && wait->blockCount() >= 3; }, 30000))
+    ok = Save(window, folder, "window-running.png") && ok;
+  else
+    ok = false;
+  if (QTest::qWaitFor([&] { return !program.Controller().Model().running; }, 300000))
+    ok = Save(window, folder, "window-output.png") && ok;
+  else
+    ok = false;
+
+  window.close();
+  ok = Save(program.Window().Finish(), folder, "window-finish.png") && ok;
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The main window: four pages, the menus and the status bar. It only
+// creates and lays out its widgets, forwards each event to the controller
+// and draws the controller's model afterwards.
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "ui/control/main_controller.h"
+#include "ui/qt/qt_window_thread.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace quarlin::ui {
+
+class FinishWindow;
+class SelectDialog;
+class ValueGrid;
+
+class MainWindow : public QMainWindow {
+ public:
+  MainWindow(MainController& controller, QtWindowThread& thread);
+  ~MainWindow() override;
+
+  void Render();
+  SelectDialog& Selection() { return *select_; }
+  FinishWindow& Finish() { return *finish_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct InputWidgets {
+    QLabel* fileNameLabel = nullptr;
+    QLineEdit* fileName = nullptr;
+    QLineEdit* title1 = nullptr;
+    QLineEdit* title2 = nullptr;
+    QComboBox* option = nullptr;
+    QLabel* disconLabel = nullptr;
+    QComboBox* discon = nullptr;
+    QLineEdit* nrOfData = nullptr;
+    QLineEdit* nrOfClasses = nullptr;
+    QPushButton* selectionButton = nullptr;
+    QLabel* selectionLabel = nullptr;
+    QLineEdit* selection = nullptr;
+    ValueGrid* grid = nullptr;
+    QPushButton* open = nullptr;
+    QPushButton* save = nullptr;
+    QPushButton* clear = nullptr;
+    QPushButton* pasteHelp = nullptr;
+    QPlainTextEdit* pasteHelpMemo = nullptr;
+    QPlainTextEdit* wait = nullptr;
+    QWidget* entries = nullptr;  // the number fields and the distribution choice
+  };
+  struct OutputWidgets {
+    QPlainTextEdit* report = nullptr;
+    QLabel* coming = nullptr;
+  };
+
+  // Runs a controller event, then draws the result.
+  void Forward(const std::function<void()>& event);
+  // As Forward, for events that arrive while Qt is inside a widget's own
+  // signal: the drawing waits until that signal is done.
+  void ForwardLater(const std::function<void()>& event);
+  void EndProgramIfAsked();
+  void BuildMenus();
+  QWidget* BuildIntroPage();
+  QWidget* BuildInputPage();
+  QWidget* BuildInputFields();
+  QWidget* BuildOutputPage();
+  QWidget* BuildGraphicsPage();
+  void RenderInput();
+  void EditAction(int which);
+
+  MainController& controller_;
+  QtWindowThread& thread_;
+  QTabWidget* pages_ = nullptr;
+  std::array<QPlainTextEdit*, 5> helpMemos_{};
+  InputWidgets input_;
+  OutputWidgets output_;
+  QAction* saveAction_ = nullptr;
+  QAction* openInputAction_ = nullptr;
+  QAction* openOutputAction_ = nullptr;
+  SelectDialog* select_ = nullptr;
+  FinishWindow* finish_ = nullptr;
+  bool rendering_ = false;
+};
+
+}  // namespace quarlin::ui

@@ -1,0 +1,244 @@
+// The four pages of the main window, as widgets and layouts.
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/control/composite_list.h"
+#include "ui/control/help_texts.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/value_grid.h"
+
+namespace quarlin::ui {
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+QPlainTextEdit* Memo(const QString& name, std::string_view text = {}) {
+  auto* memo = new QPlainTextEdit(Q(text));
+  memo->setObjectName(name);
+  memo->setReadOnly(true);
+  return memo;
+}
+
+QPushButton* Button(const QString& caption, const QString& name) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  return button;
+}
+
+QLineEdit* Edit(const QString& name, const QString& hint = {}) {
+  auto* edit = new QLineEdit;
+  edit->setObjectName(name);
+  edit->setToolTip(hint);
+  return edit;
+}
+
+QFont ReportFont() {
+  QFont font("Liberation Mono");
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  return font;
+}
+
+}  // namespace
+
+QWidget* MainWindow::BuildIntroPage() {
+  auto* page = new QWidget;
+  page->setObjectName("IntroTabSheet");
+  auto* help = new QGroupBox("Help");
+  help->setObjectName("HelpGroupBox");
+  auto* buttons = new QVBoxLayout(help);
+  const std::array<std::pair<const char*, const char*>, 5> captions{{
+      {"Introduction", "BackButton"},
+      {"Distributions", "ContButton"},
+      {"Composition", "DisContButton"},
+      {"Confidence", "ConfButton"},
+      {"Intervals/histogram", "InterButton"},
+  }};
+  const std::array<const char*, 5> memoNames{"IntroMemo", "ContMemo", "DisConMemo", "ConfMemo",
+                                             "IntervalMemo"};
+  auto* texts = new QVBoxLayout;
+  const QFont font = ReportFont();
+  for (int i = 0; i < 5; ++i) {
+    const auto text = static_cast<HelpText>(i);
+    auto* button = Button(captions[i].first, captions[i].second);
+    connect(button, &QPushButton::clicked, this,
+            [this, text] { Forward([this, text] { controller_.ShowHelp(text); }); });
+    buttons->addWidget(button);
+    helpMemos_[i] = Memo(memoNames[i], HelpTextOf(text));
+    helpMemos_[i]->setFont(font);
+    helpMemos_[i]->setLineWrapMode(QPlainTextEdit::NoWrap);
+    texts->addWidget(helpMemos_[i]);
+  }
+  buttons->addStretch();
+  auto* layout = new QHBoxLayout(page);
+  layout->addLayout(texts, 1);
+  layout->addWidget(help);
+  return page;
+}
+
+QWidget* MainWindow::BuildInputFields() {
+  auto& in = input_;
+  auto* fields = new QWidget;
+  auto* form = new QFormLayout(fields);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  in.nrOfData = Edit("NrOfDataEdit", "Between 6 and 2500");
+  in.nrOfClasses = Edit("NrOfClassesEdit", "Between 2 and 20");
+  auto* threshold = Edit("ThresholdEdit", "All values below threshold are not used");
+  threshold->setText("not used");
+  threshold->setEnabled(false);
+  for (QLineEdit* number : {in.nrOfData, in.nrOfClasses, threshold}) number->setMaximumWidth(90);
+  form->addRow("Nr. of Data", in.nrOfData);
+  form->addRow("Nr of Intervals for histogram", in.nrOfClasses);
+  form->addRow("Threshold  (cut-off for data values)", threshold);
+
+  in.option = new QComboBox;
+  in.option->setObjectName("OptionComboBox");
+  in.option->addItems({"No composite distribution allowed, even if detected",
+                       "Allow a composite distribution, if it can be detected"});
+  in.option->setMaxVisibleItems(3);
+  form->addRow(in.option);
+  in.disconLabel = new QLabel("Select composite distribution");
+  in.disconLabel->setObjectName("DisconLabel");
+  in.discon = new QComboBox;
+  in.discon->setObjectName("DisconComboBox");
+  for (const auto& item : CompositeListItems()) in.discon->addItem(Q(item));
+  in.discon->setMaxVisibleItems(25);
+  form->addRow(in.disconLabel);
+  form->addRow(in.discon);
+  in.selectionButton = Button("Select a preferred probability distribution", "SelectionButton");
+  form->addRow(in.selectionButton);
+  in.selectionLabel = new QLabel("Actual selection");
+  in.selectionLabel->setObjectName("SelectionLabel");
+  in.selection = Edit("SelectionEdit");
+  in.selection->setReadOnly(true);
+  form->addRow(in.selectionLabel);
+  form->addRow(in.selection);
+
+  connect(in.nrOfData, &QLineEdit::textEdited, this,
+          [this](const QString& text) { controller_.SetNrOfDataText(text.toStdString()); });
+  connect(in.nrOfData, &QLineEdit::editingFinished, this,
+          [this] { ForwardLater([this] { controller_.NrOfDataEditExit(); }); });
+  connect(in.nrOfClasses, &QLineEdit::textEdited, this,
+          [this](const QString& text) { controller_.SetNrOfClassesText(text.toStdString()); });
+  connect(in.nrOfClasses, &QLineEdit::editingFinished, this,
+          [this] { ForwardLater([this] { controller_.NrOfClassesEditExit(); }); });
+  connect(in.option, &QComboBox::activated, this, [this](int index) {
+    Forward([this, index] { controller_.OptionComboBoxChange(index); });
+  });
+  connect(in.discon, &QComboBox::activated, this, [this](int index) {
+    Forward([this, index] { controller_.DisconComboBoxChange(index); });
+  });
+  connect(in.selectionButton, &QPushButton::clicked, this,
+          [this] { Forward([this] { controller_.SelectionButtonClick(); }); });
+  return fields;
+}
+
+QWidget* MainWindow::BuildInputPage() {
+  auto& in = input_;
+  auto* page = new QWidget;
+  page->setObjectName("InputTabSheet");
+
+  auto* heading = new QFormLayout;
+  in.fileNameLabel = new QLabel("File");
+  in.fileNameLabel->setObjectName("FileNameLabel");
+  in.fileName = Edit("FileNameEdit");
+  in.fileName->setReadOnly(true);
+  heading->addRow(in.fileNameLabel, in.fileName);
+  in.title1 = Edit("Title1Edit");
+  in.title2 = Edit("Title2Edit", "Details about the variable and units");
+  heading->addRow("Title1", in.title1);
+  heading->addRow("Title2", in.title2);
+  connect(in.title1, &QLineEdit::textEdited, this,
+          [this](const QString& text) { controller_.SetTitle1(text.toStdString()); });
+  connect(in.title2, &QLineEdit::textEdited, this,
+          [this](const QString& text) { controller_.SetTitle2(text.toStdString()); });
+
+  in.grid = new ValueGrid;
+  in.grid->onCellText = [this](int row, const std::string& text) {
+    ForwardLater([this, row, text] { controller_.SetEditText(row, text); });
+  };
+  in.pasteHelpMemo = Memo("PasteHelpMemo", PasteHelpText());
+  in.wait = Memo("WaitMemo");
+  in.wait->setFont(ReportFont());
+
+  auto* right = new QVBoxLayout;
+  in.entries = BuildInputFields();
+  right->addWidget(in.entries);
+  right->addWidget(in.wait, 1);
+  right->addStretch();
+
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(in.grid);
+  middle->addWidget(in.pasteHelpMemo, 1);
+  middle->addLayout(right, 1);
+
+  in.open = Button(" Open input ", "InputOpenButton");
+  in.save = Button(" Save-Run ", "InputSaveButton");
+  in.clear = Button("Clear data", "ClearButton");
+  in.pasteHelp = Button("Paste help", "PasteHelpButton");
+  connect(in.open, &QPushButton::clicked, this,
+          [this] { Forward([this] { controller_.InputOpenActionExecute(); }); });
+  connect(in.save, &QPushButton::clicked, this,
+          [this] { Forward([this] { controller_.InputSaveActionExecute(); }); });
+  connect(in.clear, &QPushButton::clicked, this,
+          [this] { Forward([this] { controller_.ClearButtonClick(); }); });
+  connect(in.pasteHelp, &QPushButton::clicked, this,
+          [this] { Forward([this] { controller_.PasteHelpButtonClick(); }); });
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {in.open, in.save, in.clear, in.pasteHelp}) buttons->addWidget(button);
+  buttons->addStretch();
+
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(heading);
+  layout->addLayout(middle, 1);
+  layout->addLayout(buttons);
+  return page;
+}
+
+QWidget* MainWindow::BuildOutputPage() {
+  auto* page = new QWidget;
+  page->setObjectName("OutputTabSheet");
+  auto* open = Button("Open output", "SeeOutputButton");
+  connect(open, &QPushButton::clicked, this,
+          [this] { Forward([this] { controller_.OutputOpenActionExecute(); }); });
+  output_.report = Memo("OutputMemo");
+  output_.report->setFont(ReportFont());
+  output_.report->setLineWrapMode(QPlainTextEdit::NoWrap);
+  output_.coming = new QLabel(
+      "The graphs, the calculator, the goodness of fit and the list of distributions ranked by "
+      "data fit of a report will be offered here.");
+  output_.coming->setWordWrap(true);
+  auto* top = new QHBoxLayout;
+  top->addWidget(open);
+  top->addWidget(output_.coming, 1);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(top);
+  layout->addWidget(output_.report, 1);
+  return page;
+}
+
+QWidget* MainWindow::BuildGraphicsPage() {
+  auto* page = new QWidget;
+  page->setObjectName("GraphicsTabSheet");
+  auto* note = new QLabel(
+      "The graphs of a report will be drawn here: the cumulative distribution, predicted against "
+      "observed frequencies, the interval histograms, the return periods and the confidence belt "
+      "of X, each to be saved in colour or in black and white.");
+  note->setWordWrap(true);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(note);
+  layout->addStretch();
+  return page;
+}
+
+}  // namespace quarlin::ui

@@ -1,0 +1,63 @@
+#pragma once
+// The desktop program on the offscreen platform, with dialogs that answer
+// from a script and remember what they were asked.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+#include <mutex>
+
+#include "data/run_doubles.h"
+#include "data/temp_dir.h"
+#include "ui/qt/desktop_program.h"
+
+namespace quarlin::testing_support {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!QApplication::instance()) {
+      static int argc = 1;
+      static char name[] = "ui_tests";
+      static char* argv[] = {name, nullptr};
+      new QApplication(argc, argv);
+    }
+  }
+
+  explicit WindowTest(int pauseMs = 0) : dialogs(events) {
+    ui::ControllerSettings settings = ui::DesktopProgram::SystemSettings();
+    settings.startDir = dir.path().string();
+    settings.pauseMs = pauseMs;
+    dialogs.saveFile = (dir / "window.inp").string();
+    program = std::make_unique<ui::DesktopProgram>(&dialogs, settings);
+    window().show();
+    QApplication::processEvents();
+  }
+
+  ui::MainWindow& window() { return program->Window(); }
+  const ui::MainWindowModel& model() { return program->Controller().Model(); }
+
+  template <typename T>
+  T* Find(const char* name) {
+    T* found = window().findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+
+  // Messages shown so far.
+  Events Messages() const {
+    Events messages;
+    for (const auto& event : events)
+      if (event.rfind("message: ", 0) == 0) messages.push_back(event.substr(9));
+    return messages;
+  }
+
+  TempDir dir;
+  Events events;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<ui::DesktopProgram> program;
+};
+
+}  // namespace quarlin::testing_support
