@@ -76,6 +76,17 @@ TEST_F(MainWindowTest, TooFewDataAreRefusedInTheField) {
   EXPECT_EQ(Messages(), Events{" The minimum number of data is 6"});
 }
 
+TEST_F(MainWindowTest, TheIntervalsFieldExplainsItselfAndCapsTheNumber) {
+  auto* field = Find<QLineEdit>("NrOfClassesEdit");
+  QTest::mouseClick(field, Qt::LeftButton);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].rfind("For interval analysis (histogram)", 0), 0u);
+  field->selectAll();
+  QTest::keyClicks(field, "75");
+  QTest::keyClick(field, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return field->text() == "50"; }, 2000));
+}
+
 TEST_F(MainWindowTest, APreferredDistributionIsRun) {
   PasteColumn(30);
   QTest::mouseClick(Find<QPushButton>("SelectionButton"), Qt::LeftButton);

@@ -1,5 +1,6 @@
 // The four pages of the main window, as widgets and layouts.
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -41,6 +42,23 @@ QLineEdit* Edit(const QString& name, const QString& hint = {}) {
   edit->setToolTip(hint);
   return edit;
 }
+
+// Calls `onPress` when the watched widget is pressed with the mouse; the
+// press then goes on to the widget.
+class PressWatcher : public QObject {
+ public:
+  PressWatcher(QObject* parent, std::function<void()> onPress)
+      : QObject(parent), onPress_(std::move(onPress)) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) onPress_();
+    return false;
+  }
+
+ private:
+  std::function<void()> onPress_;
+};
 
 QFont ReportFont() {
   QFont font("Liberation Mono");
@@ -128,6 +146,8 @@ QWidget* MainWindow::BuildInputFields() {
           [this](const QString& text) { controller_.SetNrOfDataText(text.toStdString()); });
   connect(in.nrOfData, &QLineEdit::editingFinished, this,
           [this] { ForwardLater([this] { controller_.NrOfDataEditExit(); }); });
+  in.nrOfClasses->installEventFilter(new PressWatcher(
+      in.nrOfClasses, [this] { Forward([this] { controller_.NrOfClassesEditClick(); }); }));
   connect(in.nrOfClasses, &QLineEdit::textEdited, this,
           [this](const QString& text) { controller_.SetNrOfClassesText(text.toStdString()); });
   connect(in.nrOfClasses, &QLineEdit::editingFinished, this,
