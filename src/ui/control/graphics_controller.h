@@ -92,15 +92,22 @@ class GraphicsController {
 
   // What the main window asks of the page when a report is opened, a run
   // is done or the Output page is shown.
+  // Shows the six choices unless a saved graph is being viewed, and hides
+  // that graph's picture (it comes back with its next opening).
   void ShowChoicesUnlessPicture();
+  // Hides the graph, Graph selection, both save buttons and the belt
+  // button, and draws the belt again from the next graph on.
   void ResetButtons();
+  // Forgets the saved graph being viewed: its picture is hidden and the
+  // choices may be shown again.
   void ClearPicture();
   // Code 61 has no inverse, hence no confidence belt of X.
   void SetXConfidenceEnabled(bool enabled);
 
  private:
-  // Draws model_.checkedType anew (the graph routine).
-  void Draw();
+  // Draws lastType_ anew (the graph routine); false when nothing could be
+  // drawn, the reason then told.
+  bool Draw();
   void Save();
 
   Dialogs& dialogs_;
@@ -113,6 +120,12 @@ class GraphicsController {
   bool colour_ = true;
   bool belt_ = true;
   bool graphMade_ = false;
+  // The choices were offered since the program started; until then the
+  // page only offers Make graph.
+  bool choicesOffered_ = false;
+  // A saved graph is being viewed (it may be hidden while another page is
+  // shown).
+  bool pictureOpened_ = false;
 };
 
 }  // namespace quarlin::ui
