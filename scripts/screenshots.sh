@@ -2,7 +2,8 @@
 # Saves what a user sees as PNG files in build/screenshots/, drawn without a
 # display: the desktop program's windows as a new user goes through them
 # (Intro, a pasted column on the Input page, the selection dialog, the paste
-# help, a run in progress, its report, the closing window), and the six
+# help, a run in progress, its report, the ranked list, the calculator, the
+# goodness of fit of an opened report, the closing window), and the six
 # graphs of two bundled reports in colour and in black and white.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,8 +13,9 @@ mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 # The column a user would copy from a spreadsheet: the values without their heading.
 tail -n +2 Data/portpirie.csv > "$out/column.txt"
-rm -f "$out"/tour.*
-build/bin/quarlin-screenshots "$out" "$out/column.txt"
+rm -f "$out"/tour.* "$out"/lossalae_Loss.*
+cp Data/lossalae_Loss.out Data/lossalae_Loss.aux Data/lossalae_Loss.inp Data/lossalae_Loss.Lst "$out/"
+build/bin/quarlin-screenshots "$out" "$out/column.txt" "$out/lossalae_Loss.out"
 for report in Data/portpirie Data/sleep; do
   name=$(basename "$report")
   build/bin/quarlin-cli graph "$report" --type all --output "$out/$name"

@@ -1,18 +1,22 @@
 // Drives the desktop program through what a new user does first and saves
 // each window as a PNG, so that the pages can be looked at on a machine
-// without a display: quarlin-screenshots DIR VALUES-FILE.
+// without a display: quarlin-screenshots DIR VALUES-FILE REPORT, where
+// REPORT is an *.out of many data that the Output page opens at the end.
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include "ui/qt/calc_window.h"
+#include "ui/qt/text_window.h"
 
 #include "data/dialogs.h"
 #include "ui/qt/desktop_program.h"
@@ -33,8 +37,10 @@ class TourDialogs : public quarlin::Dialogs {
     return saveAs_;
   }
   std::optional<std::string> ChooseOpenFile(const std::vector<quarlin::FileFilter>&) override {
-    return std::nullopt;
+    return openFile;
   }
+
+  std::optional<std::string> openFile;
 
  private:
   std::string saveAs_;
@@ -62,10 +68,11 @@ T* Find(QWidget& window, const char* name) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc != 3) {
-    std::cerr << "usage: quarlin-screenshots DIR VALUES-FILE\n";
+  if (argc != 4) {
+    std::cerr << "usage: quarlin-screenshots DIR VALUES-FILE REPORT\n";
     return 2;
   }
+  const std::string bundledReport = argv[3];
   const std::filesystem::path folder = argv[1];
   std::ifstream values(argv[2]);
   std::stringstream column;
@@ -114,6 +121,48 @@ int main(int argc, char** argv) {
     ok = Save(window, folder, "window-output.png") && ok;
   else
     ok = false;
+
+  // Each graph of the report on the Graphics page, then back.
+  QTest::mouseClick(Find<QPushButton>(window, "ViewGraphButton"), Qt::LeftButton);
+  const char* choices[] = {"CumulativeRadioButton",   "IntervalRadioButton",
+                           "X_ConfidenceRadioButton", "ReturnRadioButton",
+                           "QQRadioButton",           "histoRadioButton"};
+  for (int i = 0; i < 6; ++i) {
+    auto* radio = Find<QRadioButton>(window, choices[i]);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    QTest::mouseClick(Find<QPushButton>(window, "GoButton"), Qt::LeftButton);
+    const std::string name = "window-graph-" + std::to_string(i + 1) + ".png";
+    ok = Save(window, folder, name.c_str()) && ok;
+    QTest::mouseClick(Find<QPushButton>(window, "SelectButton"), Qt::LeftButton);
+  }
+  pages->setCurrentIndex(2);
+
+  QTest::mouseClick(Find<QPushButton>(window, "ListButton"), Qt::LeftButton);
+  ok = Save(program.Window().RankedList(), folder, "window-ranked-list.png") && ok;
+  program.Window().RankedList().close();
+
+  // The calculator, forward and inverse.
+  QTest::mouseClick(Find<QPushButton>(window, "CalcButton"), Qt::LeftButton);
+  QWidget& calc = program.Window().Calculator();
+  QApplication::setActiveWindow(&calc);
+  auto* edit1 = Find<QLineEdit>(calc, "Edit1");
+  edit1->setFocus();
+  QTest::keyClicks(edit1, "4.5");
+  QTest::mouseClick(Find<QLineEdit>(calc, "Edit7"), Qt::LeftButton);
+  ok = Save(calc, folder, "window-calculator-forward.png") && ok;
+  auto* edit5 = Find<QLineEdit>(calc, "Edit5");
+  edit5->setFocus();
+  QTest::keyClicks(edit5, "100");
+  QTest::mouseClick(Find<QLineEdit>(calc, "Edit8"), Qt::LeftButton);
+  ok = Save(calc, folder, "window-calculator-inverse.png") && ok;
+  calc.close();
+
+  // A bundled report of many data, with its goodness of fit.
+  dialogs.openFile = bundledReport;
+  QApplication::setActiveWindow(&window);
+  QTest::mouseClick(Find<QPushButton>(window, "SeeOutputButton"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(window, "FitButton"), Qt::LeftButton);
+  ok = Save(window, folder, "window-goodness-of-fit.png") && ok;
 
   window.close();
   ok = Save(program.Window().Finish(), folder, "window-finish.png") && ok;

@@ -96,3 +96,60 @@ TEST_F(SaveRunWindowTest, ClosingShowsTheFinishWindowFirst) {
 
 }  // namespace
 }  // namespace quarlin::testing_support
+
+namespace quarlin::testing_support {
+namespace {
+
+// Holds a run's job until the test lets it go, as a run on its own thread
+// would be held while the window goes on.
+class HeldThread : public ui::WindowThread {
+ public:
+  void RunAway(std::function<void()> job, std::function<void()> done) override {
+    job_ = std::move(job);
+    done_ = std::move(done);
+  }
+  void Post(std::function<void()> task) override { task(); }
+  void Call(std::function<void()> task) override { task(); }
+  void Release() {
+    job_();
+    done_();
+  }
+
+ private:
+  std::function<void()> job_, done_;
+};
+
+TEST(HeldRunTest, WhileARunIsOnTheWindowLeavesItsStateAlone) {
+  TempDir dir;
+  Events events;
+  ScriptedDialogs dialogs(events);
+  HeldThread thread;
+  RunSession session;
+  ui::MainController controller(dialogs, thread, session, {'.', dir.path().string(), 0});
+  controller.ShowPage(ui::Page::Input);
+  controller.SetEditText(0, Column(20));
+  dialogs.saveFile = (dir / "held.inp").string();
+  controller.InputSaveActionExecute();
+  ASSERT_TRUE(controller.Model().running);
+
+  controller.ShowPage(ui::Page::Intro);
+  controller.ShowPage(ui::Page::Input);
+  controller.SelectChoice(28);
+  controller.ConfirmSelection();
+  controller.OptionComboBoxChange(1);
+  controller.SetEditText(0, "99");
+  controller.InputOpenActionExecute();
+  controller.InputSaveActionExecute();
+  EXPECT_EQ(controller.State().Preference, "1");
+  EXPECT_EQ(controller.Model().input.grid.size(), 20u);
+  EXPECT_NE(controller.Model().input.grid[0].value, "99");
+  EXPECT_TRUE(events.empty());
+
+  thread.Release();
+  EXPECT_FALSE(controller.Model().running);
+  EXPECT_EQ(controller.Model().page, ui::Page::Output);
+  EXPECT_TRUE(controller.Model().output.listButton);
+}
+
+}  // namespace
+}  // namespace quarlin::testing_support

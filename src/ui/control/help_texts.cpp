@@ -169,7 +169,35 @@ constexpr std::string_view kPasteHelp =
     "notation (1.5E+03) are kept as they are.\n\n"
     "To remove a datum, empty its cell: empty cells are left out when you press \"Save-Run\".";
 
+constexpr std::string_view kOptimization =
+    R"(Optimized normal distributions
+
+The normal distribution has no cumulative function in closed form. Quarlin
+computes its cumulative frequency with the Hastings approximation, a short
+polynomial formula.
+
+The usual ("standard") normal distribution takes the mean and standard
+deviation of the data. The optimized normal distribution takes instead the
+mean and standard deviation that make the calculated cumulative frequencies
+fit the plotting positions i/(n+1) of the ranked data best: a range of means
+and of standard deviations around those of the data is searched, and the
+pair with the smallest sum of squared differences between calculated and
+observed frequencies is kept.
+
+The same is done for the root-normal, square-normal and log-normal
+distributions, with sqrt(X), X^2 or Ln(X) taking the place of X, and for the
+generalized normal distribution with X^E, whose exponent E is searched as
+well.
+
+Optimized distributions therefore usually fit the data better than the
+standard ones, above all when a few outlying values pull the mean and
+standard deviation of the data away from the bulk of them.)";
+
 }  // namespace
+
+std::string_view OptimizationText() {
+  return kOptimization;
+}
 
 std::string_view HelpTextOf(HelpText text) {
   switch (text) {

@@ -12,4 +12,7 @@ std::string_view HelpTextOf(HelpText text);
 
 std::string_view PasteHelpText();
 
+// The explanation of the optimised normal distributions.
+std::string_view OptimizationText();
+
 }  // namespace quarlin::ui

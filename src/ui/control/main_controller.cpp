@@ -5,6 +5,7 @@
 #include <system_error>
 #include <thread>
 
+#include "calculator/calc_controller.h"
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "data/input_file.h"
@@ -26,6 +27,8 @@ std::string FolderOf(const std::string& path) {
 }
 
 }  // namespace
+
+MainController::~MainController() = default;
 
 MainController::MainController(Dialogs& dialogs, WindowThread& thread, RunSession& session,
                                ControllerSettings settings)
@@ -60,6 +63,7 @@ void MainController::FormCreate() {
 
 void MainController::ShowPage(Page page) {
   if (page == model_.page) return;
+  if (model_.page == Page::Output) OutputTabSheetExit();
   model_.page = page;
   switch (page) {
     case Page::Intro:
@@ -89,6 +93,8 @@ void MainController::IntroTabSheetShow() {
 
 void MainController::InputTabSheetShow() {
   model_.status = kInputStatus;
+  // The run owns the run state until it ends; the grid shows what it had.
+  if (model_.running) return;
   pasting_ = false;
   model_.saveActionEnabled = true;
   int lastRow = 0;
@@ -116,19 +122,11 @@ void MainController::InputTabSheetShow() {
   RefillGrid(lastRow);
 }
 
-void MainController::OutputTabSheetShow() {
-  model_.saveActionEnabled = false;
-  model_.status = kOutputStatus;
-  if (!runDone_) {
-    model_.output.viewGraphButton = false;
-    model_.output.fitButton = false;
-    model_.output.calcButton = false;
-  }
-}
-
 void MainController::GraphicsTabSheetShow() {
+  lastResultPage_ = Page::Graphics;
   model_.saveActionEnabled = false;
   model_.status = kGraphicsStatus;
+  if (graphics_) graphics_->TabShow();
 }
 
 void MainController::CloseRequested() {
@@ -192,35 +190,13 @@ void MainController::InputOpenActionExecute() {
   if (state_.CompositeAllowed) input.selectionShown = true;
   RefillGrid(state_.NrOfData - 1);
   model_.output = OutputPageModel();
+  model_.listShown = false;
+  if (graphics_) {
+    graphics_->ClearPicture();
+    graphics_->ResetButtons();
+  }
   input.gridWidth = state_.NrOfData > 15 ? 170 : 155;
   ShowPage(Page::Input);
-}
-
-void MainController::OutputOpenActionExecute() {
-  if (model_.running) return;
-  const auto chosen = dialogs_.ChooseOpenFile({{kOutputFilterDescription, kOutputFilterPattern}});
-  if (!chosen) {
-    dialogs_.Message(kNoOutputSelectedMessage);
-    return;
-  }
-  if (FileExists(*chosen)) {
-    RunState opened = state_;
-    opened.FileName = *chosen;
-    if (auto lines = OpenOutput(opened, dialogs_)) {
-      state_ = std::move(opened);
-      model_.output = OutputPageModel();
-      model_.output.report = std::move(*lines);
-      model_.output.reportShown = true;
-      model_.output.viewGraphButton = true;
-      model_.output.calcButton = state_.AuxCode > 0;
-    }
-  } else {
-    dialogs_.Message(kFileMissingMessage);
-  }
-  runDone_ = true;
-  model_.dialogFolder = FolderOf(*chosen);
-  ShowPage(Page::Output);
-  model_.status = kOutputOpenedStatus;
 }
 
 void MainController::InputSaveActionExecute() {
@@ -280,13 +256,20 @@ void MainController::FinishSaveRun() {
   ShowRunData();
   runCount_ = state_.NrOfData;
   runDone_ = true;
+  chosenCode_ = session_.Engine().ChosenCode;
   auto& output = model_.output;
   output.report = std::move(result_.outputLines);
   output.reportShown = true;
   output.viewGraphButton = true;
   output.calcButton = true;
   output.fitButton = state_.NrOfData > 500;
+  output.fitPanelShown = false;
   output.listButton = result_.rankedListShown;
+  model_.listShown = false;
+  if (graphics_) {
+    graphics_->SetReport(state_.FileName, chosenCode_);
+    graphics_->ClearPicture();
+  }
   ShowPage(Page::Output);
 }
 

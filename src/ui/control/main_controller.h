@@ -5,6 +5,7 @@
 // a thread of its own and reports back through the WindowThread.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,9 +15,15 @@
 #include "data/run_session.h"
 #include "data/run_state.h"
 #include "data/stop_request.h"
+#include "ui/control/graphics_controller.h"
 #include "ui/control/window_model.h"
 #include "ui/control/window_thread.h"
 #include "ui/control/worker_front_end.h"
+
+namespace quarlin {
+class CalcController;
+class CalcView;
+}  // namespace quarlin
 
 namespace quarlin::ui {
 
@@ -26,10 +33,17 @@ struct ControllerSettings {
   int pauseMs = 500;            // between the run's own progress lines
 };
 
-class MainController {
+class MainController : public GraphicsHost {
  public:
   MainController(Dialogs& dialogs, WindowThread& thread, RunSession& session,
                  ControllerSettings settings);
+  ~MainController() override;
+
+  // The Graphics page and the calculator window, when the program has
+  // them; the controller works without either.
+  void AttachGraphics(GraphicsController& graphics) { graphics_ = &graphics; }
+  void AttachCalculator(CalcView& view);
+  CalcController* Calculator() { return calc_.get(); }
 
   const MainWindowModel& Model() const { return model_; }
   const RunState& State() const { return state_; }
@@ -71,15 +85,34 @@ class MainController {
   void OptionComboBoxChange(int index);
   void DisconComboBoxChange(int index);
 
-  // Output page.
+  // Output page and its small windows.
   void OutputOpenActionExecute();
+  void ViewGraphButtonClick();
+  void CalcButtonClick();
+  void CalcWindowClosed();
+  void FitButtonClick();
+  void CloseFitButtonClick() { model_.output.fitPanelShown = false; }
+  void OptButtonClick() { model_.optShown = true; }
+  void OptWindowClosed() { model_.optShown = false; }
+  void ListButtonClick();
+  void ListWindowClosed() { model_.listShown = false; }
+  // The distribution code of the report in hand.
+  int ChosenCode() const { return chosenCode_; }
+
+  // The Graphics page's side of the main window.
+  void SetStatus(const std::string& text) override { model_.status = text; }
+  void OpenOutputForGraphs() override { OutputOpenActionExecute(); }
+  void ShowGraphicsPage() override { ShowPage(Page::Graphics); }
+  void PictureOpened(const std::string& folder) override;
 
  private:
   void FormCreate();
   void IntroTabSheetShow();
   void InputTabSheetShow();
   void OutputTabSheetShow();
+  void OutputTabSheetExit();
   void GraphicsTabSheetShow();
+  void ShowReportOpened(int nrOfData);
   void RefillGrid(int lastRow);
   void NumberOfDataCheck();
   bool HandlePasteMultiCell(int startRow, std::string_view text);
@@ -112,6 +145,12 @@ class MainController {
   int rows_ = 0;
   int enteredN_ = 0;
   int loadedN_ = 15;
+  int chosenCode_ = 0;
+  // Which of the Output and Graphics pages was shown last.
+  Page lastResultPage_ = Page::Output;
+
+  GraphicsController* graphics_ = nullptr;
+  std::unique_ptr<CalcController> calc_;
 
   // Save-Run away from the window.
   StopRequest stop_;

@@ -12,6 +12,7 @@ void MainController::SelectionButtonClick() {
 }
 
 void MainController::ConfirmSelection() {
+  if (model_.running) return;
   const auto choices = DialogChoices();
   const int selected = model_.selectedChoice;
   const PreferenceChoice& choice = choices[selected];
@@ -35,6 +36,7 @@ void MainController::ConfirmSelection() {
 }
 
 void MainController::OptionComboBoxChange(int index) {
+  if (model_.running) return;
   auto& input = model_.input;
   input.optionIndex = index;
   compositeWanted_ = index == 1;
@@ -47,6 +49,7 @@ void MainController::OptionComboBoxChange(int index) {
 }
 
 void MainController::DisconComboBoxChange(int index) {
+  if (model_.running) return;
   auto& input = model_.input;
   input.disconIndex = index;
   if (index == kSeparatorIndex) {

@@ -48,6 +48,9 @@ struct OutputPageModel {
   bool calcButton = false;
   bool fitButton = false;
   bool listButton = false;
+  bool optButton = false;
+  bool fitPanelShown = false;
+  std::vector<std::string> fitLines;
 };
 
 struct MainWindowModel {
@@ -62,6 +65,11 @@ struct MainWindowModel {
   // The selection dialog: shown or not, and its selected choice (0-based).
   bool selectDialogShown = false;
   int selectedChoice = 0;
+  // The small windows of the Output page.
+  bool calcShown = false;
+  bool optShown = false;
+  bool listShown = false;
+  std::vector<std::string> listLines;
   // The closing window.
   bool finishShown = false;
   // The folder the file dialogs open in.

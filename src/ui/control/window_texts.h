@@ -54,6 +54,9 @@ inline constexpr const char* kSeeCompositeSelection = "See \"Select composite di
 inline constexpr const char* kNotAnOptionMessage = "This is not a selection option";
 inline constexpr int kSeparatorIndex = 13;
 
+inline constexpr const char* kOptCaption = "Explanation optimization";
+inline constexpr const char* kListCaption = "QuarlinA list of parameters of fit";
+
 inline constexpr const char* kOutputFilterDescription = "Output files (*.out)";
 inline constexpr const char* kOutputFilterPattern = "*.out";
 

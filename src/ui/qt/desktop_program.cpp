@@ -10,9 +10,11 @@ DesktopProgram::DesktopProgram(Dialogs* dialogs) : DesktopProgram(dialogs, Syste
 
 DesktopProgram::DesktopProgram(Dialogs* dialogs, ControllerSettings settings)
     : ownDialogs_([this] { return controller_->Model().dialogFolder; }) {
-  controller_ = std::make_unique<MainController>(dialogs ? *dialogs : ownDialogs_, thread_,
-                                                 session_, std::move(settings));
-  window_ = std::make_unique<MainWindow>(*controller_, thread_);
+  Dialogs& shown = dialogs ? *dialogs : ownDialogs_;
+  controller_ = std::make_unique<MainController>(shown, thread_, session_, std::move(settings));
+  graphics_ = std::make_unique<GraphicsController>(shown, drawer_, *controller_);
+  controller_->AttachGraphics(*graphics_);
+  window_ = std::make_unique<MainWindow>(*controller_, thread_, *graphics_, drawer_);
   ownDialogs_.SetParent(window_.get());
 }
 

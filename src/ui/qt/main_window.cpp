@@ -13,10 +13,14 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "ui/control/help_texts.h"
 #include "ui/control/window_placement.h"
 #include "ui/control/window_texts.h"
+#include "ui/qt/calc_window.h"
 #include "ui/qt/finish_window.h"
+#include "ui/qt/graphics_page.h"
 #include "ui/qt/select_dialog.h"
+#include "ui/qt/text_window.h"
 #include "ui/qt/value_grid.h"
 
 namespace quarlin::ui {
@@ -45,8 +49,9 @@ void SetLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-MainWindow::MainWindow(MainController& controller, QtWindowThread& thread)
-    : controller_(controller), thread_(thread) {
+MainWindow::MainWindow(MainController& controller, QtWindowThread& thread,
+                       GraphicsController& graphics, const QtGraphDrawer& drawer)
+    : controller_(controller), thread_(thread), graphicsController_(graphics), drawer_(drawer) {
   setObjectName("TMainForm");
   setWindowTitle(kMainCaption);
   pages_ = new QTabWidget;
@@ -67,8 +72,7 @@ MainWindow::MainWindow(MainController& controller, QtWindowThread& thread)
     Forward([this, index] { controller_.SelectChoice(index); });
   };
   select_->onConfirm = [this] { Forward([this] { controller_.ConfirmSelection(); }); };
-  finish_ = new FinishWindow;
-  finish_->onFinish = [this] { Forward([this] { controller_.FinishButtonClick(); }); };
+  BuildSmallWindows();
   controller_.SetOnChange([this] { Render(); });
 
   const int height = 620;
@@ -82,6 +86,25 @@ MainWindow::MainWindow(MainController& controller, QtWindowThread& thread)
 MainWindow::~MainWindow() {
   controller_.SetOnChange({});
   delete finish_;
+  delete calc_;
+  delete opt_;
+  delete list_;
+}
+
+// The small windows are windows of their own, made once and shown or
+// hidden as the model says.
+void MainWindow::BuildSmallWindows() {
+  finish_ = new FinishWindow;
+  finish_->onFinish = [this] { Forward([this] { controller_.FinishButtonClick(); }); };
+  calc_ = new CalcWindow(controller_, [this] { Render(); });
+  controller_.AttachCalculator(*calc_);
+  opt_ = new TextWindow("TOptForm", kOptCaption, "OptMemo", true);
+  const std::string_view explanation = OptimizationText();
+  opt_->SetLines(
+      QString::fromUtf8(explanation.data(), static_cast<int>(explanation.size())).split('\n'));
+  opt_->onClosed = [this] { Forward([this] { controller_.OptWindowClosed(); }); };
+  list_ = new TextWindow("TListForm", kListCaption, "ListMemo", true);
+  list_->onClosed = [this] { Forward([this] { controller_.ListWindowClosed(); }); };
 }
 
 void MainWindow::Forward(const std::function<void()>& event) {
@@ -125,8 +148,9 @@ void MainWindow::BuildMenus() {
                          [this] { Forward([this] { controller_.InputOpenActionExecute(); }); });
   openOutputAction_ = add(file, "Open output", "OutputOpenAction",
                           [this] { Forward([this] { controller_.OutputOpenActionExecute(); }); });
-  // Viewing a saved graph comes with the Graphics page.
-  add(file, "Open &Graph", "GraphOpenAction", [] {})->setEnabled(false);
+  openGraphAction_ = add(file, "Open &Graph", "GraphOpenAction", [this] {
+    Forward([this] { graphicsController_.GraphOpenActionExecute(); });
+  });
   saveAction_ = add(file, "Save input", "InputSaveAction",
                     [this] { Forward([this] { controller_.InputSaveActionExecute(); }); });
   file->addSeparator();
@@ -173,19 +197,41 @@ void MainWindow::Render() {
   saveAction_->setEnabled(model.saveActionEnabled && !model.running);
   openInputAction_->setEnabled(!model.running);
   openOutputAction_->setEnabled(!model.running);
+  openGraphAction_->setEnabled(!model.running);
+  graphics_->Render();
 
-  const OutputPageModel& output = model.output;
-  output_.report->setVisible(output.reportShown);
-  if (output.reportShown) SetLines(output_.report, output.report);
+  RenderOutput();
 
   select_->ShowChoice(model.selectedChoice);
   if (model.selectDialogShown && !select_->isVisible()) select_->show();
   if (!model.selectDialogShown && select_->isVisible()) select_->hide();
+  const auto showOrHide = [](QWidget* window, bool shown) {
+    if (shown && !window->isVisible()) window->show();
+    if (!shown && window->isVisible()) window->hide();
+  };
+  showOrHide(calc_, model.calcShown);
+  showOrHide(opt_, model.optShown);
+  if (model.listShown) list_->SetLines(Lines(model.listLines));
+  showOrHide(list_, model.listShown);
   if (model.finishShown && !finish_->isVisible()) {
     finish_->show();
     finish_->raise();
   }
   rendering_ = false;
+}
+
+void MainWindow::RenderOutput() {
+  const MainWindowModel& model = controller_.Model();
+  const OutputPageModel& output = model.output;
+  output_.report->setVisible(output.reportShown);
+  if (output.reportShown) SetLines(output_.report, output.report);
+  output_.viewGraph->setVisible(output.viewGraphButton);
+  output_.calc->setVisible(output.calcButton);
+  output_.fit->setVisible(output.fitButton);
+  output_.opt->setVisible(output.optButton);
+  output_.list->setVisible(output.listButton);
+  output_.fitPanel->setVisible(output.fitPanelShown);
+  if (output.fitPanelShown) SetLines(output_.fitMemo, output.fitLines);
 }
 
 void MainWindow::RenderInput() {

@@ -21,18 +21,26 @@ class QTabWidget;
 
 namespace quarlin::ui {
 
+class CalcWindow;
 class FinishWindow;
+class GraphicsPage;
+class QtGraphDrawer;
 class SelectDialog;
+class TextWindow;
 class ValueGrid;
 
 class MainWindow : public QMainWindow {
  public:
-  MainWindow(MainController& controller, QtWindowThread& thread);
+  MainWindow(MainController& controller, QtWindowThread& thread, GraphicsController& graphics,
+             const QtGraphDrawer& drawer);
   ~MainWindow() override;
 
   void Render();
   SelectDialog& Selection() { return *select_; }
   FinishWindow& Finish() { return *finish_; }
+  CalcWindow& Calculator() { return *calc_; }
+  TextWindow& RankedList() { return *list_; }
+  TextWindow& Optimization() { return *opt_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -62,7 +70,13 @@ class MainWindow : public QMainWindow {
   };
   struct OutputWidgets {
     QPlainTextEdit* report = nullptr;
-    QLabel* coming = nullptr;
+    QPushButton* viewGraph = nullptr;
+    QPushButton* calc = nullptr;
+    QPushButton* fit = nullptr;
+    QPushButton* opt = nullptr;
+    QPushButton* list = nullptr;
+    QWidget* fitPanel = nullptr;
+    QPlainTextEdit* fitMemo = nullptr;
   };
 
   // Runs a controller event, then draws the result.
@@ -78,10 +92,15 @@ class MainWindow : public QMainWindow {
   QWidget* BuildOutputPage();
   QWidget* BuildGraphicsPage();
   void RenderInput();
+  void RenderOutput();
+  void BuildSmallWindows();
   void EditAction(int which);
 
   MainController& controller_;
   QtWindowThread& thread_;
+  GraphicsController& graphicsController_;
+  const QtGraphDrawer& drawer_;
+  GraphicsPage* graphics_ = nullptr;
   QTabWidget* pages_ = nullptr;
   std::array<QPlainTextEdit*, 5> helpMemos_{};
   InputWidgets input_;
@@ -89,8 +108,12 @@ class MainWindow : public QMainWindow {
   QAction* saveAction_ = nullptr;
   QAction* openInputAction_ = nullptr;
   QAction* openOutputAction_ = nullptr;
+  QAction* openGraphAction_ = nullptr;
   SelectDialog* select_ = nullptr;
   FinishWindow* finish_ = nullptr;
+  CalcWindow* calc_ = nullptr;
+  TextWindow* opt_ = nullptr;
+  TextWindow* list_ = nullptr;
   bool rendering_ = false;
 };
 

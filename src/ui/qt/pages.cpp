@@ -10,9 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "ui/control/composite_list.h"
 #include "ui/control/help_texts.h"
+#include "ui/qt/graphics_page.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/value_grid.h"
 
@@ -226,39 +228,62 @@ QWidget* MainWindow::BuildInputPage() {
 }
 
 QWidget* MainWindow::BuildOutputPage() {
+  auto& out = output_;
   auto* page = new QWidget;
   page->setObjectName("OutputTabSheet");
   auto* open = Button("Open output", "SeeOutputButton");
-  connect(open, &QPushButton::clicked, this,
-          [this] { Forward([this] { controller_.OutputOpenActionExecute(); }); });
-  output_.report = Memo("OutputMemo");
-  output_.report->setFont(ReportFont());
-  output_.report->setLineWrapMode(QPlainTextEdit::NoWrap);
-  output_.coming = new QLabel(
-      "The graphs, the calculator, the goodness of fit and the list of distributions ranked by "
-      "data fit of a report will be offered here.");
-  output_.coming->setWordWrap(true);
-  auto* top = new QHBoxLayout;
-  top->addWidget(open);
-  top->addWidget(output_.coming, 1);
+  out.viewGraph = Button("Graphics", "ViewGraphButton");
+  out.calc = Button("Calculator", "CalcButton");
+  out.fit = Button("Goodness of fit", "FitButton");
+  out.opt = Button("Optimization explained", "OptButton");
+  out.list = Button("List of distributions ranked by data fit", "ListButton");
+  const std::array<std::pair<QPushButton*, void (MainController::*)()>, 6> events{{
+      {open, &MainController::OutputOpenActionExecute},
+      {out.viewGraph, &MainController::ViewGraphButtonClick},
+      {out.calc, &MainController::CalcButtonClick},
+      {out.fit, &MainController::FitButtonClick},
+      {out.opt, &MainController::OptButtonClick},
+      {out.list, &MainController::ListButtonClick},
+  }};
+  auto* buttons = new QHBoxLayout;
+  for (const auto& [button, handler] : events) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { Forward([this, handler] { (controller_.*handler)(); }); });
+    buttons->addWidget(button);
+  }
+  buttons->addStretch();
+
+  out.report = Memo("OutputMemo");
+  out.report->setFont(ReportFont());
+  out.report->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+  out.fitPanel = new QWidget;
+  out.fitPanel->setObjectName("FitPanel");
+  out.fitMemo = Memo("FitMemo");
+  out.fitMemo->setFont(ReportFont());
+  auto* closeFit = Button("Close", "CloseFitButton");
+  connect(closeFit, &QPushButton::clicked, this,
+          [this] { Forward([this] { controller_.CloseFitButtonClick(); }); });
+  auto* fitLayout = new QVBoxLayout(out.fitPanel);
+  fitLayout->setContentsMargins(0, 0, 0, 0);
+  fitLayout->addWidget(out.fitMemo);
+  fitLayout->addWidget(closeFit, 0, Qt::AlignRight);
+  out.fitPanel->setMaximumHeight(280);
+
   auto* layout = new QVBoxLayout(page);
-  layout->addLayout(top);
-  layout->addWidget(output_.report, 1);
+  layout->addLayout(buttons);
+  layout->addWidget(out.fitPanel);
+  layout->addWidget(out.report, 1);
   return page;
 }
 
 QWidget* MainWindow::BuildGraphicsPage() {
-  auto* page = new QWidget;
-  page->setObjectName("GraphicsTabSheet");
-  auto* note = new QLabel(
-      "The graphs of a report will be drawn here: the cumulative distribution, predicted against "
-      "observed frequencies, the interval histograms, the return periods and the confidence belt "
-      "of X, each to be saved in colour or in black and white.");
-  note->setWordWrap(true);
-  auto* layout = new QVBoxLayout(page);
-  layout->addWidget(note);
-  layout->addStretch();
-  return page;
+  graphics_ = new GraphicsPage(graphicsController_, drawer_, [this] {
+    Render();
+    EndProgramIfAsked();
+  });
+  graphics_->setObjectName("GraphicsTabSheet");
+  return graphics_;
 }
 
 }  // namespace quarlin::ui

@@ -1,0 +1,38 @@
+#include "ui/qt/text_window.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+namespace quarlin::ui {
+
+TextWindow::TextWindow(const QString& name, const QString& caption, const QString& memoName,
+                       bool fixedPitch)
+    : memo_(new QPlainTextEdit) {
+  setObjectName(name);
+  setWindowTitle(caption);
+  memo_->setObjectName(memoName);
+  memo_->setReadOnly(true);
+  if (fixedPitch) {
+    QFont font("Liberation Mono");
+    font.setStyleHint(QFont::Monospace);
+    memo_->setFont(font);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(memo_);
+  resize(640, 440);
+}
+
+void TextWindow::SetLines(const QStringList& lines) {
+  const QString text = lines.join('\n');
+  if (memo_->toPlainText() != text) memo_->setPlainText(text);
+}
+
+void TextWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (onClosed) onClosed();
+}
+
+}  // namespace quarlin::ui
