@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/text_file.h"
+#include "data/file_reading.h"
 #include "data/messages.h"
 #include "data/number_reading.h"
 #include "engine/model/shift_units.h"
@@ -54,8 +55,13 @@ Sample RankAndShift(const std::vector<long double>& values, const std::vector<in
 }
 
 Status ReadEngineData(RunState& state, EngineData& engine) {
-  const auto lines = ReadLines(state.FileName);
-  if (!lines) return Status::Error(CouldNotOpenMessage(state.FileName));
+  return ReadEngineData(state, engine, state.FileName);
+}
+
+Status ReadEngineData(RunState& state, EngineData& engine, const std::filesystem::path& file) {
+  std::vector<std::string> read;
+  if (Status status = ReadFileLines(file, read); !status.ok()) return status;
+  const auto* lines = &read;
   const size_t first = FirstDataIndex(*lines);
   size_t end = first;
   while (end < lines->size() && !StartsBlank((*lines)[end])) ++end;
