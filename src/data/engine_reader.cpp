@@ -59,17 +59,16 @@ Status ReadEngineData(RunState& state, EngineData& engine) {
 }
 
 Status ReadEngineData(RunState& state, EngineData& engine, const std::filesystem::path& file) {
-  std::vector<std::string> read;
-  if (Status status = ReadFileLines(file, read); !status.ok()) return status;
-  const auto* lines = &read;
-  const size_t first = FirstDataIndex(*lines);
+  std::vector<std::string> lines;
+  if (Status status = ReadFileLines(file, lines); !status.ok()) return status;
+  const size_t first = FirstDataIndex(lines);
   size_t end = first;
-  while (end < lines->size() && !StartsBlank((*lines)[end])) ++end;
+  while (end < lines.size() && !StartsBlank(lines[end])) ++end;
 
   std::vector<long double> values;
   std::vector<int> serials;
   for (size_t i = first; i < end; ++i) {
-    std::istringstream row((*lines)[i]);
+    std::istringstream row(lines[i]);
     std::string serialText, valueText;
     row >> serialText >> valueText;
     const auto serial = ParseInteger(serialText);
@@ -83,8 +82,8 @@ Status ReadEngineData(RunState& state, EngineData& engine, const std::filesystem
   }
 
   engine.sample = RankAndShift(values, serials);
-  engine.EngTitle1 = EngineTitle(*lines, 4);
-  engine.EngTitle2 = EngineTitle(*lines, 5);
+  engine.EngTitle1 = EngineTitle(lines, 4);
+  engine.EngTitle2 = EngineTitle(lines, 5);
   engine.LowLimit = kLowLimit;
   state.NrOfData = engine.sample.N;
   const Sample unshifted = RankValues(values);

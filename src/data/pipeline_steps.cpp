@@ -61,11 +61,10 @@ std::string TempParameterText(int n, int chosenCode, double c, const ChosenParam
 }
 
 Status LoadObservationTable(const std::filesystem::path& report, EngineData& engine) {
-  std::vector<std::string> read;
-  if (Status s = ReadFileLines(report, read); !s.ok()) return s;
-  const auto* lines = &read;
+  std::vector<std::string> lines;
+  if (Status s = ReadFileLines(report, lines); !s.ok()) return s;
   const int n = engine.sample.N;
-  const auto rows = ParseObservationTable(*lines, n);
+  const auto rows = ParseObservationTable(lines, n);
   if (!rows) return Status::Error(TableError(report));
   std::vector<double> calc(n + 1, 0.0), sd(n + 1, 0.0), lower(n + 1, 0.0);
   for (int i = 1; i <= n; ++i) {
