@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "data/messages.h"
 #include "engine/driver/fit_all.h"
 
 namespace quarlin {
@@ -84,15 +85,21 @@ fs::path BaseOf(const BatchOptions& options, const std::string& input) {
   return folder / fs::path(input).stem();
 }
 
+fs::path AbsoluteBaseOf(const BatchOptions& options, const std::string& input) {
+  std::error_code error;
+  const fs::path base = BaseOf(options, input);
+  const fs::path absolute = fs::absolute(base, error);
+  return (error ? base : absolute).lexically_normal();
+}
+
 // For each input, the earlier one whose files it would overwrite (empty when
 // none): two runs must not write over each other's report.
 std::vector<std::string> Clashes(const BatchOptions& options) {
   std::vector<std::string> clashes(options.inputs.size());
   for (size_t i = 0; i < options.inputs.size(); ++i) {
-    const fs::path base = fs::absolute(BaseOf(options, options.inputs[i])).lexically_normal();
+    const fs::path base = AbsoluteBaseOf(options, options.inputs[i]);
     for (size_t j = 0; j < i && clashes[i].empty(); ++j)
-      if (clashes[j].empty() &&
-          fs::absolute(BaseOf(options, options.inputs[j])).lexically_normal() == base)
+      if (clashes[j].empty() && AbsoluteBaseOf(options, options.inputs[j]) == base)
         clashes[i] = options.inputs[j];
   }
   return clashes;
@@ -104,6 +111,8 @@ Done RunOne(const BatchOptions& options, size_t index, const std::string& clash,
     return {.status = 1,
             .out = "",
             .err = "Not analysed: its files would overwrite those of " + clash + '\n'};
+  if (options.run.stop && options.run.stop->Requested())
+    return {.status = 1, .out = "", .err = std::string(kRunStoppedMessage) + '\n'};
   RunOptions run = options.run;
   run.input = options.inputs[index];
   run.summaryLine = true;

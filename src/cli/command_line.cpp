@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "cli/graphs/graph_command.h"
 #endif
 #include "cli/run_command.h"
+#include "cli/signal_stop.h"
 #include "data/preference_names.h"
 
 namespace quarlin {
@@ -65,6 +68,28 @@ const CLI::Validator kPreference(
     },
     "NAME|TEXT");
 
+bool HasControlCharacter(const std::string& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](unsigned char c) { return c < 0x20 || c == 0x7f; });
+}
+
+// Why `output` cannot name the files of a run (empty when it can): one
+// input's files are named after it, several inputs' go into it as a folder.
+std::string OutputProblem(const std::string& output, bool folder) {
+  if (output.empty()) return "--output: the name is empty";
+  if (HasControlCharacter(output)) return "--output: the name holds a control character";
+  const std::string name = std::filesystem::path(output).filename().string();
+  if (!folder && (name.empty() || name == "." || name == ".."))
+    return "--output: the name ends in a folder, not a file name (use a base name such as " +
+           output + (output.back() == '/' ? "" : "/") + "NAME)";
+  return {};
+}
+
+int UsageError(const std::string& program, const std::string& what) {
+  std::cerr << program << ": " << what << "\nRun with --help for more information.\n";
+  return kUsageError;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv, const std::string& program, RunSession& session) {
@@ -108,6 +133,10 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
       "Base name of the files written (default: INPUT's); with several INPUTs, their "
       "folder");
   run->add_flag("--quiet", options.quiet, "Print nothing unless the run fails");
+  bool noWait = false;
+  run->add_flag("--no-wait", noWait,
+                "Refuse at once when another run writes the same output base, instead of "
+                "waiting for it");
   run->add_flag("--json", options.json, "One JSON object on stdout; the other lines on stderr");
 
   CLI::App* distributions = app.add_subcommand(
@@ -160,8 +189,7 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
   } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    std::cerr << program << ": " << e.what() << "\nRun with --help for more information.\n";
-    return kUsageError;
+    return UsageError(program, e.what());
   }
 
   if (distributions->parsed()) return DistributionsCommand(distributionsJson, std::cout);
@@ -185,15 +213,32 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
   if (*title1Option) options.title1 = title1;
   if (*title2Option) options.title2 = title2;
   if (*outputOption) options.output = output;
+  options.wait = !noWait;
+  if (options.output)
+    if (const std::string problem = OutputProblem(*options.output, inputs.size() > 1);
+        !problem.empty())
+      return UsageError(program, problem);
+  for (const auto& input : inputs)
+    if (HasControlCharacter(input))
+      return UsageError(program,
+                        "INPUT: a file name with a control character cannot name the "
+                        "files of a run");
 
+  // Made before the runs start their threads, so that none of them takes
+  // the signals.
+  SignalStop signals;
+  options.stop = &signals.Request();
+  int status = 0;
   if (inputs.size() > 1) {
     BatchOptions batch{.inputs = inputs, .run = options, .folder = options.output, .jobs = jobs};
     batch.run.output.reset();
-    return BatchCommand(batch, session, std::cout, std::cerr);
+    status = BatchCommand(batch, session, std::cout, std::cerr);
+  } else {
+    options.input = inputs.front();
+    options.progress = ErrorStreamStyle();
+    status = RunCommand(options, session, std::cout, std::cerr);
   }
-  options.input = inputs.front();
-  options.progress = ErrorStreamStyle();
-  return RunCommand(options, session, std::cout, std::cerr);
+  return signals.Signal() != 0 ? 128 + signals.Signal() : status;
 }
 
 }  // namespace quarlin

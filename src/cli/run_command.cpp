@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 #include <sstream>
+#include <system_error>
 
 #include "cli/console.h"
 #include "cli/run_json.h"
@@ -35,7 +36,10 @@ std::string InputFileFor(const RunOptions& options) {
                       ? fs::path(*options.output)
                       : fs::path(options.input).parent_path() / fs::path(options.input).stem();
   if (!HasInputExtension(base)) base += ".inp";
-  return fs::absolute(base).lexically_normal().string();
+  // Without a current folder the name stays relative; the write says why.
+  std::error_code error;
+  const fs::path absolute = fs::absolute(base, error);
+  return (error ? base : absolute).lexically_normal().string();
 }
 
 // Fills `input` and the composite option from the INPUT file.
@@ -81,6 +85,8 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
   ConsoleDialogs dialogs(messages, inputFile, &progress);
   NumberConversion numbers('.');
   FrontEnd frontEnd{dialogs, progress, numbers};
+  frontEnd.stop = options.stop;
+  frontEnd.waitForOtherRuns = options.wait;
   const RunResult result = session.SaveRun(state, input, frontEnd);
   progress.EndLine();
   const int chosenCode = session.Engine().ChosenCode;

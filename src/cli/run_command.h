@@ -24,10 +24,15 @@ struct RunOptions {
   // and on success one line naming INPUT and what was chosen.
   bool summaryLine = false;
   ProgressStyle progress = ProgressStyle::Lines;  // InPlace when `err` is a terminal
+  // Another run on the same output base is waited for; when false, this
+  // one refuses at once.
+  bool wait = true;
+  const StopRequest* stop = nullptr;  // ends the run between two steps
 };
 
-// Exit status: 0 when the report was made, 1 when the data were refused or
-// the run stopped (the reason is on `err`, and nothing is on `out`).
+// Exit status: 0 when the report was made, 1 when the data were refused,
+// the files could not be written or the run stopped (the reason is on
+// `err`, and nothing is on `out`).
 int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out,
                std::ostream& err);
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 #include <vector>
 
 #include "cli/json.h"
@@ -96,7 +97,8 @@ RunJson RunJsonOf(const RunSummary& summary) {
   const ParameterFileReading reading = ReadParameterFile(summary.files.Aux);
   if (!reading.contents) return {.text = std::nullopt, .error = reading.error};
   const ParameterFileContents& contents = *reading.contents;
-  const bool listed = summary.rankedList && fs::exists(summary.files.RankedList);
+  std::error_code error;
+  const bool listed = summary.rankedList && fs::exists(summary.files.RankedList, error);
   std::ostringstream text;
   text << "{\"input\": " << JsonString(summary.input)
        << ", \"outputs\": {\"inp\": " << Path(summary.files.Input)

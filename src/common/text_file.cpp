@@ -6,9 +6,9 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <random>
-#include <sstream>
+#include <string_view>
+#include <system_error>
 
 namespace quarlin {
 
@@ -19,26 +19,71 @@ TextBuilder& TextBuilder::Line(const std::string& text) {
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   std::vector<std::string> lines;
-  size_t start = 0;
+  size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
   while (start < text.size()) {
-    size_t end = text.find('\n', start);
+    size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
+    lines.push_back(text.substr(start, end - start));
     start = end + 1;
+    if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n')
+      ++start;
   }
   return lines;
 }
 
+namespace {
+
+std::string Reason(int error) {
+  return std::generic_category().message(error);
+}
+
+// A pipe without a writer would block in open(); O_NONBLOCK lets the type
+// be looked at first.
+TextRead ReadOpened(int fd) {
+  TextRead read;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    read.fault = ReadFault::Read;
+    read.reason = Reason(errno);
+    return read;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    read.fault = ReadFault::NotRegular;
+    return read;
+  }
+  std::string content;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      read.fault = ReadFault::Read;
+      read.reason = Reason(errno);
+      return read;
+    }
+    if (n == 0) break;
+    content.append(buffer, static_cast<size_t>(n));
+  }
+  read.lines = SplitLines(content);
+  return read;
+}
+
+}  // namespace
+
+TextRead ReadText(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {.lines = {}, .fault = ReadFault::Open, .reason = Reason(errno)};
+  TextRead read = ReadOpened(fd);
+  ::close(fd);
+  return read;
+}
+
 std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return SplitLines(content.str());
+  TextRead read = ReadText(path);
+  if (read.fault != ReadFault::None) return std::nullopt;
+  return std::move(read.lines);
 }
 
 namespace {
@@ -68,6 +113,7 @@ bool WriteAll(int fd, const std::string& content) {
   while (written < content.size()) {
     const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     written += static_cast<size_t>(n);
   }
@@ -76,7 +122,8 @@ bool WriteAll(int fd, const std::string& content) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content) {
+bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content,
+                         std::string* reason) {
   std::filesystem::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
   // A replaced file keeps its mode (a user who made a report read-only for
@@ -84,15 +131,29 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::string& c
   struct stat old {};
   const bool replacing = ::stat(path.c_str(), &old) == 0;
   std::filesystem::path temp;
+  const auto failed = [&] {
+    if (reason) *reason = Reason(errno);
+    return false;
+  };
   const int fd = OpenUniqueFile(folder, "." + path.filename().string(), ".tmp", 0666, temp);
-  if (fd < 0) return false;
+  if (fd < 0) return failed();
   bool ok = WriteAll(fd, content);
   if (ok && replacing) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
   ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(temp.c_str());
-  return ok;
+  if (!ok) {
+    const int error = errno;
+    ::close(fd);
+    std::remove(temp.c_str());
+    errno = error;
+    return failed();
+  }
+  if (::close(fd) != 0 || std::rename(temp.c_str(), path.c_str()) != 0) {
+    const int error = errno;
+    std::remove(temp.c_str());
+    errno = error;
+    return failed();
+  }
+  return true;
 }
 
 std::filesystem::path ChangeExtension(const std::filesystem::path& path,
@@ -103,10 +164,13 @@ std::filesystem::path ChangeExtension(const std::filesystem::path& path,
 }
 
 std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder, const std::string& stem,
-                                       const std::string& suffix) {
+                                       const std::string& suffix, std::string* reason) {
   std::filesystem::path created;
   const int fd = OpenUniqueFile(folder, stem, suffix, 0666, created);
-  if (fd < 0) return {};
+  if (fd < 0) {
+    if (reason) *reason = Reason(errno);
+    return {};
+  }
   ::close(fd);
   return created;
 }

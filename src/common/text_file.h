@@ -21,20 +21,39 @@ class TextBuilder {
   std::string text_;
 };
 
-// The lines of a text file with LF or CR LF ends, without the line ends;
-// nullopt when the file cannot be read. A last line without a line end
-// counts; a file ending in a line end has no empty line after it.
+// Why a file gave no lines.
+enum class ReadFault {
+  None,
+  Open,        // it could not be opened (missing, no permission, name too long, ...)
+  NotRegular,  // a folder, a pipe or a device: reading it could wait for ever
+  Read,        // it was opened but reading failed part way
+};
+
+struct TextRead {
+  std::vector<std::string> lines;
+  ReadFault fault = ReadFault::None;
+  std::string reason;  // the system's words for Open and Read ("No such file or directory")
+};
+
+// The lines of a regular text file with LF, CR LF or CR ends, without the
+// line ends and without a leading UTF-8 byte-order mark. A last line without
+// a line end counts; a file ending in a line end has no empty line after it.
+TextRead ReadText(const std::filesystem::path& path);
+
+// ReadText's lines; nullopt when it failed.
 std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& path);
 
-// Splits text into lines as ReadLines does.
+// Splits text into lines as ReadText does.
 std::vector<std::string> SplitLines(const std::string& text);
 
 // Writes `content` to a temporary file in the target's folder and renames it
 // over `path`, so a failure never leaves a truncated file where a good one
 // stood. A file that is replaced keeps its permission bits; a new one gets
 // 0666 less the umask. Returns false on failure; the target is then
-// untouched.
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content);
+// untouched and `reason`, when given, holds the system's words for it
+// (errno holds its number).
+bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content,
+                         std::string* reason = nullptr);
 
 // `path` with its extension replaced (`extension` includes the dot).
 std::filesystem::path ChangeExtension(const std::filesystem::path& path,
@@ -44,8 +63,8 @@ std::filesystem::path ChangeExtension(const std::filesystem::path& path,
 // `stem.<process id>.<random number><suffix>` (`suffix` brings its own dot);
 // the file is created empty (0666 less the umask) so that a second caller,
 // in this process or another, gets another name. Empty when none could be
-// made.
+// made, and `reason`, when given, then holds the system's words for it.
 std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder, const std::string& stem,
-                                       const std::string& suffix);
+                                       const std::string& suffix, std::string* reason = nullptr);
 
 }  // namespace quarlin

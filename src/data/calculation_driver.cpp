@@ -18,9 +18,9 @@ void Pause(FrontEnd& frontEnd) {
 Status WriteTempParameters(RunContext& run, EngineSteps& steps) {
   const ChosenParameters params = steps.TempParameters(run);
   const Sample& s = run.engine.sample;
-  if (!WriteFileAtomically(run.files.Temp,
-                           TempParameterText(s.N, run.engine.ChosenCode, s.C, params)))
-    return Status::Error(CouldNotOpenMessage(run.files.Temp.string()));
+  if (std::string reason; !WriteFileAtomically(
+          run.files.Temp, TempParameterText(s.N, run.engine.ChosenCode, s.C, params), &reason))
+    return Status::Error(CouldNotOpenMessage(run.files.Temp.string(), reason));
   return Status::Ok();
 }
 
@@ -30,7 +30,7 @@ Status WriteTempParameters(RunContext& run, EngineSteps& steps) {
 Status UpToReport(RunContext& run, FrontEnd& frontEnd, EngineSteps& steps) {
   EngineData& engine = run.engine;
   engine.PrefCode = run.state.Preference;
-  if (Status read = ReadEngineData(run.state, engine); !read.ok()) return read;
+  if (Status read = ReadEngineData(run.state, engine, run.files.NewInput); !read.ok()) return read;
   if (engine.sample.HighShift) frontEnd.dialogs.Message(kLeftShiftMessage);
   engine.StopRun = false;
   if (run.state.NrOfData < 1) {
@@ -60,10 +60,10 @@ Status AnalyseReport(RunContext& run, EngineSteps& steps) {
   return steps.FinalAnalysis(run);
 }
 
-// The *.out, then the new parameter file and ranked list in the place of
-// an earlier run's: only now, so that a run that stops or fails before
-// leaves the earlier outputs whole. A run without a chosen distribution has
-// no parameters and a run with a preferred one no ranked list.
+// The new report, parameter file, ranked list and, last, input file in the
+// place of an earlier run's: only now, so that a run that stops or fails
+// before leaves the earlier set whole. A run without a chosen distribution
+// has no parameters and a run with a preferred one no ranked list.
 Status KeepOutputs(RunContext& run) {
   EngineData& engine = run.engine;
   engine.OutName = run.files.Output.string();
@@ -79,15 +79,12 @@ Status KeepOutputs(RunContext& run) {
 }  // namespace
 
 RunOutcome DriveCalculation(RunState& state, EngineData& engine, FrontEnd& frontEnd,
-                            EngineSteps& steps) {
+                            EngineSteps& steps, RunFiles& files) {
   frontEnd.progress.Line(" Saving data .....");
   Pause(frontEnd);
   frontEnd.progress.Line(" Calculating .....");
-  RunFiles files = CompanionFiles(state.FileName);
-  TemporaryFiles temporaries;
-  Status status = CreateTemporaryRunFiles(files, temporaries);
   RunContext run{state, engine, files, frontEnd.progress, frontEnd.stop};
-  if (status.ok()) status = UpToReport(run, frontEnd, steps);
+  Status status = UpToReport(run, frontEnd, steps);
   if (status.ok() && engine.StopRun) {
     frontEnd.dialogs.Message(kNoVariationMessage);
     return RunOutcome::Stopped;

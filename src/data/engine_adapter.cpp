@@ -1,6 +1,10 @@
 #include "data/engine_adapter.h"
 
+#include <cerrno>
+#include <system_error>
+
 #include "common/text_file.h"
+#include "data/file_reading.h"
 #include "data/messages.h"
 #include "data/number_reading.h"
 #include "engine/analysis/observation_table.h"
@@ -47,8 +51,11 @@ Status EngineAdapter::FitAll(RunContext& run) {
     run.engine.StopRun = true;
     return Status::Ok();
   }
-  if (request.PrefCode == kBestOfAll && !WriteFileAtomically(run.files.NewRankedList, list.Text()))
-    return Status::Error(CouldNotOpenMessage(run.files.NewRankedList.string()));
+  // Named after the file it is to become: the user knows that one.
+  std::string reason;
+  if (request.PrefCode == kBestOfAll &&
+      !WriteFileAtomically(run.files.NewRankedList, list.Text(), &reason))
+    return Status::Error(CouldNotOpenMessage(run.files.RankedList.string(), reason));
   run.engine.ChosenCode = outcome.ChosenCode;
   run.engine.Chosen = outcome.chosen;
   run.engine.SpreadS = outcome.spreadS;
@@ -111,16 +118,16 @@ Status EngineAdapter::WriteReport(RunContext& run) {
     input.numbers = ComputeReportNumbers(ReportedSample(e), e.Evaluation.Fcalc, e.Classes);
     run.state.AvAbsDiff = input.numbers.AvAbsDiff;
   }
-  if (!WriteFileAtomically(run.files.Report, ReportText(input)))
-    return Status::Error(CouldNotOpenMessage(run.files.Report.string()));
+  if (std::string reason; !WriteFileAtomically(run.files.Report, ReportText(input), &reason))
+    return Status::Error(CouldNotOpenMessage(run.files.Report.string(), reason));
   return Status::Ok();
 }
 
 Status EngineAdapter::AnalyseConfidence(RunContext& run) {
   EngineData& e = run.engine;
-  const auto lines = ReadLines(run.files.Report);
-  if (!lines) return Status::Error(CouldNotOpenMessage(run.files.Report.string()));
-  const auto rows = ParseObservationTable(*lines, e.sample.N);
+  std::vector<std::string> lines;
+  if (Status read = ReadFileLines(run.files.Report, lines); !read.ok()) return read;
+  const auto rows = ParseObservationTable(lines, e.sample.N);
   if (!rows) return Status::Error(CouldNotOpenMessage(run.files.Report.string()));
   e.XLimits = ComputeXConfidence(*rows, e.ChosenCode, e.Chosen.params,
                                  Shift{e.sample.C, e.sample.HighShift});
@@ -129,10 +136,12 @@ Status EngineAdapter::AnalyseConfidence(RunContext& run) {
 
 Status EngineAdapter::FinalAnalysis(RunContext& run) {
   const EngineData& e = run.engine;
-  if (!WriteFileAtomically(run.files.Values, XLimitsText(e.XLimits)))
-    return Status::Error(CouldNotOpenMessage(run.files.Values.string()));
+  if (std::string reason; !WriteFileAtomically(run.files.Values, XLimitsText(e.XLimits), &reason))
+    return Status::Error(CouldNotOpenMessage(run.files.Values.string(), reason));
+  // The writer leaves the system's reason in errno.
   if (!WriteParameterFile(run.files.NewAux, e.ChosenCode, e.Reported, e.sample.C))
-    return Status::Error(CouldNotOpenMessage(run.files.NewAux.string()));
+    return Status::Error(
+        CouldNotOpenMessage(run.files.Aux.string(), std::generic_category().message(errno)));
   return Status::Ok();
 }
 

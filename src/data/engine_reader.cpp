@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/text_file.h"
+#include "data/file_reading.h"
 #include "data/messages.h"
 #include "data/number_reading.h"
 #include "engine/model/shift_units.h"
@@ -54,16 +55,20 @@ Sample RankAndShift(const std::vector<long double>& values, const std::vector<in
 }
 
 Status ReadEngineData(RunState& state, EngineData& engine) {
-  const auto lines = ReadLines(state.FileName);
-  if (!lines) return Status::Error(CouldNotOpenMessage(state.FileName));
-  const size_t first = FirstDataIndex(*lines);
+  return ReadEngineData(state, engine, state.FileName);
+}
+
+Status ReadEngineData(RunState& state, EngineData& engine, const std::filesystem::path& file) {
+  std::vector<std::string> lines;
+  if (Status status = ReadFileLines(file, lines); !status.ok()) return status;
+  const size_t first = FirstDataIndex(lines);
   size_t end = first;
-  while (end < lines->size() && !StartsBlank((*lines)[end])) ++end;
+  while (end < lines.size() && !StartsBlank(lines[end])) ++end;
 
   std::vector<long double> values;
   std::vector<int> serials;
   for (size_t i = first; i < end; ++i) {
-    std::istringstream row((*lines)[i]);
+    std::istringstream row(lines[i]);
     std::string serialText, valueText;
     row >> serialText >> valueText;
     const auto serial = ParseInteger(serialText);
@@ -77,8 +82,8 @@ Status ReadEngineData(RunState& state, EngineData& engine) {
   }
 
   engine.sample = RankAndShift(values, serials);
-  engine.EngTitle1 = EngineTitle(*lines, 4);
-  engine.EngTitle2 = EngineTitle(*lines, 5);
+  engine.EngTitle1 = EngineTitle(lines, 4);
+  engine.EngTitle2 = EngineTitle(lines, 5);
   engine.LowLimit = kLowLimit;
   state.NrOfData = engine.sample.N;
   const Sample unshifted = RankValues(values);

@@ -5,6 +5,7 @@
 
 #include "common/number_text.h"
 #include "common/text_file.h"
+#include "data/file_reading.h"
 #include "data/messages.h"
 #include "data/number_reading.h"
 
@@ -28,6 +29,39 @@ bool IsRemoved(const RunState& state, int i) {
   return i < static_cast<int>(state.Removed.size()) && state.Removed[i] != 0;
 }
 
+// The fixed texts of the header, by line number: the current layout, and
+// the older one whose data start a line earlier, without the composite line.
+struct HeaderLine {
+  size_t number;
+  const char* text;
+};
+constexpr HeaderLine kHeader[] = {{1, " Input data for Quarlin program"},
+                                  {2, " Cumulative frequency analysis"},
+                                  {11, ""},
+                                  {12, " ------------------"},
+                                  {13, " Serial    Variable"},
+                                  {14, " ------------------"}};
+constexpr HeaderLine kOlderHeader[] = {{1, " Input data for Quarlin program"},
+                                       {2, " Cumulative frequency analysis"},
+                                       {11, " ------------------"},
+                                       {12, " Serial    Variable"},
+                                       {13, " ------------------"}};
+
+std::string WithoutTrailingBlanks(std::string line) {
+  line.erase(line.find_last_not_of(" \t") + 1);
+  return line;
+}
+
+// The first line of `header` that `lines` do not hold; 0 when all are there.
+template <size_t N>
+size_t DamagedLine(const std::vector<std::string>& lines, const HeaderLine (&header)[N]) {
+  for (const auto& [number, text] : header)
+    if (number > lines.size() ||
+        WithoutTrailingBlanks(lines[number - 1]) != WithoutTrailingBlanks(text))
+      return number;
+  return 0;
+}
+
 int ClassesOf(const std::string& line) {
   const auto at = line.find(kClassesLabel);
   if (at == std::string::npos) return 5;
@@ -37,6 +71,11 @@ int ClassesOf(const std::string& line) {
 }
 
 }  // namespace
+
+size_t HeaderDamage(const std::vector<std::string>& lines) {
+  const bool older = lines.size() >= 10 && IsBlankLine(lines[9]);
+  return older ? DamagedLine(lines, kOlderHeader) : DamagedLine(lines, kHeader);
+}
 
 std::string DataLine(int serial, long double value) {
   return Int(serial, 5) + " " + (value >= 1.0L ? Fix(value, 10, 2) : Ext(value, 10));
@@ -61,9 +100,17 @@ std::string InputFileText(const RunState& state) {
   return text.Text();
 }
 
+long double StoredValue(long double value) {
+  return ParseReal(DataLine(1, value).substr(6)).value_or(value);
+}
+
 Status WriteInputFile(RunState& state) {
-  if (!WriteFileAtomically(state.FileName, InputFileText(state)))
-    return Status::Error(CouldNotOpenMessage(state.FileName));
+  return WriteInputFileTo(state, state.FileName);
+}
+
+Status WriteInputFileTo(RunState& state, const std::filesystem::path& path) {
+  if (std::string reason; !WriteFileAtomically(path, InputFileText(state), &reason))
+    return Status::Error(CouldNotOpenMessage(state.FileName, reason));
   DataArrayR values;
   for (int i = 0; i < state.NrOfData; ++i)
     if (!IsRemoved(state, i)) values.push_back(state.Values[i]);
@@ -77,11 +124,13 @@ Status WriteInputFile(RunState& state) {
 }
 
 Status ReadInputFile(RunState& state) {
-  const auto lines = ReadLines(state.FileName);
-  if (!lines) return Status::Error(CouldNotOpenMessage(state.FileName));
+  std::vector<std::string> lines;
+  if (Status read = ReadFileLines(state.FileName, lines); !read.ok()) return read;
+  if (const size_t damaged = HeaderDamage(lines); damaged > 0)
+    return Status::Error(DamagedHeaderMessage(state.FileName, static_cast<int>(damaged)));
   // Lines past the end read as empty, as the old text-file reading did.
   const auto line = [&](size_t number) {
-    return number <= lines->size() ? (*lines)[number - 1] : std::string();
+    return number <= lines.size() ? lines[number - 1] : std::string();
   };
   const auto title = [&](size_t number) {
     const std::string text = line(number);
@@ -95,8 +144,8 @@ Status ReadInputFile(RunState& state) {
   const size_t firstData = IsBlankLine(line(10)) ? 14 : 15;
   read.Serial.clear();
   read.Values.clear();
-  for (size_t number = firstData; number <= lines->size(); ++number) {
-    const std::string& text = (*lines)[number - 1];
+  for (size_t number = firstData; number <= lines.size(); ++number) {
+    const std::string& text = lines[number - 1];
     if (IsBlankLine(text)) continue;
     const auto tokens = Tokens(text);
     const auto serial = tokens.size() >= 2 ? ParseInteger(tokens[0]) : std::nullopt;

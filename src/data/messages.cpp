@@ -7,6 +7,59 @@ std::string CouldNotOpenMessage(const std::string& path) {
          "in use by another program";
 }
 
+std::string CouldNotOpenMessage(const std::string& path, const std::string& reason) {
+  return CouldNotOpenMessage(path) + " (" + reason + ")";
+}
+
+std::string ReadErrorMessage(const std::string& path, const std::string& reason) {
+  return "The file \"" + path + "\" could not be read (" + reason + ")";
+}
+
+std::string NotRegularFileMessage(const std::string& path) {
+  return "The file \"" + path + "\" is not a regular file (a folder, a pipe or a device) and " +
+         "was not read";
+}
+
+std::string DamagedHeaderMessage(const std::string& path, int line) {
+  return "The header of the inputfile \"" + path + "\" is damaged at line " + std::to_string(line) +
+         ". Input is invalid.";
+}
+
+namespace {
+
+std::string LineOf(const std::string& path, int line) {
+  return "Line " + std::to_string(line) + " of the file \"" + path + "\" ";
+}
+
+}  // namespace
+
+std::string UnclearCommaMessage(const std::string& path, int line) {
+  return LineOf(path, line) +
+         "holds a comma that may be a decimal comma or a thousands separator. Input is invalid.";
+}
+
+std::string MoreFieldsMessage(const std::string& path, int line) {
+  return LineOf(path, line) + "has more fields than its header names. Input is invalid.";
+}
+
+std::string NotFiniteMessage(const std::string& path, int line, const std::string& text) {
+  return LineOf(path, line) + "holds \"" + text +
+         "\", which is not a number within the range of a double. Input is invalid.";
+}
+
+std::string NotPlainTextMessage(const std::string& path, int line) {
+  return LineOf(path, line) +
+         "holds NUL bytes or UTF-16 text; save it as plain text. Input is invalid.";
+}
+
+std::string BaseInUseMessage(const std::string& path) {
+  return "The files of \"" + path + "\" are being written by another run. Program stops running";
+}
+
+std::string WaitingForBaseLine(const std::string& path) {
+  return " Waiting for another run on \"" + path + "\" to finish ..";
+}
+
 std::string ProgramErrorMessage(const std::string& detail) {
   return "A program error occurred." + detail;
 }

@@ -8,6 +8,30 @@ namespace quarlin {
 
 // Read or write failure of an input file (also of the run's own files).
 std::string CouldNotOpenMessage(const std::string& path);
+// The same, followed by the system's reason in brackets.
+std::string CouldNotOpenMessage(const std::string& path, const std::string& reason);
+
+// A file that was opened but could not be read to its end.
+std::string ReadErrorMessage(const std::string& path, const std::string& reason);
+
+// A folder, a pipe or a device given where a file is read: reading a pipe
+// could wait for ever.
+std::string NotRegularFileMessage(const std::string& path);
+
+// An input file whose fixed header text is missing or changed at `line`.
+std::string DamagedHeaderMessage(const std::string& path, int line);
+
+// A line of a column of values that cannot be read as the user meant it.
+std::string UnclearCommaMessage(const std::string& path, int line);
+std::string MoreFieldsMessage(const std::string& path, int line);
+std::string NotFiniteMessage(const std::string& path, int line, const std::string& text);
+std::string NotPlainTextMessage(const std::string& path, int line);
+
+// Another run holds the files of the same base and this one was asked not
+// to wait for it.
+std::string BaseInUseMessage(const std::string& path);
+// The progress line of a run that waits for another on the same base.
+std::string WaitingForBaseLine(const std::string& path);
 
 // "A program error occurred." directly followed by `detail`.
 std::string ProgramErrorMessage(const std::string& detail);
@@ -38,12 +62,15 @@ inline constexpr const char* kValueTooLowMessage =
     "There are input data of -1000000 or less. Input is invalid.";
 inline constexpr const char* kClassesOutOfRangeMessage =
     "The number of classes should be between 2 and 50. Input is invalid.";
+inline constexpr const char* kSquaresOverflowMessage =
+    "The data are too large: their sum of squares exceeds the range of a double. Input is "
+    "invalid.";
 
 // A run that its front end asked to stop.
 inline constexpr const char* kRunStoppedMessage = "The run was stopped.";
 
 // Fixed limits of a run.
-inline constexpr int kMinData = 6;  // rows of the input grid, empty ones included
+inline constexpr int kMinData = 6;  // values, once the empty cells are dropped
 inline constexpr int kMaxData = 2500;
 inline constexpr double kLowLimit = -1000000.0;
 

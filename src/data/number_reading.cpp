@@ -74,7 +74,8 @@ std::optional<double> NumberConversion::Convert(std::string_view text) const {
   const auto value = ParseReal(normal);
   if (!value) return std::nullopt;
   const double result = static_cast<double>(*value);
-  if (!std::isfinite(result)) return std::nullopt;
+  // Beyond a double either way: the value would be taken as another.
+  if (!std::isfinite(result) || (result == 0 && *value != 0)) return std::nullopt;
   return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/text_file.h"
+#include "data/file_reading.h"
 #include "data/messages.h"
 #include "engine/analysis/observation_table.h"
 #include "engine/catalogue/codes.h"
@@ -33,7 +34,7 @@ Status Replace(const std::filesystem::path& earlier, const std::filesystem::path
     std::filesystem::rename(made, earlier, error);
   else
     std::filesystem::remove(earlier, error);
-  if (error) return Status::Error(CouldNotOpenMessage(earlier.string()));
+  if (error) return Status::Error(CouldNotOpenMessage(earlier.string(), error.message()));
   return Status::Ok();
 }
 
@@ -60,10 +61,10 @@ std::string TempParameterText(int n, int chosenCode, double c, const ChosenParam
 }
 
 Status LoadObservationTable(const std::filesystem::path& report, EngineData& engine) {
-  const auto lines = ReadLines(report);
-  if (!lines) return Status::Error(CouldNotOpenMessage(report.string()));
+  std::vector<std::string> lines;
+  if (Status s = ReadFileLines(report, lines); !s.ok()) return s;
   const int n = engine.sample.N;
-  const auto rows = ParseObservationTable(*lines, n);
+  const auto rows = ParseObservationTable(lines, n);
   if (!rows) return Status::Error(TableError(report));
   std::vector<double> calc(n + 1, 0.0), sd(n + 1, 0.0), lower(n + 1, 0.0);
   for (int i = 1; i <= n; ++i) {
@@ -87,22 +88,24 @@ Status LoadObservationTable(const std::filesystem::path& report, EngineData& eng
 Status AssembleOutput(const RunFiles& files, int chosenCode) {
   TextBuilder text;
   const auto copy = [&](const std::filesystem::path& path) {
-    const auto lines = ReadLines(path);
-    if (lines)
-      for (const auto& line : *lines) text.Line(line);
-    return lines.has_value();
+    std::vector<std::string> lines;
+    Status read = ReadFileLines(path, lines);
+    for (const auto& line : lines) text.Line(line);
+    return read;
   };
-  if (!copy(files.Report)) return Status::Error(CouldNotOpenMessage(files.Report.string()));
-  if (chosenCode != kGamma && !copy(files.Values))
-    return Status::Error(CouldNotOpenMessage(files.Values.string()));
-  if (!WriteFileAtomically(files.Output, text.Text()))
-    return Status::Error(CouldNotOpenMessage(files.Output.string()));
+  if (Status s = copy(files.Report); !s.ok()) return s;
+  if (chosenCode != kGamma)
+    if (Status s = copy(files.Values); !s.ok()) return s;
+  if (std::string reason; !WriteFileAtomically(files.NewOutput, text.Text(), &reason))
+    return Status::Error(CouldNotOpenMessage(files.Output.string(), reason));
   return Status::Ok();
 }
 
 Status ReplaceEarlierOutputs(const RunFiles& files, bool withAux, bool withRankedList) {
+  if (Status s = Replace(files.Output, files.NewOutput, true); !s.ok()) return s;
   if (Status s = Replace(files.Aux, files.NewAux, withAux); !s.ok()) return s;
-  return Replace(files.RankedList, files.NewRankedList, withRankedList);
+  if (Status s = Replace(files.RankedList, files.NewRankedList, withRankedList); !s.ok()) return s;
+  return Replace(files.Input, files.NewInput, true);
 }
 
 }  // namespace quarlin

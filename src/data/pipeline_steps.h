@@ -24,15 +24,16 @@ std::string TempParameterText(int n, int chosenCode, double c, const ChosenParam
 // stand-ins).
 Status LoadObservationTable(const std::filesystem::path& report, EngineData& engine);
 
-// Writes files.Output: every line of files.Report, then, unless the chosen
-// code is 61, every line of files.Values.
+// Writes files.NewOutput, the *.out to be: every line of files.Report,
+// then, unless the chosen code is 61, every line of files.Values.
 Status AssembleOutput(const RunFiles& files, int chosenCode);
 
-// Moves the run's new parameter file and ranked list (files.NewAux,
-// files.NewRankedList) over an earlier run's. When the run made none
+// Moves the run's new report, parameter file, ranked list and input file
+// (files.NewOutput, NewAux, NewRankedList, NewInput) over an earlier run's,
+// the input file last. When the run made no parameter file or ranked list
 // (`withAux`, `withRankedList` false), an earlier one is removed, so that it
 // cannot pass for this run's. Fails with the name of the file that could not
-// be replaced.
+// be replaced and the system's reason.
 Status ReplaceEarlierOutputs(const RunFiles& files, bool withAux, bool withRankedList);
 
 }  // namespace quarlin

@@ -19,7 +19,11 @@ struct RunFiles {
   std::filesystem::path RankedList;  // *.Lst
   std::filesystem::path Aux;         // *.aux
   std::filesystem::path Output;      // *.out, assembled at the end
-  // Temporaries of the run.
+  // Temporaries of the run. The new input file, report, parameter file and
+  // ranked list take the places of an earlier run's only when the run has
+  // completed, the input file last; until then the earlier set stays whole.
+  std::filesystem::path NewInput;       // the input file, read back by the engine
+  std::filesystem::path NewOutput;      // the *.out
   std::filesystem::path Temp;           // parameters for the confidence analysis
   std::filesystem::path Report;         // the report up to the return periods
   std::filesystem::path Values;         // the confidence limits of calculated X
@@ -35,9 +39,10 @@ class TemporaryFiles {
   TemporaryFiles& operator=(const TemporaryFiles&) = delete;
   ~TemporaryFiles();
 
-  // A new empty file in `folder` named stem.<unique>.suffix; empty on failure.
+  // A new empty file in `folder` named stem.<unique>.suffix; empty on
+  // failure, `reason` (when given) then saying why.
   std::filesystem::path Create(const std::filesystem::path& folder, const std::string& stem,
-                               const std::string& suffix);
+                               const std::string& suffix, std::string* reason = nullptr);
 
  private:
   std::vector<std::filesystem::path> paths_;
@@ -47,7 +52,13 @@ class TemporaryFiles {
 RunFiles CompanionFiles(const std::filesystem::path& inputPath);
 
 // Adds the temporary files, created beside the input and owned by
-// `temporaries`. Fails with the name of the file that could not be made.
+// `temporaries`. Fails with the name of the file that could not be made
+// (for the new input file: the input file's) and the system's reason.
 Status CreateTemporaryRunFiles(RunFiles& files, TemporaryFiles& temporaries);
+
+// Fails when a file the run is to replace (input file, report, parameter
+// file, ranked list) is a folder: found only at the end, it would leave the
+// new files beside an earlier run's.
+Status CheckReplaceable(const RunFiles& files);
 
 }  // namespace quarlin

@@ -1,12 +1,17 @@
 #include "data/save_run.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <limits>
+#include <system_error>
 
+#include "common/file_lock.h"
 #include "common/text_file.h"
 #include "data/calculation_driver.h"
 #include "data/input_file.h"
 #include "data/messages.h"
 #include "data/open_output.h"
+#include "data/run_files.h"
 #include "engine/analysis/interval_evaluation.h"
 
 namespace quarlin {
@@ -22,10 +27,12 @@ struct Entries {
 // before any file is touched.
 Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entries& entries) {
   const int rows = static_cast<int>(input.Cells.size());
-  if (rows < kMinData) return Status::Error(kMinimumDataMessage);
   int zeros = 0;
   int kept = 0;
   bool tooLow = false;
+  // Sums of squares of the data and of their spread, as the fits will
+  // build them: beyond a double, every parameter would be infinite.
+  long double squares = 0, lowest = 0, highest = 0;
   for (const auto& cell : input.Cells) {
     if (cell.empty()) {
       entries.values.push_back(0.0L);
@@ -36,13 +43,21 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
     if (!value) return Status::Error(kNotRealMessage);
     entries.values.push_back(*value);
     entries.removed.push_back(0);
+    lowest = kept == 0 ? *value : std::min<long double>(lowest, *value);
+    highest = kept == 0 ? *value : std::max<long double>(highest, *value);
     ++kept;
+    squares += static_cast<long double>(*value) * *value;
     if (*value == 0.0) ++zeros;
-    if (*value <= kLowLimit) tooLow = true;
+    // As the input file will hold it: the run reads the value back.
+    if (StoredValue(*value) <= kLowLimit) tooLow = true;
   }
+  if (kept < kMinData) return Status::Error(kMinimumDataMessage);
   if (zeros > 0.5 * rows) return Status::Error(kTooManyZerosMessage);
   if (kept > kMaxData) return Status::Error(kTooManyDataMessage);
   if (tooLow) return Status::Error(kValueTooLowMessage);
+  const long double spread = (highest - lowest) * (highest - lowest) * kept;
+  if (squares > std::numeric_limits<double>::max() || spread > std::numeric_limits<double>::max())
+    return Status::Error(kSquaresOverflowMessage);
   const auto classes = ParseInteger(input.NrOfClassesText);
   if (!classes || !IsValidClassCount(*classes)) return Status::Error(kClassesOutOfRangeMessage);
   entries.classes = *classes;
@@ -55,7 +70,11 @@ bool ChooseSaveFile(RunState& state, Dialogs& dialogs) {
   const auto chosen = dialogs.ChooseSaveFile({kInputFilter});
   if (chosen) {
     state.FileName = *chosen;
-    if (!std::filesystem::exists(state.FileName) || dialogs.Question(kOverwriteQuestion))
+    // A name the system cannot look up (too long, a looping link, a folder
+    // that may not be entered) is taken as new: writing it then fails with
+    // the system's reason.
+    std::error_code error;
+    if (!std::filesystem::exists(state.FileName, error) || dialogs.Question(kOverwriteQuestion))
       return true;
   }
   dialogs.Message(kNotSavedMessage);
@@ -120,7 +139,27 @@ RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input
   entered.NrOfClasses = entries.classes;
   entered.NrOfClassesText = input.NrOfClassesText;
 
-  const Status written = WriteInputFile(entered);
+  // One run at a time on a set of files: another process may be writing
+  // the same base.
+  FileLock lock;
+  const std::string inputPath = entered.FileName;
+  const auto taken = lock.Take(
+      ChangeExtension(inputPath, ".lock"), frontEnd.waitForOtherRuns,
+      [&] { frontEnd.progress.Line(WaitingForBaseLine(inputPath)); },
+      [&] { return frontEnd.stop && frontEnd.stop->Requested(); });
+  if (taken == FileLock::Outcome::Busy) {
+    const bool stopped = frontEnd.stop && frontEnd.stop->Requested();
+    frontEnd.dialogs.Message(stopped ? kRunStoppedMessage : BaseInUseMessage(inputPath));
+    result.outcome = stopped ? RunOutcome::Cancelled : RunOutcome::NotWritten;
+    return result;
+  }
+  // A lock file that cannot be made means a folder that takes no files:
+  // writing the input file says why.
+  RunFiles files = CompanionFiles(inputPath);
+  TemporaryFiles temporaries;
+  Status written = CheckReplaceable(files);
+  if (written.ok()) written = CreateTemporaryRunFiles(files, temporaries);
+  if (written.ok()) written = WriteInputFileTo(entered, files.NewInput);
   if (!written.ok()) {
     frontEnd.dialogs.Message(written.message());
     result.outcome = RunOutcome::NotWritten;
@@ -130,7 +169,7 @@ RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input
   engine.InputPath = state.FileName;
   engine.CompositeWanted = state.OptionIndex == 1;
 
-  result.outcome = DriveCalculation(state, engine, frontEnd, steps);
+  result.outcome = DriveCalculation(state, engine, frontEnd, steps, files);
   if (result.outcome != RunOutcome::Done) return result;
   return ShowResults(state, engine, frontEnd, steps);
 }

@@ -40,14 +40,20 @@ struct FrontEnd {
   std::function<void()> pause = {};
   // The front end's way to stop the run; null when it offers none.
   const StopRequest* stop = nullptr;
+  // Another run on the same files (in this or another process) is waited
+  // for; when false, the run refuses at once.
+  bool waitForOtherRuns = true;
 };
 
 enum class RunOutcome {
-  NotSaved,    // no file chosen, or overwriting refused
-  Refused,     // the values were refused; nothing written
-  NotWritten,  // the input file could not be written; the run stopped
-  // No variation, or a step failed. The *.inp is written; the *.out, *.aux
-  // and *.Lst of an earlier run stay as they were.
+  NotSaved,  // no file chosen, or overwriting refused
+  Refused,   // the values were refused; nothing written
+  // The input file could not be written, or another run holds its files;
+  // the run stopped.
+  NotWritten,
+  // No variation, or a step failed. The *.inp, *.out, *.aux and *.Lst of an
+  // earlier run stay as they were: the new input file is kept only with
+  // the outputs made from it.
   Stopped,
   Cancelled,       // the front end asked the run to stop; as for Stopped
   OutputNotShown,  // the run finished but its *.out could not be opened

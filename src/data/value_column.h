@@ -11,13 +11,21 @@
 namespace quarlin {
 
 // The cells of the column that holds the first number of the first row
-// with a number in it: fields are split at tabs, else at
-// semicolons, else at commas, else at blanks, and lose surrounding blanks
-// and double quotes. A first line without any number is a header and is
-// skipped; blank lines are not rows. A row without that field gives an
-// empty cell (a dropped datum); a field that is not a number stays as it is
-// for the value check of the run to refuse.
-std::vector<std::string> ValueColumnCells(const std::vector<std::string>& lines);
+// with a number in it. The fields of every line are split at tabs if any
+// line has one, else at semicolons, else at commas, else at blanks; a
+// field in double quotes may hold the separator, and fields lose
+// surrounding blanks and quotes. A first line without any number is a
+// header and is skipped; blank lines are not rows. A row without that field
+// gives an empty cell (a dropped datum); a field that is not a number stays
+// as it is for the value check of the run to refuse.
+//
+// Commas are read as the user meant them where that is clear: in a file
+// split at tabs or semicolons a comma is a decimal comma; "1,234.5" has a
+// thousands separator. A comma that could be either, a row with more fields
+// than the header, a value beyond the range of a double and a line that is
+// not plain text are refused with a message naming `path` and the line.
+Status ValueColumnCells(const std::vector<std::string>& lines, const std::string& path,
+                        std::vector<std::string>& cells);
 
 // Reads `path` with ValueColumnCells; fails when the file cannot be read.
 Status ReadValueColumn(const std::filesystem::path& path, std::vector<std::string>& cells);

@@ -119,10 +119,12 @@ TEST_F(CliTest, LeftShiftIsAnnounced) {
 }
 
 TEST_F(CliTest, UnreadableNumberInAnInputFile) {
-  WriteAll(work_ / "bad.inp",
-           Crlf({" a", " b", "", " t1", " t2", "", " Filename: x", " Number of data: 6",
-                 " Threshold: not used", " No Composite distributions allowed", "", " -", " Serial",
-                 " -", "    1      1.00", "    2      x.00"}));
+  WriteAll(
+      work_ / "bad.inp",
+      Crlf({" Input data for Quarlin program", " Cumulative frequency analysis", "", " t1", " t2",
+            "", " Filename: x", " Number of data: 6", " Threshold: not used",
+            " No Composite distributions allowed", "", " ------------------", " Serial    Variable",
+            " ------------------", "    1      1.00", "    2      x.00"}));
   const std::string before = ReadAll(work_ / "bad.inp");
   const Outcome outcome = Run("run bad.inp");
   EXPECT_EQ(outcome.status, 1);
@@ -136,7 +138,8 @@ TEST_F(CliTest, UnwritableOutputStopsTheRun) {
   const Outcome outcome = Run("run v.csv --output missing/base");
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.err, "The file \"" + (work_ / "missing/base.inp").string() +
-                             "\"could not be opened. It may be in use by another program\n");
+                             "\"could not be opened. It may be in use by another program (No "
+                             "such file or directory)\n");
 }
 
 struct RefusalCase {
@@ -195,11 +198,13 @@ TEST_P(CliUsageTest, ExitsWithTwoAndWritesNothing) {
   EXPECT_EQ(Names(), std::set<std::string>{"v.csv"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CliUsageTest,
-                         testing::Values("", "run", "run missing.csv", "frobnicate v.csv",
-                                         "run v.csv --prefer 2", "run v.csv --prefer 12345",
-                                         "run v.csv --composite --no-composite",
-                                         "run v.csv --classes x", "run v.csv --title1 'a\nb'",
-                                         "run v.csv --unknown", "run v.csv w.csv"));
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliUsageTest,
+    testing::Values("", "run", "run missing.csv", "frobnicate v.csv", "run v.csv --prefer 2",
+                    "run v.csv --prefer 12345", "run v.csv --composite --no-composite",
+                    "run v.csv --classes x", "run v.csv --title1 'a\nb'", "run v.csv --unknown",
+                    "run v.csv w.csv", "run v.csv --output ''", "run v.csv --output res/",
+                    "run v.csv --output .", "run v.csv --output 'a\nb'",
+                    "run v.csv --output \"$(printf 'a\\tb')\"", "run v.csv v.csv --output ''"));
 
 }  // namespace

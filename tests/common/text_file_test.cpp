@@ -42,7 +42,55 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, SplitLinesTest,
                                          SplitCase{"a\nb\n", {"a", "b"}},
                                          SplitCase{"a\nb", {"a", "b"}},
                                          SplitCase{"a\r\n\r\nb", {"a", "", "b"}}, SplitCase{"", {}},
-                                         SplitCase{"\r\n", {""}}));
+                                         SplitCase{"\r\n", {""}}, SplitCase{"a\rb\r", {"a", "b"}},
+                                         SplitCase{"a\r\rb", {"a", "", "b"}},
+                                         SplitCase{"a\rb\r\nc\nd", {"a", "b", "c", "d"}},
+                                         SplitCase{"\xEF\xBB\xBF"
+                                                   "1\n2",
+                                                   {"1", "2"}}));
+
+// What a reader is told when a file gives no lines: which step failed and
+// the system's reason, so that a message can name both.
+struct FaultCase {
+  std::string name;
+  std::string path;  // "@" stands for the test's folder
+  ReadFault fault;
+  std::string reason;
+};
+
+class ReadFaultTest : public TextFileTest, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(ReadFaultTest, TellsWhyNothingWasRead) {
+  std::string path = GetParam().path;
+  if (path.front() == '@') path = dir_.string() + path.substr(1);
+  ::mkfifo((dir_ / "fifo").c_str(), 0600);
+  const TextRead read = ReadText(path);
+  EXPECT_EQ(read.fault, GetParam().fault);
+  EXPECT_EQ(read.reason, GetParam().reason);
+  EXPECT_TRUE(read.lines.empty());
+  EXPECT_FALSE(ReadLines(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ReadFaultTest,
+                         testing::Values(FaultCase{"Missing", "@/none.csv", ReadFault::Open,
+                                                   "No such file or directory"},
+                                         FaultCase{"Folder", "@", ReadFault::NotRegular, ""},
+                                         FaultCase{"PipeWithoutWriter", "@/fifo",
+                                                   ReadFault::NotRegular, ""},
+                                         FaultCase{"UnreadableMemory", "/proc/self/mem",
+                                                   ReadFault::Read, "Input/output error"},
+                                         FaultCase{"NameTooLong", "@/" + std::string(300, 'n'),
+                                                   ReadFault::Open, "File name too long"}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(TextFileTest, FailedWriteGivesTheSystemsReason) {
+  std::string reason;
+  EXPECT_FALSE(WriteFileAtomically(dir_ / "missing" / "x.inp", "data", &reason));
+  EXPECT_EQ(reason, "No such file or directory");
+  fs::create_directory(dir_ / "adir");
+  EXPECT_FALSE(WriteFileAtomically(dir_ / "adir", "data", &reason));
+  EXPECT_EQ(reason, "Is a directory");
+}
 
 TEST_F(TextFileTest, AtomicWriteReplacesAndLeavesNoTemporary) {
   const fs::path target = dir_ / "report.out";

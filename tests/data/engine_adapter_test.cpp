@@ -289,10 +289,11 @@ struct StopCase {
 class StoppedRunTest : public EngineRunFixture, public ::testing::WithParamInterface<StopCase> {};
 
 // A best-of-all run stopped between two fits: no further fit on its own
-// thread, nothing of the run left in the folder but its input file, and the
-// earlier run's report, parameter file and ranked list as they were.
+// thread, nothing of the run left in the folder, and the earlier run's
+// input file, report, parameter file and ranked list as they were.
 TEST_P(StoppedRunTest, EndsBetweenFitsAndKeepsTheEarlierOutputs) {
   const std::map<std::string, std::string> earlier = {
+      {".inp", " Input data for Quarlin program\r\n earlier\r\n"},
       {".out", " RESULTS OF Quarlin PROGRAM\r\n earlier\r\n"},
       {".aux", " Parameters for internal use, do not remove.\r\n4\r\n"},
       {".Lst", " List of AVERAGES\r\n earlier\r\n"}};

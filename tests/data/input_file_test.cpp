@@ -91,7 +91,8 @@ TEST_F(InputFileTest, UnwritableFileKeepsStateAndNamesTheFile) {
   const Status status = WriteInputFile(state);
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.message(), "The file \"" + state.FileName +
-                                  "\"could not be opened. It may be in use by another program");
+                                  "\"could not be opened. It may be in use by another program "
+                                  "(No such file or directory)");
   EXPECT_EQ(state.NrOfData, before.NrOfData);
   EXPECT_EQ(state.Values, before.Values);
 }
@@ -230,7 +231,7 @@ TEST_F(InputFileTest, MissingFileKeepsTheState) {
   state.FileName = (dir_ / "none.inp").string();
   const Status status = ReadInputFile(state);
   ASSERT_FALSE(status.ok());
-  EXPECT_EQ(status.message(), CouldNotOpenMessage(state.FileName));
+  EXPECT_EQ(status.message(), CouldNotOpenMessage(state.FileName, "No such file or directory"));
   EXPECT_EQ(state.NrOfData, 7);
 }
 

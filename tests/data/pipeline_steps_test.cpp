@@ -111,7 +111,7 @@ TEST_F(PipelineStepsTest, IncompleteObservationTableIsAProgramError) {
   EXPECT_EQ(LoadObservationTable(path, engine).message(), expected);
   EXPECT_TRUE(engine.ObsCalc.empty());
   EXPECT_EQ(LoadObservationTable(dir_ / "none", engine).message(),
-            CouldNotOpenMessage((dir_ / "none").string()));
+            CouldNotOpenMessage((dir_ / "none").string(), "No such file or directory"));
 }
 
 class AssembleTest : public PipelineStepsTest, public testing::WithParamInterface<int> {};
@@ -120,12 +120,13 @@ TEST_P(AssembleTest, ReportThenValuesExceptForGamma) {
   RunFiles files = CompanionFiles(dir_ / "s.inp");
   files.Report = dir_ / "report.Tmp";
   files.Values = dir_ / "values.Tmp";
+  files.NewOutput = dir_ / "out.Tmp";
   WriteAll(files.Report, " report\r\n\r\n end\r\n");
   WriteAll(files.Values, "\n\n Confidence limits of calculated X-values\n");
   ASSERT_TRUE(AssembleOutput(files, GetParam()).ok());
   const std::string report = " report\r\n\r\n end\r\n";
   EXPECT_EQ(
-      ReadAll(dir_ / "s.out"),
+      ReadAll(files.NewOutput),
       GetParam() == 61 ? report : report + "\r\n\r\n Confidence limits of calculated X-values\r\n");
 }
 
@@ -135,9 +136,14 @@ TEST_F(PipelineStepsTest, AssembleNamesTheMissingPiece) {
   RunFiles files = CompanionFiles(dir_ / "s.inp");
   files.Report = dir_ / "report.Tmp";
   files.Values = dir_ / "values.Tmp";
-  EXPECT_EQ(AssembleOutput(files, 57).message(), CouldNotOpenMessage(files.Report.string()));
+  files.NewOutput = dir_ / "out.Tmp";
+  const std::string missing = "No such file or directory";
+  EXPECT_EQ(AssembleOutput(files, 57).message(),
+            CouldNotOpenMessage(files.Report.string(), missing));
   WriteAll(files.Report, "r\r\n");
-  EXPECT_EQ(AssembleOutput(files, 57).message(), CouldNotOpenMessage(files.Values.string()));
+  EXPECT_EQ(AssembleOutput(files, 57).message(),
+            CouldNotOpenMessage(files.Values.string(), missing));
+  EXPECT_FALSE(std::filesystem::exists(files.NewOutput));
   EXPECT_FALSE(std::filesystem::exists(files.Output));
 }
 
@@ -156,11 +162,17 @@ TEST_P(ReplaceEarlierOutputsTest, NewFilesTakeTheirPlaceAndMissingOnesTakeTheEar
   RunFiles files = CompanionFiles(dir_ / "s.inp");
   files.NewAux = dir_ / "aux.Tmp";
   files.NewRankedList = dir_ / "list.Tmp";
+  files.NewOutput = dir_ / "out.Tmp";
+  files.NewInput = dir_ / "inp.Tmp";
   WriteAll(files.NewAux, "new aux");
   WriteAll(files.NewRankedList, "new list");
+  WriteAll(files.NewOutput, "new out");
+  WriteAll(files.NewInput, "new inp");
   if (GetParam().earlier) {
     WriteAll(files.Aux, "earlier aux");
     WriteAll(files.RankedList, "earlier list");
+    WriteAll(files.Output, "earlier out");
+    WriteAll(files.Input, "earlier inp");
   }
   ASSERT_TRUE(ReplaceEarlierOutputs(files, GetParam().withAux, GetParam().withRankedList).ok());
   const auto expect = [](const std::filesystem::path& kept, const std::filesystem::path& made,
@@ -173,6 +185,8 @@ TEST_P(ReplaceEarlierOutputsTest, NewFilesTakeTheirPlaceAndMissingOnesTakeTheEar
   };
   expect(files.Aux, files.NewAux, GetParam().withAux, "new aux");
   expect(files.RankedList, files.NewRankedList, GetParam().withRankedList, "new list");
+  expect(files.Output, files.NewOutput, true, "new out");
+  expect(files.Input, files.NewInput, true, "new inp");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReplaceEarlierOutputsTest,
@@ -185,11 +199,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReplaceEarlierOutputsTest,
 
 TEST_F(PipelineStepsTest, ReplacingNamesTheFileThatStays) {
   RunFiles files = CompanionFiles(dir_ / "s.inp");
+  files.NewOutput = dir_ / "out.Tmp";
   files.NewAux = dir_ / "missing.Tmp";
+  files.NewInput = dir_ / "inp.Tmp";
+  WriteAll(files.NewOutput, "new out");
+  WriteAll(files.NewInput, "new inp");
   WriteAll(files.Aux, "earlier aux");
+  WriteAll(files.Input, "earlier inp");
   EXPECT_EQ(ReplaceEarlierOutputs(files, true, false).message(),
-            CouldNotOpenMessage(files.Aux.string()));
+            CouldNotOpenMessage(files.Aux.string(), "No such file or directory"));
   EXPECT_EQ(ReadAll(files.Aux), "earlier aux");
+  EXPECT_EQ(ReadAll(files.Input), "earlier inp") << "the input file goes last";
 }
 
 TEST_F(PipelineStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
@@ -200,14 +220,14 @@ TEST_F(PipelineStepsTest, TemporaryFilesAreUniqueAndGoWithTheirOwner) {
     ASSERT_TRUE(CreateTemporaryRunFiles(first, a).ok());
     ASSERT_TRUE(CreateTemporaryRunFiles(second, b).ok());
     for (const auto* files : {&first, &second})
-      for (const auto& path :
-           {files->Temp, files->Report, files->Values, files->NewRankedList, files->NewAux}) {
+      for (const auto& path : {files->NewInput, files->NewOutput, files->Temp, files->Report,
+                               files->Values, files->NewRankedList, files->NewAux}) {
         EXPECT_TRUE(std::filesystem::exists(path));
         EXPECT_EQ(path.parent_path(), dir_.path());
       }
     EXPECT_NE(first.Report, second.Report);
     EXPECT_NE(first.Temp, first.Values);
-    EXPECT_EQ(dir_.Names().size(), 10u);
+    EXPECT_EQ(dir_.Names().size(), 14u);
   }
   EXPECT_TRUE(dir_.Names().empty());
 }
@@ -217,7 +237,9 @@ TEST_F(PipelineStepsTest, TemporaryFilesInAMissingFolderFail) {
   TemporaryFiles owner;
   const Status status = CreateTemporaryRunFiles(files, owner);
   ASSERT_FALSE(status.ok());
-  EXPECT_EQ(status.message(), CouldNotOpenMessage((dir_ / "missing" / "s.Temp.Tmp").string()));
+  // The first one made stands for the input file, which the user knows.
+  EXPECT_EQ(status.message(), CouldNotOpenMessage((dir_ / "missing" / "s.inp").string(),
+                                                  "No such file or directory"));
 }
 
 }  // namespace

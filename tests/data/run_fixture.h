@@ -41,15 +41,16 @@ class RunFixture : public ::testing::Test {
     return session_.SaveRun(state_, input_, frontEnd_);
   }
 
-  // The *.out, *.aux and *.Lst of an earlier run under the same name.
+  // The *.inp, *.out, *.aux and *.Lst of an earlier run under the same name.
   void WriteEarlierOutputs() const {
-    for (const char* extension : {".out", ".aux", ".Lst"})
+    for (const char* extension : {".inp", ".out", ".aux", ".Lst"})
       WriteAll(Companion(extension), std::string("earlier ") + extension + "\r\n");
   }
-  // The folder holds the new input file and the earlier outputs, untouched.
+  // The folder holds the earlier run's files, untouched: a run that did not
+  // finish leaves no file of its own beside them.
   void ExpectEarlierOutputsOnly() const {
     EXPECT_EQ(dir_.Names(), (std::set<std::string>{"s.inp", "s.out", "s.aux", "s.Lst"}));
-    for (const char* extension : {".out", ".aux", ".Lst"})
+    for (const char* extension : {".inp", ".out", ".aux", ".Lst"})
       EXPECT_EQ(ReadAll(Companion(extension)), std::string("earlier ") + extension + "\r\n");
   }
 

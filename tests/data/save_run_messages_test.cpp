@@ -76,7 +76,7 @@ TEST_P(RefusalTest, RefusesBeforeAnythingIsWritten) {
   const RunResult result = Run(GetParam().cells, GetParam().classes);
   if (GetParam().message.empty()) {
     EXPECT_EQ(result.outcome, RunOutcome::Stopped);
-    EXPECT_TRUE(std::filesystem::exists(Inp()));
+    EXPECT_TRUE(Logged("step: FitAll"));
     return;
   }
   EXPECT_EQ(result.outcome, RunOutcome::Refused);
@@ -106,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
     Values, RefusalTest,
     testing::Values(
         RefusalCase{"FewerThanSixRows", Cells(5), "5", kMinimumDataMessage},
-        RefusalCase{"SixRowsOneEmpty", With(Cells(6), 0, ""), "5", ""},
+        RefusalCase{"SixRowsOneEmpty", With(Cells(6), 0, ""), "5", kMinimumDataMessage},
+        RefusalCase{"SevenRowsOneEmpty", With(Cells(7), 0, ""), "5", ""},
         RefusalCase{"NotANumber", With(Cells(6), 3, "1,5"), "5", kNotRealMessage},
         RefusalCase{"Letters", With(Cells(6), 5, "abc"), "5", kNotRealMessage},
         RefusalCase{"BlanksOnly", With(Cells(6), 0, " "), "5", kNotRealMessage},
@@ -117,7 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TooManyRowsButEmpty", With(Many(2501), 0, ""), "5", ""},
         RefusalCase{"AtLowLimit", With(Cells(6), 2, "-1000000"), "5", kValueTooLowMessage},
         RefusalCase{"BelowLowLimit", With(Cells(6), 2, "-1E7"), "5", kValueTooLowMessage},
-        RefusalCase{"AboveLowLimit", With(Cells(6), 2, "-999999.99"), "5", ""},
+        RefusalCase{"StoredAtLowLimit", With(Cells(6), 2, "-999999.99"), "5", kValueTooLowMessage},
+        RefusalCase{"AboveLowLimit", With(Cells(6), 2, "-949999.99"), "5", ""},
+        RefusalCase{"SquaresBeyondADouble", With(Cells(6), 2, "1.4e154"), "5",
+                    kSquaresOverflowMessage},
+        RefusalCase{"SpreadBeyondADouble", With(Cells(6), 2, "1e154"), "5",
+                    kSquaresOverflowMessage},
+        RefusalCase{"SquaresWithinADouble", With(Cells(6), 2, "1e153"), "5", ""},
         RefusalCase{"OneClass", Cells(6), "1", kClassesOutOfRangeMessage},
         RefusalCase{"TwoClasses", Cells(6), "2", ""},
         RefusalCase{"FiftyClasses", Cells(6), "50", ""},
@@ -128,18 +135,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SaveRunMessagesTest, UnwritableInputFileStopsTheRun) {
   dialogs_.saveFile = (dir_ / "missing" / "s.inp").string();
   EXPECT_EQ(Run(Cells(6)).outcome, RunOutcome::NotWritten);
-  EXPECT_EQ(From("message"), Events{"message: " + CouldNotOpenMessage(*dialogs_.saveFile)});
+  EXPECT_EQ(
+      From("message"),
+      Events{"message: " + CouldNotOpenMessage(*dialogs_.saveFile, "No such file or directory")});
   EXPECT_TRUE(From("step").empty());
   EXPECT_TRUE(From("progress").empty());
   ExpectStateUntouched();
 }
 
-TEST_F(SaveRunMessagesTest, NoVariationKeepsOnlyTheInputFile) {
+// The input file is kept only with the report made from it.
+TEST_F(SaveRunMessagesTest, NoVariationLeavesNoFileBehind) {
   steps_.noVariation = true;
   EXPECT_EQ(Run({"5", "5", "5", "5", "5", "5"}).outcome, RunOutcome::Stopped);
   EXPECT_EQ(From("step"),
             (Events{"step: FitAll", "message: No variation between data. Program stops running"}));
-  EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.inp"});
+  EXPECT_TRUE(dir_.Names().empty());
   EXPECT_EQ(state_.NrOfData, 6);
   EXPECT_FALSE(engine().ResultsReady);
   EXPECT_EQ(state_.FileName, Inp());
@@ -152,11 +162,11 @@ TEST_F(SaveRunMessagesTest, NoVariationKeepsTheEarlierOutputs) {
   ExpectEarlierOutputsOnly();
 }
 
-TEST_F(SaveRunMessagesTest, NoDataStopsBeforeTheFit) {
-  EXPECT_EQ(Run({"", "", "", "", "", ""}).outcome, RunOutcome::Stopped);
+TEST_F(SaveRunMessagesTest, NoDataIsRefusedBeforeTheFit) {
+  EXPECT_EQ(Run({"", "", "", "", "", ""}).outcome, RunOutcome::Refused);
   EXPECT_FALSE(Logged("step: FitAll"));
-  EXPECT_EQ(events_.back(), "message: No variation between data. Program stops running");
-  EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.inp"});
+  EXPECT_EQ(events_.back(), std::string("message: ") + kMinimumDataMessage);
+  EXPECT_TRUE(dir_.Names().empty());
 }
 
 TEST_F(SaveRunMessagesTest, LeftShiftIsAnnouncedBeforeTheFit) {

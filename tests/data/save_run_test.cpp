@@ -143,6 +143,8 @@ TEST_F(SaveRunTest, EarlierOutputsAreReplacedWhenABestOfAllRunIsDone) {
   EXPECT_EQ(ReadAll(Companion(".Lst")), " List\r\n");
   EXPECT_EQ(ReadAll(Companion(".aux")), " Parameters for internal use, do not remove.\r\n57\r\n");
   EXPECT_EQ(ReadAll(Companion(".out")).rfind(" RESULTS OF Quarlin PROGRAM\r\n", 0), 0u);
+  EXPECT_EQ(ReadAll(Inp()).rfind(" Input data for Quarlin program\r\n", 0), 0u);
+  EXPECT_EQ(dir_.Names(), (std::set<std::string>{"s.inp", "s.out", "s.aux", "s.Lst"}));
 }
 
 class GammaOutputTest : public SaveRunTest, public testing::WithParamInterface<int> {};

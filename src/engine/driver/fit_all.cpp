@@ -1,5 +1,6 @@
 #include "engine/driver/fit_all.h"
 
+#include <cmath>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -95,6 +96,8 @@ class Driver {
     if (request_.CompositeWanted) best = ChooseComposite(best, bestNonComposite);
     outcome_.ChosenCode = best.code;
     outcome_.chosen = candidates_[best.code];
+    // Nothing fitted at all (data at the edge of what a double holds).
+    if (!outcome_.chosen.fitted) outcome_.ChosenCode = kNoDistribution;
     outcome_.spreadS = NormalSpread(kNormal);
     return outcome_;
   }
@@ -154,9 +157,16 @@ class Driver {
       if (!line.empty()) progress_.Line(std::string(line));
   }
 
+  // A fit whose score is not a number (sums that overflowed or underflowed)
+  // says nothing about the data: it is neither listed nor chosen.
+  static void DropUnscored(FitResult& r) {
+    if (r.fitted && !std::isfinite(static_cast<double>(r.SAD))) r.fitted = false;
+  }
+
   void FitRegression(const DistributionRow& row) {
     const RegressionMember& m = *row.regression;
     FitResult r = fits_.Regression(s_, m);
+    DropUnscored(r);
     ShowProgress(row);
     if (r.fitted) {
       const bool exponentOne = m.scale == Scale::Power && r.params.line.E == 1.0;
@@ -170,6 +180,7 @@ class Driver {
   void FitOwnFormula(const DistributionRow& row) {
     const int code = row.code;
     FitResult r = fits_.OwnFormula(s_, code);
+    DropUnscored(r);
     for (const auto& line : r.extraProgress) progress_.Line(line);
     ShowProgress(row);
     if (r.fitted) {
@@ -184,6 +195,7 @@ class Driver {
 
   void FitComposite(const DistributionRow& row) {
     FitResult r = fits_.Composite(s_, row.code);
+    DropUnscored(r);
     ShowProgress(row);
     if (r.fitted) List(row.nameLine, r);
     candidates_[row.code] = std::move(r);
@@ -191,6 +203,8 @@ class Driver {
 
   void FitStudentPair() {
     student_ = fits_.Student(s_);
+    DropUnscored(student_.oneDf);
+    DropUnscored(student_.twoDf);
     ShowProgress(RowOf(kStudentOneDf));
     const FitResult& better = student_.Better();
     if (better.fitted) List(RowOf(better.code).nameLine, better);
@@ -201,7 +215,7 @@ class Driver {
   void FitNormal(const DistributionRow& row) {
     const int code = row.code;
     NormalFit fit = fits_.Normal(s_, code);
-    if (!fit.fitted) return;
+    if (!fit.fitted || !std::isfinite(static_cast<double>(fit.SAD))) return;
     ShowProgress(row);
     const bool rankingAll = list_ != nullptr || request_.PrefCode == kBestOfAll;
     FitResult r;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -26,6 +27,7 @@ class FakeFits : public CandidateFits {
   std::map<int, double> exponent;
   std::set<int> unfitted;
   std::map<int, int> breakIndex;
+  long double every = 5.0L;  // the SAD of a candidate without one of its own
   mutable std::vector<int> calls;
 
   FitResult Regression(const Sample& s, const RegressionMember& m) const override {
@@ -58,7 +60,7 @@ class FakeFits : public CandidateFits {
   }
 
  private:
-  long double SadOf(int code) const { return sad.count(code) ? sad.at(code) : 5.0L; }
+  long double SadOf(int code) const { return sad.count(code) ? sad.at(code) : every; }
   FitResult Make(const Sample& s, int code) const {
     calls.push_back(code);
     FitResult r;
@@ -277,6 +279,10 @@ TEST(FitAllTest, NoVariationStopsBeforeAnyFit) {
   EXPECT_TRUE(list.Entries().empty());
 }
 
+// Scores of fits whose sums overflowed or underflowed.
+constexpr long double kNoScore = std::numeric_limits<long double>::quiet_NaN();
+constexpr long double kInfinite = std::numeric_limits<long double>::infinity();
+
 struct ChoiceCase {
   const char* name;
   std::map<int, long double> sad;
@@ -311,7 +317,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"NearZeroNormalSlotCountsAs1000", {{20, 0.0005L}}, {}, {}, 21},
                     ChoiceCase{"UnfittedCandidateSkipped", {{57, 1}}, {}, {{57}}, 20},
                     ChoiceCase{"StudentsEnterSeparately", {{62, 2}, {63, 1}}, {}, {}, 63},
-                    ChoiceCase{"LastCandidate73", {{73, 0.5L}, {68, 0.6L}}, {}, {}, 73}),
+                    ChoiceCase{"LastCandidate73", {{73, 0.5L}, {68, 0.6L}}, {}, {}, 73},
+                    ChoiceCase{"NormalWithoutAScoreSkipped", {{20, kNoScore}}, {}, {}, 21},
+                    ChoiceCase{
+                        "InfiniteScoreSkipped", {{20, kNoScore}, {21, kInfinite}}, {}, {}, 22}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FitAllTest, ExponentOneMembersAreNotListed) {
@@ -325,6 +334,20 @@ TEST(FitAllTest, ExponentOneMembersAreNotListed) {
   EXPECT_FALSE(listed(" Mirrored exponential (Poisson) distribution"));
   EXPECT_FALSE(listed(" Kumaraswamy distribution"));
   EXPECT_EQ(run.names.size(), kListNames.size() - 3);
+}
+
+// A fit without a finite score is neither listed nor chosen; when no fit
+// has one, nothing is chosen.
+TEST(FitAllTest, FitsWithoutAScoreAreLeftOut) {
+  FakeFits fits;
+  fits.sad = {{4, kNoScore}, {57, kInfinite}, {62, kNoScore}, {63, kNoScore}, {21, kNoScore}};
+  const DriverRun run = RunWith(fits, 20);
+  EXPECT_EQ(run.names.size(), kListNames.size() - 4);
+  for (const char* name : {" Gumbel distribution", " Normal distribution optimized"})
+    EXPECT_EQ(std::count(run.names.begin(), run.names.end(), name), 0) << name;
+  EXPECT_EQ(run.outcome.ChosenCode, 20);
+  fits.every = kNoScore;
+  EXPECT_EQ(RunWith(fits, 20).outcome.ChosenCode, 0);
 }
 
 TEST(FitAllTest, OnlyTheBetterStudentIsListed) {
