@@ -1,5 +1,7 @@
 #include "data/input_file.h"
 
+#include <cmath>
+
 #include <sstream>
 #include <vector>
 
@@ -78,7 +80,7 @@ size_t HeaderDamage(const std::vector<std::string>& lines) {
 }
 
 std::string DataLine(int serial, long double value) {
-  return Int(serial, 5) + " " + (value >= 1.0L ? Fix(value, 10, 2) : Ext(value, 10));
+  return Int(serial, 5) + " " + (std::fabs(value) >= 1.0L ? Fix(value, 10, 2) : Ext(value, 10));
 }
 
 std::string InputFileText(const RunState& state) {

@@ -12,8 +12,9 @@
 namespace quarlin {
 
 // One data line: the serial in 5 characters, a blank, then the value in 10
-// characters (two decimals from 1.0 upwards, two significant digits in
-// exponent notation below).
+// characters: two decimals in fixed notation for values of 1.0 and above
+// and of -1.0 and below, two significant digits in exponent notation for
+// the small values between them.
 std::string DataLine(int serial, long double value);
 
 // `value` as a run reads it back from its data line.

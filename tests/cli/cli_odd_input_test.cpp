@@ -110,7 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refused("SumOfSquaresBeyondADouble", "1e200\n2e200\n3e200\n4e200\n5e200\n6e200\n",
                 "The data are too large: their sum of squares exceeds the range of a double. "
                 "Input is invalid."),
-        Refused("WrittenAtTheLowLimit", "-999999.99\n1\n2\n3\n4\n5\n6\n7\n8\n9\n",
+        Read("JustAboveTheLowLimit", "-999999.99\n1\n2\n3\n4\n5\n6\n7\n8\n9\n", 10,
+             "    1 -999999.99"),
+        Read("NegativeKeepsTwoDecimals", "-123.45\n" + kSix, 7, "    1    -123.45"),
+        Refused("AtTheLowLimit", "-1000000\n1\n2\n3\n4\n5\n6\n7\n8\n9\n",
                 "There are input data of -1000000 or less. Input is invalid.")),
     [](const auto& info) { return info.param.name; });
 

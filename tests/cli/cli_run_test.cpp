@@ -37,7 +37,7 @@ TEST_F(CliTest, CsvBecomesAnInputFileInTheExactLayout) {
                                                  " ------------------",
                                                  "    1      12.50",
                                                  "    2  2.5E-0001",
-                                                 "    3 -3.5E+0000",
+                                                 "    3      -3.46",
                                                  "    4    1234.57",
                                                  "    5  0.0E+0000",
                                                  "    6       7.00",

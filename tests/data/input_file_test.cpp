@@ -59,8 +59,10 @@ INSTANTIATE_TEST_SUITE_P(Forms, DataLineTest,
                                          DataLineCase{0.99999L, "   12  1.0E+0000"},
                                          DataLineCase{0.5L, "   12  5.0E-0001"},
                                          DataLineCase{0.0L, "   12  0.0E+0000"},
-                                         DataLineCase{-3.456L, "   12 -3.5E+0000"},
-                                         DataLineCase{-1234.5L, "   12 -1.2E+0003"},
+                                         DataLineCase{-3.456L, "   12      -3.46"},
+                                         DataLineCase{-1.0L, "   12      -1.00"},
+                                         DataLineCase{-999999.99L, "   12 -999999.99"},
+                                         DataLineCase{-0.99L, "   12 -9.9E-0001"},
                                          DataLineCase{9.995L, "   12      10.00"},
                                          DataLineCase{123456789.125L, "   12 123456789.13"}));
 
