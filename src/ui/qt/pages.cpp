@@ -14,6 +14,7 @@
 
 #include "ui/control/composite_list.h"
 #include "ui/control/help_texts.h"
+#include "ui/qt/event_watcher.h"
 #include "ui/qt/graphics_page.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/value_grid.h"
@@ -44,23 +45,6 @@ QLineEdit* Edit(const QString& name, const QString& hint = {}) {
   edit->setToolTip(hint);
   return edit;
 }
-
-// Calls `onPress` when the watched widget is pressed with the mouse; the
-// press then goes on to the widget.
-class PressWatcher : public QObject {
- public:
-  PressWatcher(QObject* parent, std::function<void()> onPress)
-      : QObject(parent), onPress_(std::move(onPress)) {}
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress) onPress_();
-    return false;
-  }
-
- private:
-  std::function<void()> onPress_;
-};
 
 QFont ReportFont() {
   QFont font("Liberation Mono");
@@ -148,8 +132,8 @@ QWidget* MainWindow::BuildInputFields() {
           [this](const QString& text) { controller_.SetNrOfDataText(text.toStdString()); });
   connect(in.nrOfData, &QLineEdit::editingFinished, this,
           [this] { ForwardLater([this] { controller_.NrOfDataEditExit(); }); });
-  in.nrOfClasses->installEventFilter(new PressWatcher(
-      in.nrOfClasses, [this] { Forward([this] { controller_.NrOfClassesEditClick(); }); }));
+  Watch(in.nrOfClasses, QEvent::MouseButtonPress,
+        [this] { Forward([this] { controller_.NrOfClassesEditClick(); }); });
   connect(in.nrOfClasses, &QLineEdit::textEdited, this,
           [this](const QString& text) { controller_.SetNrOfClassesText(text.toStdString()); });
   connect(in.nrOfClasses, &QLineEdit::editingFinished, this,
