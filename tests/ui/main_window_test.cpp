@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 
 #include "ui/qt/finish_window.h"
 #include "ui/qt/select_dialog.h"
+#include "ui/qt/text_window.h"
 #include "ui/qt/value_grid.h"
 #include "ui/window_fixture.h"
 #include "ui_control/controller_fixture.h"
@@ -126,6 +128,32 @@ TEST_F(LongRunTest, TheWindowAnswersWhileTheProgressLinesArrive) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !model().running; }, 120000));
   EXPECT_FALSE(wait->isVisible());
   EXPECT_TRUE(Find<QPlainTextEdit>("OutputMemo")->isVisible());
+
+  // The ranked list of the run, then each graph saved in both forms.
+  QTest::mouseClick(Find<QPushButton>("ListButton"), Qt::LeftButton);
+  ASSERT_TRUE(window().RankedList().isVisible());
+  window().RankedList().close();
+  QTest::mouseClick(Find<QPushButton>("ViewGraphButton"), Qt::LeftButton);
+  int type = 0;
+  for (const char* choice :
+       {"CumulativeRadioButton", "IntervalRadioButton", "X_ConfidenceRadioButton",
+        "ReturnRadioButton", "QQRadioButton", "histoRadioButton"}) {
+    ++type;
+    auto* radio = Find<QRadioButton>(choice);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    QTest::mouseClick(Find<QPushButton>("GoButton"), Qt::LeftButton);
+    for (const auto& [button, panel] : {std::pair{"SaveGraphButton", qRgb(0, 0, 139)},
+                                        std::pair{"SaveBlWhButton", qRgb(255, 255, 255)}}) {
+      const auto path = dir / (std::string(button) + std::to_string(type) + ".bmp");
+      dialogs.saveFile = path.string();
+      QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+      const QImage saved(QString::fromStdString(path.string()));
+      ASSERT_EQ(saved.size(), QSize(623, 441)) << path;
+      EXPECT_EQ(saved.pixel(30, 400), panel) << path;
+      EXPECT_EQ(Messages().back(), "The graph was saved in  " + path.string());
+    }
+    QTest::mouseClick(Find<QPushButton>("SelectButton"), Qt::LeftButton);
+  }
 }
 
 TEST_F(MainWindowTest, ClosingShowsTheFinishWindow) {
