@@ -307,9 +307,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"ExponentOneExcludes", {{51, 0.1L}}, {{51, 1.0}}, {}, 20},
                     ChoiceCase{"ExponentOneOf66Stays", {{66, 0.1L}}, {{66, 1.0}}, {}, 66},
                     ChoiceCase{"ExponentOneOfKumaraswamyStays", {{36, 0.1L}}, {{36, 1.0}}, {}, 36},
-                    ChoiceCase{"UnfittedNormalCountsAs1000", {}, {}, {{20}}, 21},
+                    ChoiceCase{"UnfittedNormalCountsAs1000", {}, {}, {20}, 21},
                     ChoiceCase{"NearZeroNormalSlotCountsAs1000", {{20, 0.0005L}}, {}, {}, 21},
-                    ChoiceCase{"UnfittedCandidateSkipped", {{57, 1}}, {}, {{57}}, 20},
+                    ChoiceCase{"UnfittedCandidateSkipped", {{57, 1}}, {}, {57}, 20},
                     ChoiceCase{"StudentsEnterSeparately", {{62, 2}, {63, 1}}, {}, {}, 63},
                     ChoiceCase{"LastCandidate73", {{73, 0.5L}, {68, 0.6L}}, {}, {}, 73}),
     [](const auto& info) { return std::string(info.param.name); });
