@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Runs the whole test suite twice more, each in a build of its own:
-#   build-asan/    g++, AddressSanitizer and UndefinedBehaviorSanitizer, with
-#                  the vector kernels of every width the processor has;
-#   build-assert/  clang++ with the standard library's own checks
-#                  (_GLIBCXX_ASSERTIONS), which also keeps the program
-#                  building with clang.
+# Runs the whole test suite twice more, each in a build of its own, both
+# with clang++ (which also keeps the program building with it; g++ builds
+# the ordinary suite):
+#   build-asan/    AddressSanitizer and UndefinedBehaviorSanitizer, the
+#                  vector kernels included;
+#   build-assert/  the standard library's own checks (_GLIBCXX_ASSERTIONS).
+# Clang builds the sanitized suite in a fraction of g++'s time.
 # Both include the fuzz targets' seed corpora as tests. Any finding fails
 # the test that met it, and this script with it.
 #
@@ -16,7 +17,7 @@ scripts/setup.sh
 runs=("$@")
 ((${#runs[@]})) || runs=(asan assert)
 
-if ! command -v clang++ >/dev/null && [[ " ${runs[*]} " == *" assert "* ]]; then
+if ! command -v clang++ >/dev/null; then
   echo "Installing: clang" >&2
   sudo_cmd=""
   [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
@@ -48,7 +49,7 @@ for run in "${runs[@]}"; do
   start=$SECONDS
   case $run in
     asan)
-      build build-asan g++ -DQUARLIN_SANITIZE=address,undefined
+      build build-asan clang++ -DQUARLIN_SANITIZE=address,undefined
       ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
       ;;
     assert)
