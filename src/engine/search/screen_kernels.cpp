@@ -7,8 +7,16 @@
 #include "engine/search/screen_math.h"
 
 // Built once per vector width; the processor's own is picked at start-up.
+// Clang checks how a vector would be passed to the helpers below before it
+// inlines them, and refuses a 64-byte vector passed between a caller with
+// 512-bit registers and a helper without; it builds the 256-bit and the
+// plain copies only.
+#if defined(__clang__)
+#define QUARLIN_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
 #define QUARLIN_VECTOR_CLONES \
   __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#endif
 #define QUARLIN_INLINE [[gnu::always_inline]] inline
 
 namespace quarlin {

@@ -32,6 +32,22 @@ QUARLIN_SCREEN_INLINE ScreenVec Splat(double x) {
   return ScreenVec{} + x;
 }
 
+// Lane k of the result is entry index[k] (0 to 15) of the table made of
+// `low` then `high`. Clang's shuffle takes constant indices only, so it
+// picks lane by lane; GCC's takes them at run time.
+QUARLIN_SCREEN_INLINE ScreenVec PickLanes(ScreenVec low, ScreenVec high, ScreenBits index) {
+#if defined(__clang__)
+  ScreenVec picked{};
+  for (int k = 0; k < kScreenLanes; ++k) {
+    const int entry = static_cast<int>(index[k] & 15);
+    picked[k] = entry < kScreenLanes ? low[entry] : high[entry - kScreenLanes];
+  }
+  return picked;
+#else
+  return __builtin_shuffle(low, high, index);
+#endif
+}
+
 QUARLIN_SCREEN_INLINE ScreenVec ScreenExp(ScreenVec x) {
   constexpr double kLog2e = 1.4426950408889634;
   constexpr double kLn2Hi = 6.93147180369123816490e-01;
@@ -161,7 +177,7 @@ QUARLIN_SCREEN_INLINE ScreenVec ScreenLogAbsolute(ScreenVec x) {
   const ScreenBits exponentBits = ((bits >> 52) & 0x7ff) | kMagic;
   const ScreenVec k = (ScreenVec)exponentBits - (4503599627370496.0 + 1023.0);
   const ScreenBits j = (bits >> 48) & 15;
-  const ScreenVec r = m * __builtin_shuffle(inverseLow, inverseHigh, j) - 1.0;
+  const ScreenVec r = m * PickLanes(inverseLow, inverseHigh, j) - 1.0;
   ScreenVec p = Splat(-1.0 / 10.0);
   p = p * r + 1.0 / 9.0;
   p = p * r - 1.0 / 8.0;
@@ -172,7 +188,7 @@ QUARLIN_SCREEN_INLINE ScreenVec ScreenLogAbsolute(ScreenVec x) {
   p = p * r + 1.0 / 3.0;
   p = p * r - 1.0 / 2.0;
   p = p * r + 1.0;
-  return k * kLn2 + (__builtin_shuffle(lnLow, lnHigh, j) + r * p);
+  return k * kLn2 + (PickLanes(lnLow, lnHigh, j) + r * p);
 }
 
 // Ln(1 + u), accurate also for small u: the rounding error of w = 1 + u is
