@@ -230,10 +230,11 @@ QWidget* MainWindow::BuildOutputPage() {
       {out.list, &MainController::ListButtonClick},
   }};
   auto* buttons = new QHBoxLayout;
-  for (const auto& [button, handler] : events) {
-    connect(button, &QPushButton::clicked, this,
+  for (const auto& event : events) {
+    const auto handler = event.second;
+    connect(event.first, &QPushButton::clicked, this,
             [this, handler] { Forward([this, handler] { (controller_.*handler)(); }); });
-    buttons->addWidget(button);
+    buttons->addWidget(event.first);
   }
   buttons->addStretch();
 
