@@ -125,18 +125,23 @@ CalcWindow::CalcWindow(MainController& main, std::function<void()> afterEvent)
                       boxes_[CalcBox::Edit14]};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-  Watch(edit7, QEvent::MouseButtonPress, [this] { Forward(&CalcController::Edit7Click); });
-  Watch(edit1, QEvent::FocusIn, [this] { Forward(&CalcController::Edit1Enter); });
-  Watch(edit4, QEvent::FocusIn, [this] { Forward(&CalcController::Edit4Enter); });
-  Watch(edit5, QEvent::FocusIn, [this] { Forward(&CalcController::Edit5Enter); });
-  Watch(edit4, QEvent::FocusOut, [this] { Forward(&CalcController::Edit4Exit); });
-  Watch(edit5, QEvent::FocusOut, [this] { Forward(&CalcController::Edit5Exit); });
+  watchers_ = {
+      Watch(edit7, QEvent::MouseButtonPress, [this] { Forward(&CalcController::Edit7Click); }),
+      Watch(edit1, QEvent::FocusIn, [this] { Forward(&CalcController::Edit1Enter); }),
+      Watch(edit4, QEvent::FocusIn, [this] { Forward(&CalcController::Edit4Enter); }),
+      Watch(edit5, QEvent::FocusIn, [this] { Forward(&CalcController::Edit5Enter); }),
+      Watch(edit4, QEvent::FocusOut, [this] { Forward(&CalcController::Edit4Exit); }),
+      Watch(edit5, QEvent::FocusOut, [this] { Forward(&CalcController::Edit5Exit); })};
   // Return does what the Go box next to it does.
   connect(edit1, &QLineEdit::returnPressed, this, [this] { Forward(&CalcController::Edit7Click); });
   for (QLineEdit* input : {edit4, edit5})
     connect(input, &QLineEdit::returnPressed, this, [edit8] { edit8->setFocus(); });
   Watch(edit8, QEvent::MouseButtonPress, [edit8] { edit8->setFocus(); });
   adjustSize();
+}
+
+CalcWindow::~CalcWindow() {
+  SilenceChildren(this, watchers_);
 }
 
 void CalcWindow::Forward(void (CalcController::*handler)()) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "calculator/calc_controller.h"
 
@@ -13,6 +14,7 @@ class QLineEdit;
 
 namespace quarlin::ui {
 
+class EventWatcher;
 class MainController;
 
 class CalcWindow : public QWidget, public CalcView {
@@ -20,6 +22,7 @@ class CalcWindow : public QWidget, public CalcView {
   // `afterEvent` runs after each forwarded event, so that the main window
   // can draw what changed.
   CalcWindow(MainController& main, std::function<void()> afterEvent);
+  ~CalcWindow() override;
 
   std::string Text(CalcBox box) const override;
   void SetText(CalcBox box, const std::string& text) override;
@@ -35,6 +38,7 @@ class CalcWindow : public QWidget, public CalcView {
   std::function<void()> afterEvent_;
   std::map<CalcBox, QLineEdit*> boxes_;
   std::map<CalcControl, QWidget*> controls_;
+  std::vector<EventWatcher*> watchers_;
 };
 
 }  // namespace quarlin::ui

@@ -5,7 +5,9 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace quarlin::ui {
 
@@ -16,9 +18,14 @@ class EventWatcher : public QObject {
     watched->installEventFilter(this);
   }
 
+ public:
+  // From now on the handler is not called: a window that is being taken
+  // down stops its watchers before its widgets lose their focus.
+  void Stop() { handler_ = nullptr; }
+
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == type_) handler_();
+    if (handler_ && event->type() == type_) handler_();
     return false;
   }
 
@@ -28,8 +35,17 @@ class EventWatcher : public QObject {
 };
 
 // Owned by `watched`.
-inline void Watch(QObject* watched, QEvent::Type type, std::function<void()> handler) {
-  new EventWatcher(watched, type, std::move(handler));
+inline EventWatcher* Watch(QObject* watched, QEvent::Type type, std::function<void()> handler) {
+  return new EventWatcher(watched, type, std::move(handler));
+}
+
+// Silences a window's widgets while it is taken down: Qt hides the window
+// and moves the focus from its base-class destructor, when the window's own
+// handlers are no longer there to answer.
+template <typename Window>
+void SilenceChildren(Window* window, const std::vector<EventWatcher*>& watchers) {
+  for (EventWatcher* watcher : watchers) watcher->Stop();
+  for (QWidget* child : window->template findChildren<QWidget*>()) child->blockSignals(true);
 }
 
 }  // namespace quarlin::ui

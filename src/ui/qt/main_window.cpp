@@ -17,6 +17,7 @@
 #include "ui/control/window_placement.h"
 #include "ui/control/window_texts.h"
 #include "ui/qt/calc_window.h"
+#include "ui/qt/event_watcher.h"
 #include "ui/qt/finish_window.h"
 #include "ui/qt/graphics_page.h"
 #include "ui/qt/select_dialog.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(MainController& controller, QtWindowThread& thread,
 }
 
 MainWindow::~MainWindow() {
+  SilenceChildren(this, watchers_);
   controller_.SetOnChange({});
   delete finish_;
   delete calc_;

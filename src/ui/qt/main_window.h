@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "ui/control/main_controller.h"
 #include "ui/qt/qt_window_thread.h"
@@ -22,6 +23,7 @@ class QTabWidget;
 namespace quarlin::ui {
 
 class CalcWindow;
+class EventWatcher;
 class FinishWindow;
 class GraphicsPage;
 class QtGraphDrawer;
@@ -115,6 +117,7 @@ class MainWindow : public QMainWindow {
   TextWindow* opt_ = nullptr;
   TextWindow* list_ = nullptr;
   bool rendering_ = false;
+  std::vector<EventWatcher*> watchers_;
 };
 
 }  // namespace quarlin::ui

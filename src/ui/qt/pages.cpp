@@ -132,8 +132,8 @@ QWidget* MainWindow::BuildInputFields() {
           [this](const QString& text) { controller_.SetNrOfDataText(text.toStdString()); });
   connect(in.nrOfData, &QLineEdit::editingFinished, this,
           [this] { ForwardLater([this] { controller_.NrOfDataEditExit(); }); });
-  Watch(in.nrOfClasses, QEvent::MouseButtonPress,
-        [this] { Forward([this] { controller_.NrOfClassesEditClick(); }); });
+  watchers_.push_back(Watch(in.nrOfClasses, QEvent::MouseButtonPress,
+                            [this] { Forward([this] { controller_.NrOfClassesEditClick(); }); }));
   connect(in.nrOfClasses, &QLineEdit::textEdited, this,
           [this](const QString& text) { controller_.SetNrOfClassesText(text.toStdString()); });
   connect(in.nrOfClasses, &QLineEdit::editingFinished, this,
