@@ -21,6 +21,7 @@
 #include "data/dialogs.h"
 #include "ui/qt/desktop_program.h"
 #include "ui/qt/finish_window.h"
+#include "ui/qt/graphics_page.h"
 #include "ui/qt/select_dialog.h"
 #include "ui/qt/value_grid.h"
 
@@ -124,11 +125,8 @@ int main(int argc, char** argv) {
 
   // Each graph of the report on the Graphics page, then back.
   QTest::mouseClick(Find<QPushButton>(window, "ViewGraphButton"), Qt::LeftButton);
-  const char* choices[] = {"CumulativeRadioButton",   "IntervalRadioButton",
-                           "X_ConfidenceRadioButton", "ReturnRadioButton",
-                           "QQRadioButton",           "histoRadioButton"};
   for (int i = 0; i < 6; ++i) {
-    auto* radio = Find<QRadioButton>(window, choices[i]);
+    auto* radio = Find<QRadioButton>(window, quarlin::ui::kGraphChoiceNames[i]);
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
     QTest::mouseClick(Find<QPushButton>(window, "GoButton"), Qt::LeftButton);
     const std::string name = "window-graph-" + std::to_string(i + 1) + ".png";

@@ -156,6 +156,11 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::string& c
   return true;
 }
 
+bool IsRegularFile(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
 std::filesystem::path ChangeExtension(const std::filesystem::path& path,
                                       const std::string& extension) {
   std::filesystem::path result = path;

@@ -55,6 +55,10 @@ std::vector<std::string> SplitLines(const std::string& text);
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content,
                          std::string* reason = nullptr);
 
+// True when `path` names a regular file; false for anything else and for a
+// path that cannot be examined (never throws).
+bool IsRegularFile(const std::filesystem::path& path);
+
 // `path` with its extension replaced (`extension` includes the dot).
 std::filesystem::path ChangeExtension(const std::filesystem::path& path,
                                       const std::string& extension);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "ui/qt/finish_window.h"
+#include "ui/qt/graphics_page.h"
 #include "ui/qt/select_dialog.h"
 #include "ui/qt/text_window.h"
 #include "ui/qt/value_grid.h"
@@ -135,9 +136,7 @@ TEST_F(LongRunTest, TheWindowAnswersWhileTheProgressLinesArrive) {
   window().RankedList().close();
   QTest::mouseClick(Find<QPushButton>("ViewGraphButton"), Qt::LeftButton);
   int type = 0;
-  for (const char* choice :
-       {"CumulativeRadioButton", "IntervalRadioButton", "X_ConfidenceRadioButton",
-        "ReturnRadioButton", "QQRadioButton", "histoRadioButton"}) {
+  for (const char* choice : ui::kGraphChoiceNames) {
     ++type;
     auto* radio = Find<QRadioButton>(choice);
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));

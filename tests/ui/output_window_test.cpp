@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "ui/qt/calc_window.h"
+#include "ui/qt/graphics_page.h"
 #include "ui/qt/text_window.h"
 #include "ui/window_fixture.h"
 
@@ -59,9 +60,7 @@ TEST_P(BundledGraphsTest, EveryGraphOfABundledReportIsDrawn) {
   OpenBundled(GetParam());
   QTest::mouseClick(Find<QPushButton>("ViewGraphButton"), Qt::LeftButton);
   EXPECT_EQ(Find<QTabWidget>("PageControl1")->currentIndex(), 3);
-  for (const char* choice :
-       {"CumulativeRadioButton", "IntervalRadioButton", "X_ConfidenceRadioButton",
-        "ReturnRadioButton", "QQRadioButton", "histoRadioButton"}) {
+  for (const char* choice : ui::kGraphChoiceNames) {
     auto* radio = Find<QRadioButton>(choice);
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
     QTest::mouseClick(Find<QPushButton>("GoButton"), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "common/text_file.h"
 #include "data/messages.h"
 #include "ui/control/graphics_texts.h"
 #include "ui/control/window_texts.h"
@@ -89,8 +90,7 @@ void GraphicsController::GraphOpenActionExecute() {
     dialogs_.Message(kNoGraphFileMessage);
     return;
   }
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(*chosen, error)) {
+  if (!IsRegularFile(*chosen)) {
     dialogs_.Message(kGraphFileMissingMessage);
     return;
   }

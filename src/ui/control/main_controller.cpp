@@ -17,11 +17,6 @@
 namespace quarlin::ui {
 namespace {
 
-bool FileExists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
 std::string FolderOf(const std::string& path) {
   return std::filesystem::path(path).parent_path().string();
 }
@@ -155,7 +150,7 @@ void MainController::InputOpenActionExecute() {
     dialogs_.Message(kNoInputSelectedMessage);
     return;
   }
-  if (!FileExists(*chosen)) {
+  if (!IsRegularFile(*chosen)) {
     dialogs_.Message(kFileMissingMessage);
     return;
   }
@@ -285,9 +280,9 @@ void MainController::ShowRunData() {
 }
 
 void MainController::DeleteRankedList() {
-  std::error_code error;
   const auto list = ChangeExtension(state_.FileName, ".Lst");
-  if (std::filesystem::is_regular_file(list, error)) std::filesystem::remove(list, error);
+  std::error_code error;
+  if (IsRegularFile(list)) std::filesystem::remove(list, error);
 }
 
 }  // namespace quarlin::ui

@@ -10,17 +10,12 @@
 #include "data/open_output.h"
 #include "engine/catalogue/codes.h"
 #include "graphs/graph_data_reader.h"
-#include "ui/control/main_controller.h"
 #include "ui/control/graphics_texts.h"
+#include "ui/control/main_controller.h"
 #include "ui/control/window_texts.h"
 
 namespace quarlin::ui {
 namespace {
-
-bool IsRegularFile(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
 
 // The optimised normal family, whose optimisation the page explains. An
 // opened report offers it for the root-normal distribution too, a fresh

@@ -16,11 +16,6 @@
 namespace quarlin::ui {
 namespace {
 
-constexpr std::array<const char*, 6> kRadioNames{
-    "CumulativeRadioButton", "IntervalRadioButton", "X_ConfidenceRadioButton",
-    "ReturnRadioButton",     "QQRadioButton",       "histoRadioButton",
-};
-
 // The image is shown pixel for pixel, as it is saved.
 QLabel* ImageLabel(const char* name) {
   auto* label = new QLabel;
@@ -72,7 +67,7 @@ QGroupBox* GraphicsPage::BuildChoices() {
   auto* column = new QVBoxLayout(group);
   for (int i = 0; i < 6; ++i) {
     radios_[i] = new QRadioButton(kGraphChoiceCaptions[i]);
-    radios_[i]->setObjectName(kRadioNames[i]);
+    radios_[i]->setObjectName(kGraphChoiceNames[i]);
     choices_->addButton(radios_[i], i + 1);
     column->addWidget(radios_[i]);
   }

@@ -18,6 +18,12 @@ class QRadioButton;
 
 namespace quarlin::ui {
 
+// The object names of the six choices, in the order of the graph types.
+inline constexpr std::array<const char*, 6> kGraphChoiceNames{
+    "CumulativeRadioButton", "IntervalRadioButton", "X_ConfidenceRadioButton",
+    "ReturnRadioButton",     "QQRadioButton",       "histoRadioButton",
+};
+
 class GraphicsPage : public QWidget {
  public:
   // `afterEvent` runs after each event handed to the controller: the main

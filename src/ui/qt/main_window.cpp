@@ -20,16 +20,13 @@
 #include "ui/qt/event_watcher.h"
 #include "ui/qt/finish_window.h"
 #include "ui/qt/graphics_page.h"
+#include "ui/qt/qt_text.h"
 #include "ui/qt/select_dialog.h"
 #include "ui/qt/text_window.h"
 #include "ui/qt/value_grid.h"
 
 namespace quarlin::ui {
 namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QStringList Lines(const std::vector<std::string>& lines) {
   QStringList list;

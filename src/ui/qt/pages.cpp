@@ -17,14 +17,11 @@
 #include "ui/qt/event_watcher.h"
 #include "ui/qt/graphics_page.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_text.h"
 #include "ui/qt/value_grid.h"
 
 namespace quarlin::ui {
 namespace {
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 QPlainTextEdit* Memo(const QString& name, std::string_view text = {}) {
   auto* memo = new QPlainTextEdit(Q(text));
@@ -46,13 +43,6 @@ QLineEdit* Edit(const QString& name, const QString& hint = {}) {
   return edit;
 }
 
-QFont ReportFont() {
-  QFont font("Liberation Mono");
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
-  return font;
-}
-
 }  // namespace
 
 QWidget* MainWindow::BuildIntroPage() {
@@ -71,7 +61,7 @@ QWidget* MainWindow::BuildIntroPage() {
   const std::array<const char*, 5> memoNames{"IntroMemo", "ContMemo", "DisConMemo", "ConfMemo",
                                              "IntervalMemo"};
   auto* texts = new QVBoxLayout;
-  const QFont font = ReportFont();
+  const QFont font = FixedPitchFont();
   for (int i = 0; i < 5; ++i) {
     const auto text = static_cast<HelpText>(i);
     auto* button = Button(captions[i].first, captions[i].second);
@@ -175,7 +165,7 @@ QWidget* MainWindow::BuildInputPage() {
   };
   in.pasteHelpMemo = Memo("PasteHelpMemo", PasteHelpText());
   in.wait = Memo("WaitMemo");
-  in.wait->setFont(ReportFont());
+  in.wait->setFont(FixedPitchFont());
 
   auto* right = new QVBoxLayout;
   in.entries = BuildInputFields();
@@ -239,13 +229,13 @@ QWidget* MainWindow::BuildOutputPage() {
   buttons->addStretch();
 
   out.report = Memo("OutputMemo");
-  out.report->setFont(ReportFont());
+  out.report->setFont(FixedPitchFont());
   out.report->setLineWrapMode(QPlainTextEdit::NoWrap);
 
   out.fitPanel = new QWidget;
   out.fitPanel->setObjectName("FitPanel");
   out.fitMemo = Memo("FitMemo");
-  out.fitMemo->setFont(ReportFont());
+  out.fitMemo->setFont(FixedPitchFont());
   auto* closeFit = Button("Close", "CloseFitButton");
   connect(closeFit, &QPushButton::clicked, this,
           [this] { Forward([this] { controller_.CloseFitButtonClick(); }); });

@@ -5,13 +5,10 @@
 #include <QStringList>
 
 #include "ui/control/window_texts.h"
+#include "ui/qt/qt_text.h"
 
 namespace quarlin::ui {
 namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 // "Input files (*.inp)" already names its pattern; other descriptions get
 // it added, as the dialog needs it in the text.

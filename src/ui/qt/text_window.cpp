@@ -1,4 +1,5 @@
 #include "ui/qt/text_window.h"
+#include "ui/qt/qt_text.h"
 
 #include <QCloseEvent>
 #include <QVBoxLayout>
@@ -13,9 +14,7 @@ TextWindow::TextWindow(const QString& name, const QString& caption, const QStrin
   memo_->setObjectName(memoName);
   memo_->setReadOnly(true);
   if (fixedPitch) {
-    QFont font("Liberation Mono");
-    font.setStyleHint(QFont::Monospace);
-    memo_->setFont(font);
+    memo_->setFont(FixedPitchFont());
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
