@@ -125,6 +125,7 @@ int main(int argc, char** argv) {
 
   // Each graph of the report on the Graphics page, then back.
   QTest::mouseClick(Find<QPushButton>(window, "ViewGraphButton"), Qt::LeftButton);
+  ok = Save(window, folder, "window-graph-choices.png") && ok;
   for (int i = 0; i < 6; ++i) {
     auto* radio = Find<QRadioButton>(window, quarlin::ui::kGraphChoiceNames[i]);
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));

@@ -138,6 +138,11 @@ TEST_F(GraphicsPageTest, FitsTheMainWindowsWidth) {
   EXPECT_LE(page->minimumSizeHint().width(), 740);
   Draw("IntervalRadioButton");
   EXPECT_LE(page->minimumSizeHint().width(), 740);
+  // The choices offered again beside the buttons of the graph made.
+  controller.ShowChoicesUnlessPicture();
+  page->Render();
+  ASSERT_TRUE(Find<QPushButton>("SaveGraphButton")->isVisible());
+  EXPECT_LE(page->minimumSizeHint().width(), 740);
 }
 
 }  // namespace

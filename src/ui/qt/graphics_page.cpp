@@ -39,20 +39,19 @@ GraphicsPage::GraphicsPage(GraphicsController& controller, const QtGraphDrawer& 
       Button("Save black-white graph", "SaveBlWhButton", &GraphicsController::SaveBlWhButtonClick);
   confBelt_ = Button(kHideBeltCaption, "ConfBeltButton", &GraphicsController::ConfBeltButtonClick);
 
-  // The choices and the graph take turns: the one hides when the other
-  // shows, so the buttons sit beside the choices and above the graph.
+  // The buttons head the page; below them the choices and the graph take
+  // turns. Beside the choices, the buttons of a graph already made would
+  // widen the window.
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {makeGraph_, select_, saveGraph_, saveBlWh_, confBelt_})
-    buttons->addWidget(button, 0, Qt::AlignTop);
+    buttons->addWidget(button);
   buttons->addStretch();
-  auto* top = new QHBoxLayout;
-  top->addWidget(BuildChoices(), 0, Qt::AlignTop);
-  top->addLayout(buttons, 1);
 
   graphImage_ = ImageLabel("GraphImage");
   pictureImage_ = ImageLabel("PictureImage");
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
+  layout->addLayout(buttons);
+  layout->addWidget(BuildChoices(), 0, Qt::AlignLeft);
   layout->addWidget(graphImage_);
   layout->addWidget(pictureImage_);
   layout->addStretch();

@@ -64,6 +64,12 @@ MainWindow::MainWindow(MainController& controller, QtWindowThread& thread,
   });
   BuildMenus();
   statusBar()->setObjectName("StatusBar1");
+  // A label rather than the bar's own message, which would cut the longer
+  // status texts off at the window's edge; the label wraps them instead.
+  status_ = new QLabel;
+  status_->setObjectName("StatusText");
+  status_->setWordWrap(true);
+  statusBar()->addWidget(status_, 1);
 
   select_ = new SelectDialog(this);
   select_->onChoice = [this](int index) {
@@ -189,7 +195,7 @@ void MainWindow::Render() {
   rendering_ = true;
   const MainWindowModel& model = controller_.Model();
   pages_->setCurrentIndex(static_cast<int>(model.page));
-  statusBar()->showMessage(Q(model.status));
+  status_->setText(Q(model.status));
   for (int i = 0; i < static_cast<int>(helpMemos_.size()); ++i)
     helpMemos_[i]->setVisible(i == static_cast<int>(model.helpText));
   RenderInput();

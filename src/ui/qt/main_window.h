@@ -104,6 +104,7 @@ class MainWindow : public QMainWindow {
   const QtGraphDrawer& drawer_;
   GraphicsPage* graphics_ = nullptr;
   QTabWidget* pages_ = nullptr;
+  QLabel* status_ = nullptr;
   std::array<QPlainTextEdit*, 5> helpMemos_{};
   InputWidgets input_;
   OutputWidgets output_;

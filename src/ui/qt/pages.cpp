@@ -219,14 +219,19 @@ QWidget* MainWindow::BuildOutputPage() {
       {out.opt, &MainController::OptButtonClick},
       {out.list, &MainController::ListButtonClick},
   }};
-  auto* buttons = new QHBoxLayout;
-  for (const auto& event : events) {
-    const auto handler = event.second;
-    connect(event.first, &QPushButton::clicked, this,
+  // Two rows, so that all six fit the window's width.
+  auto* buttons = new QVBoxLayout;
+  std::array<QHBoxLayout*, 2> rows{new QHBoxLayout, new QHBoxLayout};
+  for (size_t i = 0; i < events.size(); ++i) {
+    const auto handler = events[i].second;
+    connect(events[i].first, &QPushButton::clicked, this,
             [this, handler] { Forward([this, handler] { (controller_.*handler)(); }); });
-    buttons->addWidget(event.first);
+    rows[i < 4 ? 0 : 1]->addWidget(events[i].first);
   }
-  buttons->addStretch();
+  for (QHBoxLayout* row : rows) {
+    row->addStretch();
+    buttons->addLayout(row);
+  }
 
   out.report = Memo("OutputMemo");
   out.report->setFont(FixedPitchFont());
