@@ -3,6 +3,7 @@
 // raw generator output, not from the standard library's distributions, so
 // the series is the same on every machine.
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -34,8 +35,9 @@ long double LogNormal(std::mt19937& generator) {
 
 std::string TenDigits(long double value) {
   char text[40];
-  std::snprintf(text, sizeof text, "%.10Lg", value);
-  return text;
+  const auto written =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 10);
+  return std::string(text, written.ptr);
 }
 
 }  // namespace

@@ -17,6 +17,10 @@ void Clear(CalcView& view, std::initializer_list<CalcBox> boxes) {
 
 }  // namespace
 
+std::string CalcController::Shown(std::optional<double> value) const {
+  return numbers_.Shown(ResultText(value));
+}
+
 void CalcController::FormShow(int chosenCode) {
   using enum CalcBox;
   Clear(view_, {Edit1, Edit2, Edit3, Edit4, Edit5, Edit9, Edit10, Edit13, Edit14});
@@ -44,12 +48,12 @@ void CalcController::Edit7Click() {
   state_ = std::move(reading.inputs->state);
   const int N = static_cast<int>(reading.inputs->data.size());
   const ForwardResult r = CalcFrequent(reading.inputs->values, N, *X);
-  view_.SetText(CalcBox::Edit2, ResultText(r.F));
-  view_.SetText(CalcBox::Edit3, ResultText(r.T));
-  view_.SetText(CalcBox::Edit13, ResultText(r.limits.lower));
-  view_.SetText(CalcBox::Edit14, ResultText(r.limits.upper));
-  view_.SetText(CalcBox::Edit9, ResultText(r.TLower));
-  view_.SetText(CalcBox::Edit10, ResultText(r.TUpper));
+  view_.SetText(CalcBox::Edit2, Shown(r.F));
+  view_.SetText(CalcBox::Edit3, Shown(r.T));
+  view_.SetText(CalcBox::Edit13, Shown(r.limits.lower));
+  view_.SetText(CalcBox::Edit14, Shown(r.limits.upper));
+  view_.SetText(CalcBox::Edit9, Shown(r.TLower));
+  view_.SetText(CalcBox::Edit10, Shown(r.TUpper));
 }
 
 bool CalcController::ShowInverse(double F) {
@@ -60,9 +64,9 @@ bool CalcController::ShowInverse(double F) {
   }
   state_ = std::move(reading.inputs->state);
   const InverseResult r = CalcVal(reading.inputs->values, reading.inputs->data, F);
-  view_.SetText(CalcBox::Edit6, ResultText(r.X));
-  view_.SetText(CalcBox::Edit11, ResultText(r.XLower));
-  view_.SetText(CalcBox::Edit12, ResultText(r.XUpper));
+  view_.SetText(CalcBox::Edit6, Shown(r.X));
+  view_.SetText(CalcBox::Edit11, Shown(r.XLower));
+  view_.SetText(CalcBox::Edit12, Shown(r.XUpper));
   return true;
 }
 
@@ -76,7 +80,7 @@ void CalcController::Edit4Exit() {
     dialogs_.Message(kFrequencyRange);
     return;
   }
-  if (ShowInverse(*F)) view_.SetText(CalcBox::Edit5, ResultText(1 / (1 - *F)));
+  if (ShowInverse(*F)) view_.SetText(CalcBox::Edit5, Shown(1 / (1 - *F)));
 }
 
 void CalcController::Edit5Exit() {
@@ -94,7 +98,7 @@ void CalcController::Edit5Exit() {
     return;
   }
   const double F = 1 - 1 / *T;
-  if (ShowInverse(F)) view_.SetText(CalcBox::Edit4, ResultText(F));
+  if (ShowInverse(F)) view_.SetText(CalcBox::Edit4, Shown(F));
 }
 
 void CalcController::Edit1Enter() {

@@ -71,6 +71,8 @@ class CalcController {
   void ClearAll();
   // X and its limits for F; false when the files could not be read.
   bool ShowInverse(double F);
+  // A result as the boxes show it, under the separator the boxes read.
+  std::string Shown(std::optional<double> value) const;
 
   CalcView& view_;
   Dialogs& dialogs_;

@@ -1,9 +1,9 @@
 #include "cli/distributions_command.h"
 
-#include <cstdio>
 #include <string>
 
 #include "cli/json.h"
+#include "common/number_text.h"
 #include "engine/catalogue/distribution_table.h"
 
 namespace quarlin {
@@ -37,10 +37,9 @@ int DistributionsCommand(bool json, std::ostream& out) {
           << ", \"composite\": " << (row.IsComposite() ? "true" : "false")
           << ", \"note\": " << (note.empty() ? "null" : JsonString(note)) << "}";
     } else {
-      char head[40];
-      std::snprintf(head, sizeof head, "%-4s %-4d %-9s ", prefer.c_str(), row.code,
-                    row.IsComposite() ? "composite" : "single");
-      out << head << row.listName << (note.empty() ? "" : "  (" + note + ")") << '\n';
+      out << PadRight(prefer, 4) << ' ' << PadRight(std::to_string(row.code), 4) << ' '
+          << PadRight(row.IsComposite() ? "composite" : "single", 9) << ' ' << row.listName
+          << (note.empty() ? "" : "  (" + note + ")") << '\n';
     }
     first = false;
   }

@@ -1,15 +1,17 @@
 #include "cli/json.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace quarlin {
 
 std::string JsonNumber(std::optional<double> value) {
   if (!value || !std::isfinite(*value)) return "null";
+  // As "%.17g" would print it, but never with the locale's decimal comma.
   char text[40];
-  std::snprintf(text, sizeof text, "%.17g", *value);
-  return text;
+  const auto written =
+      std::to_chars(text, text + sizeof text, *value, std::chars_format::general, 17);
+  return std::string(text, written.ptr);
 }
 
 std::string JsonString(std::string_view text) {
@@ -33,9 +35,10 @@ std::string JsonString(std::string_view text) {
         break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-          quoted += escaped;
+          constexpr char kHex[] = "0123456789abcdef";
+          quoted += "\\u00";
+          quoted += kHex[(c >> 4) & 0xf];
+          quoted += kHex[c & 0xf];
         } else {
           quoted += c;
         }

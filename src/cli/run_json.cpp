@@ -1,12 +1,12 @@
 #include "cli/run_json.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 #include <vector>
 
 #include "cli/json.h"
+#include "common/number_parse.h"
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/distribution_table.h"
 #include "engine/report/parameter_file_reader.h"
@@ -24,14 +24,6 @@ std::vector<std::string> Lines(const fs::path& path) {
     lines.push_back(line);
   }
   return lines;
-}
-
-std::optional<double> NumberIn(const std::string& text) {
-  const char* begin = text.c_str();
-  char* end = nullptr;
-  const double value = std::strtod(begin, &end);
-  if (end == begin) return std::nullopt;
-  return value;
 }
 
 // The letters the report prints with the values the file holds. General
@@ -65,7 +57,8 @@ std::optional<double> Efficiency(const fs::path& report) {
   for (size_t i = 0; i + 1 < lines.size(); ++i) {
     if (lines[i].find("Efficiency coefficient (R^2)") == std::string::npos) continue;
     const auto colon = lines[i + 1].find(':');
-    if (colon != std::string::npos) return NumberIn(lines[i + 1].substr(colon + 1));
+    if (colon != std::string::npos)
+      return LeadingReal(std::string_view(lines[i + 1]).substr(colon + 1));
   }
   return std::nullopt;
 }
@@ -81,7 +74,8 @@ std::string Ranked(const fs::path& list) {
     std::string name = lines[i - 1];
     name.erase(0, name.find_first_not_of(' '));
     text += (first ? "" : ", ") + std::string("{\"name\": ") + JsonString(name) +
-            ", \"average\": " + JsonNumber(NumberIn(lines[i].substr(label.size()))) + "}";
+            ", \"average\": " +
+            JsonNumber(LeadingReal(std::string_view(lines[i]).substr(label.size()))) + "}";
     first = false;
   }
   return text + "]";

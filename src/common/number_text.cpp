@@ -1,9 +1,9 @@
 #include "common/number_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string_view>
 
 namespace quarlin {
 namespace {
@@ -22,13 +22,17 @@ constexpr int kDecimalDigits = 18;
 Decimal ToDecimal(long double value) {
   Decimal d;
   d.negative = std::signbit(value) && value != 0.0L;
+  // to_chars, unlike printf, never writes the locale's decimal comma.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*Le", kDecimalDigits - 1, std::fabs(value));
-  const std::string s(buf);
+  const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                     std::chars_format::scientific, kDecimalDigits - 1);
+  const std::string_view s(buf, written.ptr - buf);
   const auto e = s.find('e');
   for (size_t i = 0; i < e; ++i)
     if (s[i] != '.') d.digits.push_back(s[i]);
-  d.exponent = std::atoi(s.c_str() + e + 1);
+  const char* exponent = s.data() + e + 1;
+  if (*exponent == '+') ++exponent;
+  std::from_chars(exponent, written.ptr, d.exponent);
   return d;
 }
 
@@ -98,6 +102,11 @@ std::string NonFiniteText(long double value) {
 std::string PadLeft(const std::string& text, int width) {
   if (static_cast<int>(text.size()) >= width) return text;
   return std::string(width - text.size(), ' ') + text;
+}
+
+std::string PadRight(const std::string& text, int width) {
+  if (static_cast<int>(text.size()) >= width) return text;
+  return text + std::string(width - text.size(), ' ');
 }
 
 std::string Fix(long double value, int width, int decimals) {

@@ -40,4 +40,7 @@ std::string General(double value);
 // Pads `text` on the left with blanks to at least `width` characters.
 std::string PadLeft(const std::string& text, int width);
 
+// Pads `text` on the right with blanks to at least `width` characters.
+std::string PadRight(const std::string& text, int width);
+
 }  // namespace quarlin

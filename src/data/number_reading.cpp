@@ -79,6 +79,12 @@ std::optional<double> NumberConversion::Convert(std::string_view text) const {
   return result;
 }
 
+std::string NumberConversion::Shown(std::string text) const {
+  for (char& c : text)
+    if (c == '.') c = separator_;
+  return text;
+}
+
 std::optional<double> NumberConversion::StringToFloat(std::string_view text) {
   if (auto value = Convert(text)) return value;
   if (separator_ != ',') return std::nullopt;

@@ -3,6 +3,7 @@
 // expect, independent of the process locale (the GUI toolkit may set one).
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quarlin {
@@ -26,6 +27,10 @@ class NumberConversion {
 
   std::optional<double> StringToFloat(std::string_view text);
   char DecimalSeparator() const { return separator_; }
+
+  // A number text of the program's own (full stop) as the user sees it,
+  // under the separator StringToFloat reads, so that it reads back.
+  std::string Shown(std::string text) const;
 
  private:
   std::optional<double> Convert(std::string_view text) const;

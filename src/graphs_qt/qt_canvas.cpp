@@ -51,7 +51,7 @@ QFont ToQFont(const Font& font) {
 // display) say nothing about the images; only its errors are shown.
 void ErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::fputs(message.toLocal8Bit().append('\n').constData(), stderr);
   }
 }
 

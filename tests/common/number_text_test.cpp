@@ -5,8 +5,26 @@
 #include <limits>
 #include <string>
 
+#include "fixtures/scoped_locale.h"
+
 namespace quarlin {
 namespace {
+
+using testing_support::kCommaLocales;
+using testing_support::ScopedLocale;
+
+// Every text form is checked under the C locale and under each comma
+// locale: the files travel between machines and must not change.
+template <typename Check>
+void UnderEachLocale(Check check) {
+  check();
+  for (const char* name : kCommaLocales) {
+    const ScopedLocale locale(name);
+    ASSERT_TRUE(locale.Installed()) << name << " is not installed";
+    SCOPED_TRACE(name);
+    check();
+  }
+}
 
 struct FixCase {
   long double value;
@@ -18,7 +36,7 @@ class FixTest : public testing::TestWithParam<FixCase> {};
 
 TEST_P(FixTest, Formats) {
   const auto& c = GetParam();
-  EXPECT_EQ(Fix(c.value, c.width, c.decimals), c.expected);
+  UnderEachLocale([&] { EXPECT_EQ(Fix(c.value, c.width, c.decimals), c.expected); });
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,7 +61,7 @@ class ExtTest : public testing::TestWithParam<ExtCase> {};
 
 TEST_P(ExtTest, Formats) {
   const auto& c = GetParam();
-  EXPECT_EQ(Ext(c.value, c.width), c.expected);
+  UnderEachLocale([&] { EXPECT_EQ(Ext(c.value, c.width), c.expected); });
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,7 +85,7 @@ class SciTest : public testing::TestWithParam<SciCase> {};
 
 TEST_P(SciTest, Formats) {
   const auto& c = GetParam();
-  EXPECT_EQ(SciDigits(c.value, c.digits), c.expected);
+  UnderEachLocale([&] { EXPECT_EQ(SciDigits(c.value, c.digits), c.expected); });
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,7 +123,7 @@ struct GeneralCase {
 class GeneralTest : public testing::TestWithParam<GeneralCase> {};
 
 TEST_P(GeneralTest, Formats) {
-  EXPECT_EQ(General(GetParam().value), GetParam().expected);
+  UnderEachLocale([&] { EXPECT_EQ(General(GetParam().value), GetParam().expected); });
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,8 +1,8 @@
 #include "engine/driver/ranked_list_resort.h"
 
 #include <algorithm>
-#include <cstdlib>
 
+#include "common/number_parse.h"
 #include "common/number_text.h"
 #include "common/text_file.h"
 
@@ -18,11 +18,7 @@ constexpr size_t kLabelWidth = 10;
 
 std::optional<double> AverageOf(const std::string& line) {
   if (line.size() <= kLabelWidth) return std::nullopt;
-  const char* start = line.c_str() + kLabelWidth;
-  char* end = nullptr;
-  const double value = std::strtod(start, &end);
-  if (end == start) return std::nullopt;
-  return value;
+  return LeadingReal(std::string_view(line).substr(kLabelWidth));
 }
 
 }  // namespace

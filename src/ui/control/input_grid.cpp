@@ -10,14 +10,6 @@
 namespace quarlin::ui {
 namespace {
 
-// A value as the grid shows it: the shortest text, under the decimal
-// separator in use.
-std::string ValueText(long double value, char separator) {
-  std::string text = General(static_cast<double>(value));
-  std::replace(text.begin(), text.end(), '.', separator);
-  return text;
-}
-
 int GridWidthFor(int n) {
   return n > 15 ? 170 : 155;
 }
@@ -40,7 +32,7 @@ void MainController::RefillGrid(int lastRow) {
       row = before[r];
     } else if (r < known) {
       if (r < static_cast<int>(state_.Serial.size())) row.serial = Int(state_.Serial[r]);
-      row.value = ValueText(state_.Values[r], numbers_.DecimalSeparator());
+      row.value = numbers_.Shown(General(static_cast<double>(state_.Values[r])));
     }
   }
   if (!runDone_) {

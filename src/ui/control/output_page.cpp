@@ -1,10 +1,10 @@
 // The Output page: the report, the buttons that lead on from it, and its
 // small windows (goodness of fit, optimisation, ranked list, calculator).
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "calculator/calc_controller.h"
+#include "common/number_text.h"
 #include "common/text_file.h"
 #include "data/messages.h"
 #include "data/open_output.h"
@@ -144,8 +144,7 @@ void MainController::FitButtonClick() {
     dialogs_.Message(reading.error);
     return;
   }
-  char value[320];
-  std::snprintf(value, sizeof value, "%5.2f", reading.data->avAbsDiff);
+  const std::string value = Fix(reading.data->avAbsDiff, 5, 2);
   model_.output.fitLines = {
       "Quarlin calculates AvAbsDiff: the average of the absolute values of the differences "
       "between observed and calculated cumulative frequencies in %, the latter on the basis of "
