@@ -80,7 +80,8 @@ class MainController : public GraphicsHost {
 
   // Preferred distribution.
   void SelectionButtonClick();
-  void SelectChoice(int index) { model_.selectedChoice = index; }
+  // An index outside the dialog's choices changes nothing.
+  void SelectChoice(int index);
   void ConfirmSelection();
   void OptionComboBoxChange(int index);
   void DisconComboBoxChange(int index);
