@@ -122,8 +122,8 @@ Done RunOne(const BatchOptions& options, size_t index, const std::string& clash,
   // One input's trouble must not end the others' runs.
   try {
     done.status = RunCommand(run, session, out, err);
-  } catch (const std::exception& e) {
-    err << e.what() << '\n';
+  } catch (...) {
+    err << ProgramFaultMessage(std::current_exception()) << '\n';
     done.status = 1;
   }
   done.out = done.status == 0 ? out.str() : std::string();
@@ -161,7 +161,14 @@ int BatchCommand(const BatchOptions& options, RunSession& session, std::ostream&
       printer.Finished(i, RunOne(options, i, clashes[i], own));
   };
   std::vector<std::jthread> workers;
-  for (size_t w = 0; w < jobs; ++w) workers.emplace_back(work);
+  workers.reserve(jobs);
+  // Fewer workers than asked for only take longer; with none, this thread
+  // does the runs.
+  try {
+    for (size_t w = 0; w < jobs; ++w) workers.emplace_back(work);
+  } catch (const std::system_error&) {
+  }
+  if (workers.empty()) work();
   workers.clear();
   return printer.Close();
 }

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -16,6 +17,7 @@
 #endif
 #include "cli/run_command.h"
 #include "cli/signal_stop.h"
+#include "data/messages.h"
 #include "data/preference_names.h"
 
 namespace quarlin {
@@ -90,9 +92,7 @@ int UsageError(const std::string& program, const std::string& what) {
   return kUsageError;
 }
 
-}  // namespace
-
-int RunCommandLine(int argc, char** argv, const std::string& program, RunSession& session) {
+int ParseAndRun(int argc, char** argv, const std::string& program, RunSession& session) {
   CLI::App app{"Cumulative frequency analysis of a series of values", program};
   app.require_subcommand(1);
   app.set_version_flag("--version", program + " " + QUARLIN_VERSION);
@@ -239,6 +239,22 @@ int RunCommandLine(int argc, char** argv, const std::string& program, RunSession
     status = RunCommand(options, session, std::cout, std::cerr);
   }
   return signals.Signal() != 0 ? 128 + signals.Signal() : status;
+}
+
+}  // namespace
+
+int CommandOrFault(const std::function<int()>& command, std::ostream& err) {
+  try {
+    return command();
+  } catch (...) {
+    err << ProgramFaultMessage(std::current_exception()) << '\n';
+    err.flush();
+    return 1;
+  }
+}
+
+int RunCommandLine(int argc, char** argv, const std::string& program, RunSession& session) {
+  return CommandOrFault([&] { return ParseAndRun(argc, argv, program, session); }, std::cerr);
 }
 
 }  // namespace quarlin

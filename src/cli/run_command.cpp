@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
@@ -10,6 +11,7 @@
 #include "cli/run_json.h"
 #include "common/number_text.h"
 #include "data/input_file.h"
+#include "data/messages.h"
 #include "data/run_files.h"
 #include "data/run_session.h"
 #include "data/run_state.h"
@@ -87,7 +89,15 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
   FrontEnd frontEnd{dialogs, progress, numbers};
   frontEnd.stop = options.stop;
   frontEnd.waitForOtherRuns = options.wait;
-  const RunResult result = session.SaveRun(state, input, frontEnd);
+  RunResult result;
+  std::string fault;
+  // A fault inside the run ends it here, after its temporary files and its
+  // lock went as it ended.
+  try {
+    result = session.SaveRun(state, input, frontEnd);
+  } catch (...) {
+    fault = RunFaultMessage(std::current_exception());
+  }
   progress.EndLine();
   const int chosenCode = session.Engine().ChosenCode;
   // The held messages first, then why the run failed.
@@ -96,6 +106,7 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
     if (!why.empty()) err << why << '\n';
     return 1;
   };
+  if (!fault.empty()) return fail(fault);
   if (result.outcome != RunOutcome::Done) return fail("");
   std::ostream& human = options.json ? err : out;
   if (chosenCode == kNoDistribution) {

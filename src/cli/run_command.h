@@ -31,8 +31,8 @@ struct RunOptions {
 };
 
 // Exit status: 0 when the report was made, 1 when the data were refused,
-// the files could not be written or the run stopped (the reason is on
-// `err`, and nothing is on `out`).
+// the files could not be written, the run stopped or a fault ended it (the
+// reason is on `err`, and nothing is on `out`).
 int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out,
                std::ostream& err);
 

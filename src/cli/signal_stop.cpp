@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <system_error>
 
 namespace quarlin {
 
@@ -16,8 +17,24 @@ SignalStop::SignalStop() {
   sigaddset(&watched, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &watched, &previous_);
   signalFd_ = ::signalfd(-1, &watched, SFD_CLOEXEC);
-  if (signalFd_ < 0 || ::pipe2(wake_, O_CLOEXEC) != 0) return;
-  watcher_ = std::thread([this] { Watch(); });
+  if (signalFd_ >= 0 && ::pipe2(wake_, O_CLOEXEC) == 0) {
+    try {
+      watcher_ = std::thread([this] { Watch(); });
+      return;
+    } catch (const std::system_error&) {
+    }
+  }
+  // Blocked with nobody to read them, the signals would be lost for the
+  // whole run: without a watcher they end the process as they always do.
+  CloseAll();
+  pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+}
+
+void SignalStop::CloseAll() {
+  for (int* fd : {&signalFd_, &wake_[0], &wake_[1]}) {
+    if (*fd >= 0) ::close(*fd);
+    *fd = -1;
+  }
 }
 
 SignalStop::~SignalStop() {
@@ -26,8 +43,7 @@ SignalStop::~SignalStop() {
     [[maybe_unused]] const ssize_t written = ::write(wake_[1], &wake, 1);
     watcher_.join();
   }
-  for (const int fd : {signalFd_, wake_[0], wake_[1]})
-    if (fd >= 0) ::close(fd);
+  CloseAll();
   pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }
 

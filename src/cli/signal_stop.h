@@ -16,7 +16,9 @@ class SignalStop {
  public:
   // Blocks SIGINT and SIGTERM in this thread and in every thread started
   // after it, and watches for them on a thread of its own. A second signal
-  // ends the process at once.
+  // ends the process at once. When the watching cannot be set up (no file
+  // descriptor or thread left), the mask is restored and the signals keep
+  // their usual effect.
   SignalStop();
   ~SignalStop();
   SignalStop(const SignalStop&) = delete;
@@ -28,6 +30,7 @@ class SignalStop {
 
  private:
   void Watch();
+  void CloseAll();
 
   StopRequest stop_;
   std::atomic<int> signal_{0};

@@ -64,6 +64,33 @@ std::string ProgramErrorMessage(const std::string& detail) {
   return "A program error occurred." + detail;
 }
 
+namespace {
+
+// The words of `fault` as a sentence.
+std::string FaultSentence(std::exception_ptr fault) {
+  std::string words;
+  try {
+    if (fault) std::rethrow_exception(fault);
+  } catch (const std::exception& e) {
+    words = e.what();
+  } catch (...) {
+  }
+  if (words.empty()) words = "An exception of unknown type";
+  if (words.find_last_of(".!?") != words.size() - 1) words += '.';
+  return words;
+}
+
+}  // namespace
+
+std::string ProgramFaultMessage(std::exception_ptr fault) {
+  return ProgramErrorMessage(" " + FaultSentence(fault));
+}
+
+std::string RunFaultMessage(std::exception_ptr fault) {
+  return ProgramFaultMessage(fault) +
+         " The run was not finished and its temporary files were removed.";
+}
+
 std::string InvalidRealsDetail(const std::string& path) {
   return "Real numbers in the inputfile \"" + path + "\" are invalid";
 }

@@ -2,6 +2,7 @@
 // Message texts of the data and run subsystem, kept in one place because
 // several operations show the same words.
 
+#include <exception>
 #include <string>
 
 namespace quarlin {
@@ -35,6 +36,14 @@ std::string WaitingForBaseLine(const std::string& path);
 
 // "A program error occurred." directly followed by `detail`.
 std::string ProgramErrorMessage(const std::string& detail);
+
+// A fault that no check foresaw (an exception that reached the outermost
+// call of a front end): "A program error occurred. " and the fault's own
+// words as one sentence, e.g. "A program error occurred. std::bad_alloc."
+std::string ProgramFaultMessage(std::exception_ptr fault);
+// The same when the fault ended a run: its temporary files and its lock
+// went as it ended.
+std::string RunFaultMessage(std::exception_ptr fault);
 
 // The fatal-error detail for an unreadable serial or value in an input file.
 std::string InvalidRealsDetail(const std::string& path);

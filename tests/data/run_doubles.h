@@ -3,8 +3,10 @@
 // engine steps that log what they are called with into one event list, so
 // that tests can check the order of everything a run does.
 
+#include <exception>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -142,6 +144,10 @@ class FakeEngineSteps : public EngineSteps {
   bool writeAux = true;
   std::string failAt;
   std::string stopAt;
+  // The step that throws `fault` (a std::logic_error when none is set), as
+  // a fault no check foresaw would.
+  std::string throwAt;
+  std::exception_ptr fault;
   ChosenParameters params{1.5, -2.25, 3.0, 0.5};
   StepObservations seen;
 
@@ -149,6 +155,9 @@ class FakeEngineSteps : public EngineSteps {
   Status Enter(const std::string& step) {
     events_.push_back("step: " + step);
     if (step == stopAt) stop_.Request();
+    if (step == throwAt)
+      std::rethrow_exception(fault ? fault
+                                   : std::make_exception_ptr(std::logic_error(step + " threw")));
     if (step == failAt) return Status::Error("step " + step + " failed");
     return Status::Ok();
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "data/preference_names.h"
 #include "ui/control/composite_list.h"
@@ -97,6 +98,34 @@ TEST_F(SelectionTest, ChangingTheCompositeOptionGoesBackToBestOfAll) {
   controller.OptionComboBoxChange(0);
   EXPECT_FALSE(model().input.disconShown);
 }
+
+// Indices the window could hand over (-1 from an emptied list, one past
+// the end) name no choice: nothing changes and nothing breaks.
+class OutOfRangeSelectionTest : public SelectionTest, public testing::WithParamInterface<int> {};
+
+TEST_P(OutOfRangeSelectionTest, ChangesNothing) {
+  Confirm(28);
+  Take();
+  const std::string preference = controller.State().Preference;
+  const std::string selection = model().input.selection;
+  controller.SelectionButtonClick();
+  controller.SelectChoice(GetParam());
+  EXPECT_EQ(model().selectedChoice, 28);
+  controller.ConfirmSelection();
+  EXPECT_EQ(controller.State().Preference, preference);
+  EXPECT_EQ(model().input.selection, selection);
+
+  controller.OptionComboBoxChange(1);
+  controller.DisconComboBoxChange(16);
+  controller.OptionComboBoxChange(GetParam());
+  controller.DisconComboBoxChange(GetParam());
+  EXPECT_EQ(model().input.optionIndex, 1);
+  EXPECT_EQ(model().input.disconIndex, 16);
+  EXPECT_EQ(controller.State().Preference, "90");
+}
+
+INSTANTIATE_TEST_SUITE_P(Indices, OutOfRangeSelectionTest,
+                         testing::Values(-1, 37, 1000, std::numeric_limits<int>::min()));
 
 }  // namespace
 }  // namespace quarlin::testing_support

@@ -1,6 +1,7 @@
 #include "engine/driver/parallel_fits.h"
 
 #include <algorithm>
+#include <exception>
 #include <optional>
 #include <utility>
 
@@ -65,7 +66,7 @@ std::vector<size_t> WorkOrder(const std::vector<int>& codes, const std::vector<s
 }  // namespace
 
 ParallelFits::ParallelFits(const CandidateFits& inner, const Sample& sample,
-                           const std::vector<int>& codes, int threads)
+                           const std::vector<int>& codes, int threads, const ThreadStart& start)
     : inner_(inner),
       sample_(sample),
       codes_(codes),
@@ -74,7 +75,15 @@ ParallelFits::ParallelFits(const CandidateFits& inner, const Sample& sample,
       promises_(codes.size()) {
   futures_.reserve(codes_.size());
   for (auto& promise : promises_) futures_.push_back(promise.get_future());
-  for (int t = 0; t < threads; ++t) workers_.emplace_back([this] { Work(); });
+  // A thread that cannot be started only makes the run slower: the fits
+  // give the same results on any thread, this one included.
+  try {
+    // Reserved first, so that a thread once started is never lost to a
+    // failed push_back (a joinable thread destroyed ends the program).
+    workers_.reserve(static_cast<size_t>(std::max(threads, 0)));
+    for (int t = 0; t < threads; ++t) workers_.push_back(start([this] { Work(); }));
+  } catch (const std::exception&) {
+  }
 }
 
 ParallelFits::~ParallelFits() {
@@ -124,7 +133,7 @@ ParallelFits::Result ParallelFits::Take(int code) const {
   const auto at = std::find(codes_.begin(), codes_.end(), code);
   if (at == codes_.end()) return Compute(code);
   auto& future = futures_[at - codes_.begin()];
-  if (!future.valid()) return Compute(code);
+  if (workers_.empty() || !future.valid()) return Compute(code);
   return future.get();
 }
 
@@ -146,6 +155,10 @@ NormalFit ParallelFits::Normal(const Sample&, int code) const {
 
 FitResult ParallelFits::Composite(const Sample&, int code) const {
   return std::get<FitResult>(Take(code));
+}
+
+std::thread StartThread(std::function<void()> work) {
+  return std::thread(std::move(work));
 }
 
 int DefaultFitThreads() {

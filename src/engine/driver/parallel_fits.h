@@ -5,6 +5,7 @@
 // fit is not done yet.
 
 #include <atomic>
+#include <functional>
 #include <future>
 #include <thread>
 #include <variant>
@@ -14,12 +15,21 @@
 
 namespace quarlin {
 
+// Starts a thread that runs `work`; throws as std::thread does when the
+// system has no thread to give.
+using ThreadStart = std::function<std::thread(std::function<void()> work)>;
+
+// The system's threads.
+std::thread StartThread(std::function<void()> work);
+
 class ParallelFits : public CandidateFits {
  public:
   // Starts `threads` workers on the fits of `codes` (62 stands for the
-  // Student pair), the longest first.
+  // Student pair), the longest first, each through `start`. When a worker
+  // cannot be started, the ones already going do the work; with none, each
+  // fit is computed on the calling thread when the driver asks for it.
   ParallelFits(const CandidateFits& inner, const Sample& sample, const std::vector<int>& codes,
-               int threads);
+               int threads, const ThreadStart& start = StartThread);
   ~ParallelFits() override;
   ParallelFits(const ParallelFits&) = delete;
   ParallelFits& operator=(const ParallelFits&) = delete;

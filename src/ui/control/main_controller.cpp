@@ -1,6 +1,7 @@
 #include "ui/control/main_controller.h"
 
 #include <chrono>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <thread>
@@ -207,17 +208,32 @@ void MainController::InputSaveActionExecute() {
   model_.running = true;
   stop_.Clear();
   result_ = RunResult();
+  stateBeforeRun_ = state_;
+  fault_.clear();
   thread_.RunAway(
       [this, input] {
-        FrontEnd frontEnd{workerDialogs_, workerProgress_, numbers_, nullptr, &stop_};
-        if (settings_.pauseMs > 0)
-          frontEnd.pause = [ms = settings_.pauseMs] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-          };
-        result_ = session_.SaveRun(state_, input, frontEnd);
+        // A fault ends the run here, on its thread, where nobody else could
+        // catch it; its temporary files and lock went on the way.
+        try {
+          FrontEnd frontEnd{workerDialogs_, workerProgress_, numbers_, nullptr, &stop_};
+          if (settings_.pauseMs > 0)
+            frontEnd.pause = [ms = settings_.pauseMs] {
+              std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            };
+          result_ = session_.SaveRun(state_, input, frontEnd);
+        } catch (...) {
+          fault_ = RunFaultMessage(std::current_exception());
+        }
       },
       [this] {
-        FinishSaveRun();
+        // A fault in showing the results must not leave the window
+        // thinking that the run is still on.
+        try {
+          FinishSaveRun();
+        } catch (...) {
+          model_.running = false;
+          dialogs_.Message(ProgramFaultMessage(std::current_exception()));
+        }
         Changed();
       });
 }
@@ -235,6 +251,10 @@ void MainController::ProgressLine(const std::string& line) {
 void MainController::FinishSaveRun() {
   model_.running = false;
   model_.input.waitShown = false;
+  if (!fault_.empty()) {
+    WindowFault(fault_);
+    return;
+  }
   switch (result_.outcome) {
     case RunOutcome::NotSaved:
     case RunOutcome::Refused:
@@ -266,6 +286,14 @@ void MainController::FinishSaveRun() {
     graphics_->ClearPicture();
   }
   ShowPage(Page::Output);
+}
+
+// A run that a fault ended leaves the window as it was before the run: the
+// run state (file name, data, preference) goes back, the Input page with
+// what the user typed stays, and the user is told.
+void MainController::WindowFault(const std::string& message) {
+  state_ = stateBeforeRun_;
+  dialogs_.Message(message);
 }
 
 // The input file is written: the grid shows the data it holds, numbered

@@ -80,7 +80,8 @@ class MainController : public GraphicsHost {
 
   // Preferred distribution.
   void SelectionButtonClick();
-  void SelectChoice(int index) { model_.selectedChoice = index; }
+  // An index outside the dialog's choices changes nothing.
+  void SelectChoice(int index);
   void ConfirmSelection();
   void OptionComboBoxChange(int index);
   void DisconComboBoxChange(int index);
@@ -119,6 +120,7 @@ class MainController : public GraphicsHost {
   void CopyGridIntoState();
   void ProgressLine(const std::string& line);
   void FinishSaveRun();
+  void WindowFault(const std::string& message);
   void ShowRunData();
   void DeleteRankedList();
   void Changed();
@@ -157,6 +159,9 @@ class MainController : public GraphicsHost {
   WorkerDialogs workerDialogs_;
   WorkerProgress workerProgress_;
   RunResult result_;
+  // What a run that a fault ended puts back, and the message it leaves.
+  RunState stateBeforeRun_;
+  std::string fault_;
 };
 
 }  // namespace quarlin::ui

@@ -11,6 +11,12 @@ void MainController::SelectionButtonClick() {
   model_.selectDialogShown = true;
 }
 
+void MainController::SelectChoice(int index) {
+  // The dialog's buttons are a fixed set: an index beyond them names none.
+  if (index < 0 || static_cast<size_t>(index) >= DialogChoices().size()) return;
+  model_.selectedChoice = index;
+}
+
 void MainController::ConfirmSelection() {
   if (model_.running) return;
   const auto choices = DialogChoices();
@@ -36,7 +42,8 @@ void MainController::ConfirmSelection() {
 }
 
 void MainController::OptionComboBoxChange(int index) {
-  if (model_.running) return;
+  // Index 0 refuses composites, 1 allows them; there is no other item.
+  if (model_.running || (index != 0 && index != 1)) return;
   auto& input = model_.input;
   input.optionIndex = index;
   compositeWanted_ = index == 1;
@@ -49,7 +56,8 @@ void MainController::OptionComboBoxChange(int index) {
 }
 
 void MainController::DisconComboBoxChange(int index) {
-  if (model_.running) return;
+  if (model_.running || index < 0 || static_cast<size_t>(index) >= CompositeListItems().size())
+    return;
   auto& input = model_.input;
   input.disconIndex = index;
   if (index == kSeparatorIndex) {

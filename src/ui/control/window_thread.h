@@ -10,7 +10,9 @@ namespace quarlin::ui {
 class WindowThread {
  public:
   virtual ~WindowThread() = default;
-  // Runs `job` away from the window's thread, then `done` on it.
+  // Runs `job` away from the window's thread, then `done` on it. Neither
+  // may throw: on the job's thread nobody could catch it, so the caller
+  // catches inside (the controller turns a fault into a message).
   virtual void RunAway(std::function<void()> job, std::function<void()> done) = 0;
   // Runs `task` on the window's thread without waiting for it.
   virtual void Post(std::function<void()> task) = 0;
