@@ -21,7 +21,7 @@ void PaintDensityCurve(Canvas& canvas, const std::vector<CurvePoint>& points,
 bool CanDraw(const GraphData& data, GraphType type) {
   if (data.columns.Rows() == 0) return false;
   const GraphScales scales = ScalesFor(data.columns, type);
-  return scales.x.max > scales.x.min && scales.y.max > scales.y.min;
+  return HasDistinctTicks(scales.x) && HasDistinctTicks(scales.y);
 }
 
 void PaintGraph(Canvas& canvas, const GraphData& data, GraphType type, const GraphView& view,

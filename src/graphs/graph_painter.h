@@ -36,7 +36,8 @@ void PaintDensityCurve(Canvas& canvas, const std::vector<CurvePoint>& points,
 
 // Whether `data` has a graph of `type`: a table with rows whose scales span
 // a range on both axes (the pixel mapping divides by it; AxisByBand widens
-// an axis that equal values would close).
+// an axis that equal values would close), wide enough beside the size of
+// its values for ticks that can be told apart.
 bool CanDraw(const GraphData& data, GraphType type);
 
 // Draws `type` from `data` with the scales the data give. Without an

@@ -101,17 +101,18 @@ AxisScale AxisByBand(ValueRange range) {
                                    [&](const Band& b) { return range.max >= b.from; });
   AxisScale axis;
   axis.decimals = band.decimals;
+  const long double step = band.step;
   if (band.margin) {
-    axis.min = RoundToInt(range.min) - band.margin;
-    axis.max = RoundToInt(range.max) + band.margin;
+    axis.min = RoundHalfEven(range.min) - band.margin;
+    axis.max = RoundHalfEven(range.max) + band.margin;
   } else {
-    const long double half = band.step / 2.0L;
-    axis.min = band.step * RoundToInt((range.min - half) / band.step);
-    axis.max = band.step * RoundToInt((range.max + half) / band.step);
+    const long double half = step / 2;
+    axis.min = step * RoundHalfEven((range.min - half) / step);
+    axis.max = step * RoundHalfEven((range.max + half) / step);
   }
   // Equal values can round to one limit; an axis of no width maps nothing.
-  if (axis.max <= axis.min) axis.max = axis.min + band.step;
-  axis.intervals = RoundToInt(static_cast<long double>(axis.max - axis.min) / band.step);
+  if (axis.max <= axis.min) axis.max = axis.min + step;
+  axis.intervals = RoundToInt((axis.max - axis.min) / step);
   return axis;
 }
 
@@ -167,8 +168,8 @@ GraphScales ScalesFor(const GraphColumns& columns, GraphType type) {
     case GraphType::kIntervalCalculated:
     case GraphType::kIntervalObserved: {
       // Frequencies are not negative; a damaged table's would leave no axis.
-      const int top = std::max(10, 10 * RoundToInt((y.max + 15) / 10));
-      scales.y = {0, top, top / 10, 1, 1};
+      const int top = std::max(10, 10 * RoundToInt(std::max(y.max + 15, 0.0L) / 10));
+      scales.y = {0, static_cast<long double>(top), top / 10, 1, 1};
       break;
     }
     default: {
@@ -179,6 +180,16 @@ GraphScales ScalesFor(const GraphColumns& columns, GraphType type) {
   }
   scales.y = Limited(scales.y, kMaxIntervals);
   return scales;
+}
+
+bool HasDistinctTicks(const AxisScale& axis) {
+  if (!std::isfinite(axis.min) || !std::isfinite(axis.max) || !(axis.max > axis.min)) return false;
+  if (axis.intervals <= 0) return false;
+  // Far beyond the 18 digits two neighbouring labels would read the same.
+  constexpr long double kLabelDigits = 1e-16L;
+  const long double step = (axis.max - axis.min) / axis.intervals;
+  const long double size = std::max(std::fabs(axis.min), std::fabs(axis.max));
+  return step > kLabelDigits * size;
 }
 
 int XPixel(long double value, const AxisScale& x) {

@@ -27,10 +27,12 @@ struct ValueRange {
 };
 
 // One axis: its limits in data units times `factor`, the number of tick
-// intervals and the decimals of the tick labels.
+// intervals and the decimals of the tick labels. The limits are whole
+// numbers, but data may reach any size a double holds, so they are kept in
+// the data's own type rather than in an int.
 struct AxisScale {
-  int min = 0;
-  int max = 0;
+  long double min = 0;
+  long double max = 0;
   int intervals = 4;
   int decimals = 0;
   int factor = 1;
@@ -55,6 +57,10 @@ ValueRange XRangeOf(const GraphColumns& columns, GraphType type);
 ValueRange YRangeOf(const GraphColumns& columns, GraphType type);
 
 GraphScales ScalesFor(const GraphColumns& columns, GraphType type);
+
+// Whether the axis can be drawn: finite limits apart, and ticks whose values
+// the labels' 18 significant digits still tell apart.
+bool HasDistinctTicks(const AxisScale& axis);
 
 // Pixel of a data value (not yet multiplied by the factor).
 int XPixel(long double value, const AxisScale& x);

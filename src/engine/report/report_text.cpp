@@ -3,6 +3,7 @@
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "engine/catalogue/codes.h"
+#include "engine/report/table_field.h"
 
 namespace quarlin {
 namespace {
@@ -39,8 +40,8 @@ Lines IntervalTable(const ReportNumbers& n) {
                  "    Lower    Upper      Obs. (%)  Calc.", dashes};
   const int d = n.summary.decimals;
   for (const IntervalRow& row : n.intervals)
-    lines.push_back(Fix(row.lower, 8, d) + Fix(row.upper, 10, d) + Fix(row.observed, 10, 1) +
-                    Fix(row.calculated, 10, 1));
+    lines.push_back(Fix(row.lower, 8, d) + TableField(row.upper, 10, d) +
+                    TableField(row.observed, 10, 1) + TableField(row.calculated, 10, 1));
   Add(lines, {dashes, "", ""});
   return lines;
 }
@@ -51,9 +52,9 @@ Lines ObservationTable(const ReportNumbers& n) {
                  "   X-value   Serial    Cumulative frequency (%)       90%conf limit",
                  "   Ranked     No.      Rank      Calc.    St.Dev     Lower    Upper", dashes};
   for (const ObservationRow& row : n.observations)
-    lines.push_back(SerialColumn(row.X, n.dX, row.serial) + Fix(row.Fo, 10, 2) +
-                    Fix(row.Fk, 10, 2) + Fix(row.SdFc, 10, 2) + Fix(row.Lower, 10, 2) +
-                    Fix(row.Upper, 10, 3));
+    lines.push_back(SerialColumn(row.X, n.dX, row.serial) + TableField(row.Fo, 10, 2) +
+                    TableField(row.Fk, 10, 2) + TableField(row.SdFc, 10, 2) +
+                    TableField(row.Lower, 10, 2) + TableField(row.Upper, 10, 3));
   lines.push_back(dashes);
   return lines;
 }
@@ -74,8 +75,9 @@ Lines ReturnPeriodTable(const ReportNumbers& n) {
                  "   Ranked      No.       Rank       Calc.      Lower    Upper", dashes};
   for (const ReturnPeriodRow& row : n.returnPeriods) {
     const int d = row.decimals;
-    lines.push_back(SerialColumn(row.X, n.dX, row.serial) + Fix(row.To, 11, d) +
-                    Fix(row.Tk, 11, d) + Fix(row.lower, 11, d) + Fix(row.upper, 11, d));
+    lines.push_back(SerialColumn(row.X, n.dX, row.serial) + TableField(row.To, 11, d) +
+                    TableField(row.Tk, 11, d) + TableField(row.lower, 11, d) +
+                    TableField(row.upper, 11, d));
   }
   Add(lines, {dashes, " Average of absolute differences between calculated and",
               " observed return periods :" + Fix(n.returnPeriodAvAbsDiff, 10, 2)});

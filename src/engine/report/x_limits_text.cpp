@@ -3,6 +3,7 @@
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "engine/analysis/x_confidence.h"
+#include "engine/report/table_field.h"
 
 namespace quarlin {
 
@@ -19,8 +20,8 @@ std::vector<std::string> XLimitsLines(const XConfidence& confidence) {
   const int dX = confidence.dX;
   for (const XLimitRow& row : confidence.rows) {
     const PrintedXLimits p = XLimitsAsPrinted(row, confidence.smallestDatumNegative);
-    lines.push_back(Fix(row.X, 8, dX) + Int(row.serial, 8) + Fix(row.CalcX, 13, dX) +
-                    Fix(p.LowerX, 15, dX) + Fix(p.UpperX, 15, dX));
+    lines.push_back(Fix(row.X, 8, dX) + Int(row.serial, 8) + TableField(row.CalcX, 13, dX) +
+                    TableField(p.LowerX, 15, dX) + TableField(p.UpperX, 15, dX));
   }
   lines.push_back(dashes);
   lines.push_back(" Efficiency coefficient (R) of calculated and observed ");
