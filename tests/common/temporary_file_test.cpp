@@ -49,12 +49,6 @@ TEST_F(TemporaryFileTest, EachIsNewHiddenAndAsShortForAnyName) {
   EXPECT_EQ(c.filename().string().size(), a.filename().string().size());
 }
 
-TEST_F(TemporaryFileTest, AMissingFolderGivesTheReason) {
-  std::string reason;
-  EXPECT_TRUE(CreateTemporaryFile(dir_ / "missing", "rain.inp", &reason).empty());
-  EXPECT_EQ(reason, "No such file or directory");
-}
-
 // A temporary written through another keeps the first one's owner, so both
 // are found as the file's.
 TEST_F(TemporaryFileTest, ATemporaryOfATemporaryHasTheSameOwner) {
