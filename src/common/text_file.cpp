@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <random>
 #include <string_view>
 #include <system_error>
 
@@ -86,76 +84,6 @@ std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& p
   return std::move(read.lines);
 }
 
-namespace {
-
-// A new file `stem.<pid>.<random><suffix>` in `folder`, opened for writing;
-// -1 when none could be made. The mode asked for is filtered by the umask,
-// as for any file the user's programs create.
-int OpenUniqueFile(const std::filesystem::path& folder, const std::string& stem,
-                   const std::string& suffix, mode_t mode, std::filesystem::path& created) {
-  std::random_device seed;
-  std::mt19937 random(seed());
-  for (int attempt = 0; attempt < 1000; ++attempt) {
-    const auto candidate = folder / (stem + "." + std::to_string(::getpid()) + "." +
-                                     std::to_string(random() % 1000000) + suffix);
-    const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0) {
-      created = candidate;
-      return fd;
-    }
-    if (errno != EEXIST) return -1;
-  }
-  return -1;
-}
-
-bool WriteAll(int fd, const std::string& content) {
-  size_t written = 0;
-  while (written < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n == 0) errno = ENOSPC;
-    if (n <= 0) return false;
-    written += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-}  // namespace
-
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content,
-                         std::string* reason) {
-  std::filesystem::path folder = path.parent_path();
-  if (folder.empty()) folder = ".";
-  // A replaced file keeps its mode (a user who made a report read-only for
-  // others keeps it so); a new one gets what the umask leaves of 0666.
-  struct stat old {};
-  const bool replacing = ::stat(path.c_str(), &old) == 0;
-  std::filesystem::path temp;
-  const auto failed = [&] {
-    if (reason) *reason = Reason(errno);
-    return false;
-  };
-  const int fd = OpenUniqueFile(folder, "." + path.filename().string(), ".tmp", 0666, temp);
-  if (fd < 0) return failed();
-  bool ok = WriteAll(fd, content);
-  if (ok && replacing) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-  ok = ok && ::fsync(fd) == 0;
-  if (!ok) {
-    const int error = errno;
-    ::close(fd);
-    std::remove(temp.c_str());
-    errno = error;
-    return failed();
-  }
-  if (::close(fd) != 0 || std::rename(temp.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    std::remove(temp.c_str());
-    errno = error;
-    return failed();
-  }
-  return true;
-}
-
 bool IsRegularFile(const std::filesystem::path& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);
@@ -166,18 +94,6 @@ std::filesystem::path ChangeExtension(const std::filesystem::path& path,
   std::filesystem::path result = path;
   result.replace_extension(extension);
   return result;
-}
-
-std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder, const std::string& stem,
-                                       const std::string& suffix, std::string* reason) {
-  std::filesystem::path created;
-  const int fd = OpenUniqueFile(folder, stem, suffix, 0666, created);
-  if (fd < 0) {
-    if (reason) *reason = Reason(errno);
-    return {};
-  }
-  ::close(fd);
-  return created;
 }
 
 }  // namespace quarlin

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// Files are written as file_writing.h says.
+#include "common/file_writing.h"
+
 namespace quarlin {
 
 // Line end of every file the program writes (the files travel to Windows).
@@ -46,15 +49,6 @@ std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& p
 // Splits text into lines as ReadText does.
 std::vector<std::string> SplitLines(const std::string& text);
 
-// Writes `content` to a temporary file in the target's folder and renames it
-// over `path`, so a failure never leaves a truncated file where a good one
-// stood. A file that is replaced keeps its permission bits; a new one gets
-// 0666 less the umask. Returns false on failure; the target is then
-// untouched and `reason`, when given, holds the system's words for it
-// (errno holds its number).
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& content,
-                         std::string* reason = nullptr);
-
 // True when `path` names a regular file; false for anything else and for a
 // path that cannot be examined (never throws).
 bool IsRegularFile(const std::filesystem::path& path);
@@ -62,13 +56,5 @@ bool IsRegularFile(const std::filesystem::path& path);
 // `path` with its extension replaced (`extension` includes the dot).
 std::filesystem::path ChangeExtension(const std::filesystem::path& path,
                                       const std::string& extension);
-
-// A path in `folder` that no file occupies yet, named
-// `stem.<process id>.<random number><suffix>` (`suffix` brings its own dot);
-// the file is created empty (0666 less the umask) so that a second caller,
-// in this process or another, gets another name. Empty when none could be
-// made, and `reason`, when given, then holds the system's words for it.
-std::filesystem::path CreateUniqueFile(const std::filesystem::path& folder, const std::string& stem,
-                                       const std::string& suffix, std::string* reason = nullptr);
 
 }  // namespace quarlin

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/file_writing.h"
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "data/file_reading.h"
@@ -27,13 +28,17 @@ bool IsLineCode(int code) {
   return code < kSimpleExponential || code >= kGeneralizedGumbel;
 }
 
+// A file the run did not make goes; a link there goes, not the file it
+// ends at, which may belong to something else.
 Status Replace(const std::filesystem::path& earlier, const std::filesystem::path& made,
                bool wasMade) {
+  if (wasMade) {
+    if (std::string reason; !MoveIntoPlace(made, earlier, &reason))
+      return Status::Error(CouldNotOpenMessage(earlier.string(), reason));
+    return Status::Ok();
+  }
   std::error_code error;
-  if (wasMade)
-    std::filesystem::rename(made, earlier, error);
-  else
-    std::filesystem::remove(earlier, error);
+  std::filesystem::remove(earlier, error);
   if (error) return Status::Error(CouldNotOpenMessage(earlier.string(), error.message()));
   return Status::Ok();
 }

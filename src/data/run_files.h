@@ -1,7 +1,8 @@
 #pragma once
 // The files of one run. The temporary ones get unique names beside the
-// input file, so that two runs never share them, and they disappear when
-// the run ends, whether it succeeded or not.
+// input file (temporary_file.h), so that two runs never share them, and
+// they disappear when the run ends, whether it succeeded or not; those of
+// a run that was killed go with the next run on the same files.
 
 #include <filesystem>
 #include <string>
@@ -39,10 +40,10 @@ class TemporaryFiles {
   TemporaryFiles& operator=(const TemporaryFiles&) = delete;
   ~TemporaryFiles();
 
-  // A new empty file in `folder` named stem.<unique>.suffix; empty on
-  // failure, `reason` (when given) then saying why.
-  std::filesystem::path Create(const std::filesystem::path& folder, const std::string& stem,
-                               const std::string& suffix, std::string* reason = nullptr);
+  // A new empty temporary in `folder` for the file named `ownerName`;
+  // empty on failure, `reason` (when given) then saying why.
+  std::filesystem::path Create(const std::filesystem::path& folder, const std::string& ownerName,
+                               std::string* reason = nullptr);
 
  private:
   std::vector<std::filesystem::path> paths_;
@@ -52,13 +53,19 @@ class TemporaryFiles {
 RunFiles CompanionFiles(const std::filesystem::path& inputPath);
 
 // Adds the temporary files, created beside the input and owned by
-// `temporaries`. Fails with the name of the file that could not be made
-// (for the new input file: the input file's) and the system's reason.
+// `temporaries`. Fails with the name of the run's file that a temporary
+// was for and the system's reason.
 Status CreateTemporaryRunFiles(RunFiles& files, TemporaryFiles& temporaries);
 
+// Removes the temporaries that runs on these files left when they were
+// killed. Only for the holder of the files' lock: every live run on them
+// holds it while its temporaries exist.
+void RemoveLeftTemporaries(const RunFiles& files);
+
 // Fails when a file the run is to replace (input file, report, parameter
-// file, ranked list) is a folder: found only at the end, it would leave the
-// new files beside an earlier run's.
+// file, ranked list), or the file a link there ends at, is a folder, a pipe
+// or a device, or its name cannot be looked up: found only at the end, it
+// would leave the new files beside an earlier run's.
 Status CheckReplaceable(const RunFiles& files);
 
 }  // namespace quarlin

@@ -153,9 +153,11 @@ RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input
     result.outcome = stopped ? RunOutcome::Cancelled : RunOutcome::NotWritten;
     return result;
   }
-  // A lock file that cannot be made means a folder that takes no files:
-  // writing the input file says why.
+  // A lock file that cannot be made means a folder that takes no files, or
+  // a base name too long for ".lock": writing the input file says why, or
+  // the run goes on unguarded.
   RunFiles files = CompanionFiles(inputPath);
+  if (taken == FileLock::Outcome::Held) RemoveLeftTemporaries(files);
   TemporaryFiles temporaries;
   Status written = CheckReplaceable(files);
   if (written.ok()) written = CreateTemporaryRunFiles(files, temporaries);

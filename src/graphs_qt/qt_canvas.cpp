@@ -135,9 +135,14 @@ std::string EncodeImage(const QImage& image, ImageFormat format) {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-bool SaveImage(const QImage& image, const std::filesystem::path& path, ImageFormat format) {
+bool SaveImage(const QImage& image, const std::filesystem::path& path, ImageFormat format,
+               std::string* reason) {
   const std::string content = EncodeImage(image, format);
-  return !content.empty() && WriteFileAtomically(path, content);
+  if (content.empty()) {
+    if (reason) *reason = "the image could not be encoded";
+    return false;
+  }
+  return WriteFileAtomically(path, content, reason);
 }
 
 }  // namespace quarlin

@@ -65,8 +65,9 @@ std::optional<ImageFormat> ImageFormatOf(const std::filesystem::path& path);
 // The image encoded as a file of the format (BMP with 24 bits a pixel).
 std::string EncodeImage(const QImage& image, ImageFormat format);
 
-// Writes the image atomically; false when it could not be written, the
-// target then untouched.
-bool SaveImage(const QImage& image, const std::filesystem::path& path, ImageFormat format);
+// Writes the image atomically (file_writing.h); false when it could not be
+// written, the target then untouched and `reason`, when given, saying why.
+bool SaveImage(const QImage& image, const std::filesystem::path& path, ImageFormat format,
+               std::string* reason = nullptr);
 
 }  // namespace quarlin

@@ -2,11 +2,14 @@
 // format and colours, and what it does with a report it cannot read.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -25,10 +28,11 @@ struct Outcome {
 class CliGraphTest : public testing::Test {
  protected:
   // A folder per test: CTest runs the tests side by side.
-  CliGraphTest()
-      : dir_(fs::temp_directory_path() /
-             ("quarlin-cli-graph-" +
-              std::string(testing::UnitTest::GetInstance()->current_test_info()->name()))) {
+  CliGraphTest() {
+    std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : name)
+      if (c == '/') c = '_';
+    dir_ = fs::temp_directory_path() / ("quarlin-cli-graph-" + name);
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -155,6 +159,76 @@ TEST_F(CliGraphTest, BundledGraphsAreWhatTheCommandDraws) {
     }
     EXPECT_LE(differing, std::string(name) == "interval" ? 60 : 0) << file;
   }
+}
+
+// A graph that cannot be written says why, as the run's messages do, and
+// leaves what stood in its place as it was.
+struct UnwritableCase {
+  std::string name;
+  std::string setup;   // shell commands run in the test's folder
+  std::string output;  // relative to the test's folder
+  std::string reason;
+};
+
+class CliGraphUnwritableTest : public CliGraphTest,
+                               public testing::WithParamInterface<UnwritableCase> {};
+
+TEST_P(CliGraphUnwritableTest, SaysWhyAndWritesNothing) {
+  const UnwritableCase& c = GetParam();
+  ASSERT_EQ(std::system(("cd " + Quoted(dir_) + " && " + c.setup).c_str()), 0);
+  const fs::path image = dir_ / c.output;
+  std::error_code error;
+  const auto before = fs::symlink_status(image, error).type();
+  const Outcome o = Run(Quoted(kData / "sleep") + " --type 1 --output " + Quoted(image));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "The graph could not be written to " + image.string() + " (" + c.reason + ")\n");
+  EXPECT_EQ(fs::symlink_status(image, error).type(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, CliGraphUnwritableTest,
+    testing::Values(
+        UnwritableCase{"ThroughAFile", "echo x >plain", "plain/g.png", "Not a directory"},
+        UnwritableCase{"MissingFolder", "true", "no/g.png", "No such file or directory"},
+        UnwritableCase{"NameTooLong", "true", std::string(300, 'n') + ".png", "File name too long"},
+        UnwritableCase{"AFolder", "mkdir f.png", "f.png", "Is a directory"},
+        UnwritableCase{"APipe", "mkfifo p.png", "p.png", "Not a regular file"},
+        UnwritableCase{"LinkToADevice", "ln -s /dev/full full.bmp", "full.bmp",
+                       "/dev/full: Not a regular file"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(CliGraphTest, ReadOnlyFolderSaysWhy) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  fs::create_directory(dir_ / "ro");
+  fs::permissions(dir_ / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+  const fs::path image = dir_ / "ro" / "g.png";
+  const Outcome o = Run(Quoted(kData / "sleep") + " --type 1 --output " + Quoted(image));
+  fs::permissions(dir_ / "ro", fs::perms::owner_all);
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err,
+            "The graph could not be written to " + image.string() + " (Permission denied)\n");
+  EXPECT_TRUE(fs::is_empty(dir_ / "ro"));
+}
+
+// The longest name the folder takes, and a link written through to the file
+// it ends at.
+TEST_F(CliGraphTest, LongestNameAndLinkAreWritten) {
+  const long longest = ::pathconf(dir_.c_str(), _PC_NAME_MAX);
+  const fs::path image = dir_ / (std::string(longest - 4, 'g') + ".png");
+  Outcome o = Run(Quoted(kData / "sleep") + " --type 1 --output " + Quoted(image));
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(PanelPixel(image), 0x00008bu);
+
+  fs::create_directory(dir_ / "kept");
+  fs::create_symlink("kept/real.bmp", dir_ / "link.bmp");
+  o = Run(Quoted(kData / "sleep") + " --type 1 --output " + Quoted(dir_ / "link.bmp"));
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.bmp"));
+  EXPECT_EQ(PanelPixel(dir_ / "kept" / "real.bmp"), 0x00008bu);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "kept"), fs::directory_iterator{}), 1);
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename());
+  EXPECT_EQ(names, (std::set<std::string>{image.filename(), "kept", "link.bmp", "stderr"}));
 }
 
 }  // namespace

@@ -157,15 +157,6 @@ TEST_F(TextFileTest, ReadMissingFileFails) {
   EXPECT_FALSE(ReadLines(dir_ / "nope.inp"));
 }
 
-TEST_F(TextFileTest, UniqueFilesDiffer) {
-  const fs::path a = CreateUniqueFile(dir_, "Temp", ".tmp");
-  const fs::path b = CreateUniqueFile(dir_, "Temp", ".tmp");
-  ASSERT_FALSE(a.empty());
-  EXPECT_NE(a, b);
-  EXPECT_TRUE(fs::exists(a));
-  EXPECT_EQ(a.parent_path(), dir_);
-}
-
 TEST(ChangeExtensionTest, ReplacesLastExtension) {
   EXPECT_EQ(ChangeExtension("/a/b.c/rain.inp", ".out"), fs::path("/a/b.c/rain.out"));
   EXPECT_EQ(ChangeExtension("rain", ".Lst"), fs::path("rain.Lst"));

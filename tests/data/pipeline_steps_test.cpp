@@ -2,6 +2,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <set>
 
 #include "common/number_text.h"
 #include "common/text_file.h"
@@ -240,6 +244,85 @@ TEST_F(PipelineStepsTest, TemporaryFilesInAMissingFolderFail) {
   // The first one made stands for the input file, which the user knows.
   EXPECT_EQ(status.message(), CouldNotOpenMessage((dir_ / "missing" / "s.inp").string(),
                                                   "No such file or directory"));
+}
+
+// An earlier file that is a link keeps being one: the run's new file
+// lands where the link ends, and a replaced file keeps its mode.
+TEST_F(PipelineStepsTest, ReplacingWritesThroughLinksAndKeepsTheMode) {
+  namespace fs = std::filesystem;
+  RunFiles files = CompanionFiles(dir_ / "s.inp");
+  fs::create_directory(dir_ / "kept");
+  WriteAll(dir_ / "kept" / "s.out", "earlier out");
+  fs::create_symlink("kept/s.out", files.Output);
+  WriteAll(files.Input, "earlier inp");
+  fs::permissions(files.Input, fs::perms::owner_read | fs::perms::group_read);
+  files.NewOutput = dir_ / "out.Tmp";
+  files.NewInput = dir_ / "inp.Tmp";
+  WriteAll(files.NewOutput, "new out");
+  WriteAll(files.NewInput, "new inp");
+  ASSERT_TRUE(ReplaceEarlierOutputs(files, false, false).ok());
+  EXPECT_TRUE(fs::is_symlink(files.Output));
+  EXPECT_EQ(ReadAll(dir_ / "kept" / "s.out"), "new out");
+  EXPECT_EQ(ReadAll(files.Input), "new inp");
+  EXPECT_EQ(fs::status(files.Input).permissions(), fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(dir_.Names(), (std::set<std::string>{"kept", "s.inp", "s.out"}));
+}
+
+// Something that is not a regular file where a run's file belongs is
+// refused before the run writes anything, and again when the files are
+// moved into place, and stays as it was.
+struct NotRegularCase {
+  std::string name;
+  std::string setup;      // shell commands run in the test's folder
+  std::string extension;  // the companion that is not a regular file
+  std::string reason;     // "@" stands for the test's folder
+};
+
+class NotRegularTargetTest : public PipelineStepsTest,
+                             public testing::WithParamInterface<NotRegularCase> {
+ protected:
+  std::string Expected(const RunFiles& files) const {
+    std::string reason = GetParam().reason;
+    if (const size_t at = reason.find('@'); at != std::string::npos)
+      reason.replace(at, 1, dir_.path().string());
+    return CouldNotOpenMessage(ChangeExtension(files.Input, GetParam().extension).string(), reason);
+  }
+};
+
+TEST_P(NotRegularTargetTest, IsRefusedNamingTheFile) {
+  ASSERT_EQ(std::system(("cd '" + dir_.path().string() + "' && " + GetParam().setup).c_str()), 0);
+  RunFiles files = CompanionFiles(dir_ / "s.inp");
+  EXPECT_EQ(CheckReplaceable(files).message(), Expected(files));
+  int made = 0;
+  for (auto* path : {&files.NewOutput, &files.NewAux, &files.NewRankedList, &files.NewInput}) {
+    *path = dir_ / ("made" + std::to_string(++made) + ".Tmp");
+    WriteAll(*path, "new");
+  }
+  EXPECT_EQ(ReplaceEarlierOutputs(files, true, true).message(), Expected(files));
+  EXPECT_EQ(ReadAll(files.NewInput), "new") << "the input file goes last";
+  std::filesystem::path kept = ChangeExtension(files.Input, GetParam().extension);
+  if (std::filesystem::is_symlink(kept)) kept = dir_ / std::filesystem::read_symlink(kept);
+  EXPECT_FALSE(std::filesystem::is_regular_file(kept));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, NotRegularTargetTest,
+                         testing::Values(NotRegularCase{"PipeAsReport", "mkfifo s.out", ".out",
+                                                        "Not a regular file"},
+                                         NotRegularCase{"LinkToAPipe", "mkfifo p && ln -s p s.aux",
+                                                        ".aux", "@/p: Not a regular file"},
+                                         NotRegularCase{"LinkToAFolder", "mkdir d && ln -s d s.Lst",
+                                                        ".Lst", "@/d: Is a directory"}),
+                         [](const auto& info) { return info.param.name; });
+
+// The temporaries fit the folder wherever the run's own files do.
+TEST_F(PipelineStepsTest, TemporaryFilesOfTheLongestBaseAreMade) {
+  const long longest = ::pathconf(dir_.path().c_str(), _PC_NAME_MAX);
+  RunFiles files = CompanionFiles(dir_ / (std::string(longest - 4, 'b') + ".inp"));
+  TemporaryFiles owner;
+  const Status made = CreateTemporaryRunFiles(files, owner);
+  ASSERT_TRUE(made.ok()) << made.message();
+  EXPECT_EQ(dir_.Names().size(), 7u);
+  EXPECT_TRUE(std::filesystem::exists(files.NewAux));
 }
 
 }  // namespace

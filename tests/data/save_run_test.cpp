@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "common/text_file.h"
 #include "data/messages.h"
 #include "data/pipeline_steps.h"
+#include "data/run_files.h"
 #include "run_fixture.h"
 
 namespace quarlin {
@@ -99,6 +101,34 @@ TEST_F(SaveRunTest, TemporaryFilesLiveBesideTheInputOnlyDuringTheRun) {
     EXPECT_FALSE(std::filesystem::exists(path));
   }
   EXPECT_EQ(dir_.Names(), (std::set<std::string>{"other.txt", "s.inp", "s.out", "s.aux", "s.Lst"}));
+}
+
+// The temporaries of a run on `input` that was killed before it could
+// remove them: their names.
+std::set<std::string> LeftByAKilledRun(const std::string& input) {
+  RunFiles files = CompanionFiles(input);
+  {
+    TemporaryFiles killed;
+    EXPECT_TRUE(CreateTemporaryRunFiles(files, killed).ok());
+  }
+  std::set<std::string> names;
+  for (const auto& path : {files.NewInput, files.NewOutput, files.Temp, files.Report, files.Values,
+                           files.NewRankedList, files.NewAux}) {
+    WriteAll(path, "left");
+    names.insert(path.filename().string());
+  }
+  return names;
+}
+
+// The next run on the same files, holding their lock, takes a killed run's
+// temporaries away; those of another base's run stay.
+TEST_F(SaveRunTest, TemporariesOfAKilledRunGoWithTheNextRun) {
+  const std::set<std::string> others = LeftByAKilledRun((dir_ / "other.inp").string());
+  EXPECT_EQ(LeftByAKilledRun(Inp()).size(), 7u);
+  ASSERT_EQ(Run(Cells(6)).outcome, RunOutcome::Done);
+  std::set<std::string> expected = others;
+  expected.insert({"s.inp", "s.out", "s.aux", "s.Lst"});
+  EXPECT_EQ(dir_.Names(), expected);
 }
 
 TEST_F(SaveRunTest, EmptyCellsAreDroppedAndTheRestRenumbered) {

@@ -116,12 +116,17 @@ TEST_F(GraphicsPageTest, ASaveThatCannotBeWrittenKeepsTheOldFile) {
   std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read |
                                              std::filesystem::perms::group_read |
                                              std::filesystem::perms::others_read);
-  for (const char* name : {"kept.bmp", "no folder/graph.bmp"}) {
+  std::filesystem::create_symlink("/dev/full", dir / "device.bmp");
+  for (const auto& [name, reason] : {std::pair{"kept.bmp", "Permission denied"},
+                                     std::pair{"no folder/graph.bmp", "No such file or directory"},
+                                     std::pair{"device.bmp", "/dev/full: Not a regular file"}}) {
     const std::string path = SaveBy("SaveGraphButton", name);
-    EXPECT_EQ(events.back(), "message: The graph could not be written to " + path);
+    EXPECT_EQ(events.back(),
+              "message: The graph could not be written to " + path + " (" + reason + ")");
   }
   EXPECT_EQ(ReadAll(readOnly), "old");
   EXPECT_FALSE(std::filesystem::exists(dir / "no folder"));
+  EXPECT_EQ(std::filesystem::read_symlink(dir / "device.bmp"), "/dev/full");
 }
 
 TEST_F(GraphicsPageTest, ASavedGraphCanBeViewed) {

@@ -40,8 +40,8 @@ bool DrawOne(const std::filesystem::path& report, GraphType type, const GraphOpt
   QtCanvas canvas;
   PaintGraph(canvas, data, type, {!options.blackAndWhite, options.belt},
              {ListName(data.DistrCode()), std::string(kCreditLine)}, EvaluateCurvesFor(data, type));
-  if (!SaveImage(canvas.Image(), image, format)) {
-    err << "The graph could not be written to " << image.string() << '\n';
+  if (std::string reason; !SaveImage(canvas.Image(), image, format, &reason)) {
+    err << "The graph could not be written to " << image.string() << " (" << reason << ")\n";
     return false;
   }
   return true;

@@ -1,5 +1,6 @@
 #include "ui/qt/qt_graph_drawer.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -24,8 +25,8 @@ bool IsReadOnlyFile(const std::filesystem::path& path) {
          perms::none;
 }
 
-std::string NotWrittenMessage(const std::string& path) {
-  return "The graph could not be written to " + path;
+std::string NotWrittenMessage(const std::string& path, const std::string& reason) {
+  return "The graph could not be written to " + path + " (" + reason + ")";
 }
 
 }  // namespace
@@ -51,8 +52,11 @@ DrawnGraph QtGraphDrawer::Draw(const std::string& outPath, int type, bool colour
 }
 
 Status QtGraphDrawer::SaveBmp(const std::string& path) {
-  if (image_.isNull() || IsReadOnlyFile(path)) return Status::Error(NotWrittenMessage(path));
-  if (!SaveImage(image_, path, ImageFormat::kBmp)) return Status::Error(NotWrittenMessage(path));
+  if (image_.isNull()) return Status::Error(NotWrittenMessage(path, "no graph has been drawn"));
+  if (IsReadOnlyFile(path))
+    return Status::Error(NotWrittenMessage(path, std::generic_category().message(EACCES)));
+  if (std::string reason; !SaveImage(image_, path, ImageFormat::kBmp, &reason))
+    return Status::Error(NotWrittenMessage(path, reason));
   return Status::Ok();
 }
 
