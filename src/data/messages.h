@@ -26,6 +26,15 @@ std::string UnclearCommaMessage(const std::string& path, int line);
 std::string MoreFieldsMessage(const std::string& path, int line);
 std::string NotFiniteMessage(const std::string& path, int line, const std::string& text);
 std::string NotPlainTextMessage(const std::string& path, int line);
+// A field of the value column, or a value of an input file, that is no
+// number; `text` is quoted, shortened when it is long.
+std::string NotANumberMessage(const std::string& path, int line, const std::string& text);
+// The line of the value past the most a run takes (kMaxData).
+std::string TooManyValuesMessage(const std::string& path, int line);
+// The line of the row without a value past the most the input grid holds.
+std::string TooManyEmptyRowsMessage(const std::string& path, int line);
+// A line longer than any file of values holds.
+std::string LineTooLongMessage(const std::string& path, size_t line, size_t maxLength);
 
 // Another run holds the files of the same base and this one was asked not
 // to wait for it.
@@ -38,6 +47,8 @@ std::string ProgramErrorMessage(const std::string& detail);
 
 // The fatal-error detail for an unreadable serial or value in an input file.
 std::string InvalidRealsDetail(const std::string& path);
+// The same, naming the line and what it holds.
+std::string InvalidRealsDetail(const std::string& path, int line, const std::string& text);
 
 // The report file of a run cannot be opened for the Output page.
 std::string OutputNotOpenedMessage(const std::string& path);

@@ -106,7 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
                             10) +
                     kSix,
                 NotText(1)),
-        Read("VeryLongLine", std::string(1000000, ' ') + "11.5\n" + kSix, 7, "    1      11.50"),
+        Read("LongLine", std::string(60000, ' ') + "11.5\n" + kSix, 7, "    1      11.50"),
+        Refused("LineLongerThanAnyValue", kSix + std::string(1000000, ' ') + "11.5\n" + kSix,
+                "Line 7 of the file \"v.csv\" is longer than 65536 characters, which no value "
+                "or title needs. Input is invalid."),
+        Refused("WordInTheColumn", "value\n1\n2\nabc\n4\n5\n6\n",
+                "Line 4 of the file \"v.csv\" holds \"abc\" where a value should be, which is "
+                "not a number. Input is invalid."),
+        Refused("BeyondALongDouble", "1\n2\n3\n1e5000\n5\n6\n", NotFinite(4, "1e5000")),
         Refused("SumOfSquaresBeyondADouble", "1e200\n2e200\n3e200\n4e200\n5e200\n6e200\n",
                 "The data are too large: their sum of squares exceeds the range of a double. "
                 "Input is invalid."),
