@@ -102,6 +102,12 @@ std::string InvalidRealsDetail(const std::string& path, int line, const std::str
          ")";
 }
 
+std::string NoDataValuesMessage(const std::string& path) {
+  return "The inputfile \"" + path +
+         "\" holds no data values; the calculator needs the data of the report. Run the "
+         "program again.";
+}
+
 std::string OutputNotOpenedMessage(const std::string& path) {
   return std::string("The file ") + "\"" + path + "\"" +
          " could not be opened.  It may be damaged," +

@@ -50,6 +50,10 @@ std::string InvalidRealsDetail(const std::string& path);
 // The same, naming the line and what it holds.
 std::string InvalidRealsDetail(const std::string& path, int line, const std::string& text);
 
+// An input file with its header and no data values, where a calculation
+// needs the data of the report.
+std::string NoDataValuesMessage(const std::string& path);
+
 // The report file of a run cannot be opened for the Output page.
 std::string OutputNotOpenedMessage(const std::string& path);
 
