@@ -108,6 +108,22 @@ std::string NoDataValuesMessage(const std::string& path) {
          "program again.";
 }
 
+std::string ReductionWarningMessage(const std::string& what) {
+  return "Warning: the input file keeps two decimals from 1 upwards and two significant digits "
+         "below 1, and that changes these data: " +
+         what +
+         ". The calculation uses the values as the input file keeps them; multiply the values "
+         "by a power of ten or use other units to keep them as they are.";
+}
+
+std::string IndistinctValuesMessage(int decimals, const std::string& least) {
+  return "The values lie too close together for the report to tell them apart: it prints X "
+         "with " +
+         (decimals == 1 ? std::string("1 decimal") : std::to_string(decimals) + " decimals") +
+         ", and the largest and the smallest value are less than " + least +
+         " apart. Multiply the values by a power of ten or use other units. Input is invalid.";
+}
+
 std::string OutputNotOpenedMessage(const std::string& path) {
   return std::string("The file ") + "\"" + path + "\"" +
          " could not be opened.  It may be damaged," +

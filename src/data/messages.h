@@ -54,6 +54,14 @@ std::string InvalidRealsDetail(const std::string& path, int line, const std::str
 // needs the data of the report.
 std::string NoDataValuesMessage(const std::string& path);
 
+// The input file's reduction changed the data materially; `what` says how
+// ("60 different values become 7").
+std::string ReductionWarningMessage(const std::string& what);
+
+// Values the report cannot tell apart: it prints X with `decimals`, and
+// the data span less than `least`.
+std::string IndistinctValuesMessage(int decimals, const std::string& least);
+
 // The report file of a run cannot be opened for the Output page.
 std::string OutputNotOpenedMessage(const std::string& path);
 
