@@ -172,10 +172,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TooManyZeros", "0\n0\n0\n0\n5\n6\n", "",
                     "There are too many zero input data. Input is invalid."},
         RefusalCase{"NotReal", "v\n1\n2\nabc\n4\n5\n6\n", "",
-                    "Not all data values in the inputfile are real"},
+                    "Line 4 of the file \"v.csv\" holds \"abc\" where a value should be, which "
+                    "is not a number. Input is invalid."},
         RefusalCase{"FewerThanSix", "1\n2\n3\n4\n5\n", "", " The minimum number of data is 6"},
         RefusalCase{"TooMany", ManyValues(2501), "",
-                    "There are more than 2500 input data. Input is invalid."},
+                    "Line 2501 of the file \"v.csv\" holds value 2501: there are more than 2500 "
+                    "input data. Input is invalid."},
         RefusalCase{"TooLow", "1\n2\n-1000000\n4\n5\n6\n", "",
                     "There are input data of -1000000 or less. Input is invalid."},
         RefusalCase{"OneClass", "1\n2\n3\n4\n5\n6\n", "--classes 1",
