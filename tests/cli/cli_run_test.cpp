@@ -107,15 +107,17 @@ TEST_F(CliTest, CompositeOptionOfTheFileCanBeOverridden) {
             std::string::npos);
 }
 
-TEST_F(CliTest, LeftShiftIsAnnounced) {
+// Data the run would shift to the left (all below 0.0004) print as 0.0000
+// to 0.0004 in the report: refused before anything is written.
+TEST_F(CliTest, LeftShiftDataAreRefused) {
   WriteAll(work_ / "tiny.csv", "0.00011\n0.00012\n0.0002\n0.00025\n0.0003\n0.00035\n");
   const Outcome outcome = Run("run tiny.csv");
-  EXPECT_EQ(outcome.status, 0);
-  ExpectFitProgress(outcome.err,
-                    std::string(kProgress) +
-                        "The first values are high. The distribution will be  temporarily "
-                        "shifted to the left.\n",
-                    Finished("tiny"));
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "The values lie too close together for the report to tell them apart: it prints X "
+            "with 4 decimals, and the largest and the smallest value are less than 0.001 apart. "
+            "Multiply the values by a power of ten or use other units. Input is invalid.\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"tiny.csv"});
 }
 
 TEST_F(CliTest, UnreadableNumberInAnInputFile) {
@@ -129,7 +131,8 @@ TEST_F(CliTest, UnreadableNumberInAnInputFile) {
   const Outcome outcome = Run("run bad.inp");
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.err,
-            "A program error occurred.Real numbers in the inputfile \"bad.inp\" are invalid\n");
+            "A program error occurred.Real numbers in the inputfile \"bad.inp\" are invalid (line "
+            "16 holds \"2      x.00\")\n");
   EXPECT_EQ(ReadAll(work_ / "bad.inp"), before);
 }
 
