@@ -22,8 +22,15 @@ FrequencyLimits LimitsOf(double F, int N) {
   return limits;
 }
 
+bool IsLeftShifted(double shift) {
+  return shift > 0 && std::fabs(shift - static_cast<double>(kPositiveShift)) > 1e-12;
+}
+
 ForwardResult CalcFrequent(const WorkingValues& w, int N, double X) {
-  double x = X - w.shift + static_cast<double>(kPositiveShift);
+  // The fits saw X minus the shift and, unless the data were shifted to
+  // the left, plus 0.0001: after a left shift that 0.0001 would be several
+  // times the whole range of the data (they lie below 0.0004).
+  double x = X - w.shift + (IsLeftShifted(w.shift) ? 0.0 : static_cast<double>(kPositiveShift));
   if (!(x > 0)) x = 0.001;
   double F = ForwardF(w, X, x);
   if (F <= 0) F = 0.0000001;

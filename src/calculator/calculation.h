@@ -28,6 +28,11 @@ struct ForwardResult {
   double TUpper = 0;
 };
 
+// A report whose data were shifted to the left (all below 0.0004) carries
+// 0.75 times its smallest value as the shift; every other report 0.0001
+// (positive data) or its negative minimum.
+bool IsLeftShifted(double shift);
+
 // F at the value X typed, clamped into [1e-7, 0.9999999], with its limits,
 // the return period T = 1/(1 - F) and the limits of T. Values that are not
 // finite are left so; ResultText shows them as " n.a".

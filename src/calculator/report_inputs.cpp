@@ -2,6 +2,7 @@
 
 #include "common/text_file.h"
 #include "data/input_file.h"
+#include "data/messages.h"
 
 namespace quarlin {
 
@@ -10,6 +11,9 @@ ReportInputsReading ReadReportInputs(const RunState& state) {
   copy.FileName = ChangeExtension(state.FileName, ".inp").string();
   const Status input = ReadInputFile(copy);
   if (!input.ok()) return {std::nullopt, input.message()};
+  // The limits of every answer are taken over the data: without any, they
+  // would be divided by zero.
+  if (copy.NrOfData < 1) return {std::nullopt, NoDataValuesMessage(copy.FileName)};
   const auto aux = ChangeExtension(state.FileName, ".aux");
   const ParameterFileReading parameters = ReadParameterFile(aux);
   if (!parameters.contents) return {std::nullopt, parameters.error};

@@ -26,7 +26,8 @@ struct ReportInputsReading {
 };
 
 // Reads the .inp and the .aux that `state.FileName` names, whatever its
-// extension. `state` itself is not changed: a failure leaves everything as
+// extension; an input file without data values is refused (every limit is
+// taken over the data). `state` itself is not changed: a failure leaves everything as
 // it was.
 ReportInputsReading ReadReportInputs(const RunState& state);
 

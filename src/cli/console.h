@@ -44,11 +44,18 @@ class ConsoleProgress : public ProgressSink {
 class ConsoleDialogs : public Dialogs {
  public:
   // `progress` (may be null) has its line ended before a message.
-  ConsoleDialogs(std::ostream& err, std::string saveFile, ConsoleProgress* progress = nullptr)
-      : err_(err), saveFile_(std::move(saveFile)), progress_(progress) {}
+  // Warnings go to `warnings` when given (stderr while `err` holds the
+  // messages of a quiet run back), else to `err`.
+  ConsoleDialogs(std::ostream& err, std::string saveFile, ConsoleProgress* progress = nullptr,
+                 std::ostream* warnings = nullptr)
+      : err_(err), saveFile_(std::move(saveFile)), progress_(progress), warnings_(warnings) {}
   void Message(const std::string& text) override {
     if (progress_) progress_->EndLine();
     err_ << text << '\n';
+  }
+  void Warning(const std::string& text) override {
+    if (progress_) progress_->EndLine();
+    (warnings_ ? *warnings_ : err_) << text << '\n';
   }
   bool Question(const std::string&) override { return true; }
   std::optional<std::string> ChooseSaveFile(const std::vector<FileFilter>&) override {
@@ -62,6 +69,7 @@ class ConsoleDialogs : public Dialogs {
   std::ostream& err_;
   std::string saveFile_;
   ConsoleProgress* progress_;
+  std::ostream* warnings_;
 };
 
 }  // namespace quarlin

@@ -84,7 +84,7 @@ int RunCommand(const RunOptions& options, RunSession& session, std::ostream& out
   std::vector<int> fits;
   if (state.Preference == "1") fits = FitSequence(state.OptionIndex == 1);
   ConsoleProgress progress(err, hold, options.progress, std::move(fits));
-  ConsoleDialogs dialogs(messages, inputFile, &progress);
+  ConsoleDialogs dialogs(messages, inputFile, &progress, &err);
   NumberConversion numbers('.');
   FrontEnd frontEnd{dialogs, progress, numbers};
   frontEnd.stop = options.stop;

@@ -84,6 +84,131 @@ std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& p
   return std::move(read.lines);
 }
 
+namespace {
+
+// Cuts the bytes of a file into lines as SplitLines does, across the reads
+// the bytes come in.
+class LineCutter {
+ public:
+  LineCutter(size_t maxLineLength, const std::function<bool(size_t, const std::string&)>& onLine)
+      : maxLength_(maxLineLength), onLine_(onLine) {}
+
+  // False when the scan ends: the caller stopped it or a line is too long.
+  bool Feed(std::string_view bytes) {
+    for (const char c : bytes) {
+      if (afterCarriageReturn_) {
+        afterCarriageReturn_ = false;
+        if (c == '\n') continue;
+      }
+      if (c == '\r' || c == '\n') {
+        afterCarriageReturn_ = c == '\r';
+        if (!EndLine()) return false;
+        continue;
+      }
+      if (line_.size() == maxLength_) {
+        tooLong_ = true;
+        return false;
+      }
+      line_ += c;
+      open_ = true;
+    }
+    return true;
+  }
+
+  // The last line, when the file does not end in a line end.
+  void Finish() {
+    if (open_) EndLine();
+  }
+
+  bool TooLong() const { return tooLong_; }
+  size_t LineNumber() const { return number_ + 1; }
+
+ private:
+  bool EndLine() {
+    ++number_;
+    const bool go = onLine_(number_, line_);
+    line_.clear();
+    open_ = false;
+    return go;
+  }
+
+  size_t maxLength_;
+  const std::function<bool(size_t, const std::string&)>& onLine_;
+  std::string line_;
+  size_t number_ = 0;  // lines handed on
+  bool open_ = false;  // line_ has started, perhaps empty
+  bool afterCarriageReturn_ = false;
+  bool tooLong_ = false;
+};
+
+// Reads up to `size` bytes; fewer only at the end of the file. -1 on failure.
+ssize_t ReadFully(int fd, char* buffer, size_t size) {
+  size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, buffer + got, size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return static_cast<ssize_t>(got);
+}
+
+LineScan ScanOpened(int fd, size_t maxLineLength,
+                    const std::function<bool(size_t, const std::string&)>& onLine) {
+  LineScan scan;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    scan.fault = ReadFault::Read;
+    scan.reason = Reason(errno);
+    return scan;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    scan.fault = ReadFault::NotRegular;
+    return scan;
+  }
+  LineCutter cutter(maxLineLength, onLine);
+  const auto failed = [&] {
+    scan.fault = ReadFault::Read;
+    scan.reason = Reason(errno);
+    return scan;
+  };
+  const auto ended = [&] {
+    if (cutter.TooLong()) {
+      scan.fault = ReadFault::LineTooLong;
+      scan.lineNumber = cutter.LineNumber();
+    }
+    return scan;
+  };
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  char buffer[65536];
+  const ssize_t start = ReadFully(fd, buffer, kByteOrderMark.size());
+  if (start < 0) return failed();
+  std::string_view first(buffer, static_cast<size_t>(start));
+  if (first == kByteOrderMark) first = {};
+  if (!cutter.Feed(first)) return ended();
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return failed();
+    if (n == 0) break;
+    if (!cutter.Feed(std::string_view(buffer, static_cast<size_t>(n)))) return ended();
+  }
+  cutter.Finish();
+  return scan;
+}
+
+}  // namespace
+
+LineScan ScanLines(const std::filesystem::path& path, size_t maxLineLength,
+                   const std::function<bool(size_t number, const std::string& line)>& onLine) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {.fault = ReadFault::Open, .reason = Reason(errno), .lineNumber = 0};
+  LineScan scan = ScanOpened(fd, maxLineLength, onLine);
+  ::close(fd);
+  return scan;
+}
+
 bool IsRegularFile(const std::filesystem::path& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);

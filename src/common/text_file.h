@@ -2,6 +2,7 @@
 // Reading and writing the program's plain-text files.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,9 +28,10 @@ class TextBuilder {
 // Why a file gave no lines.
 enum class ReadFault {
   None,
-  Open,        // it could not be opened (missing, no permission, name too long, ...)
-  NotRegular,  // a folder, a pipe or a device: reading it could wait for ever
-  Read,        // it was opened but reading failed part way
+  Open,         // it could not be opened (missing, no permission, name too long, ...)
+  NotRegular,   // a folder, a pipe or a device: reading it could wait for ever
+  Read,         // it was opened but reading failed part way
+  LineTooLong,  // ScanLines: a line longer than the caller allows
 };
 
 struct TextRead {
@@ -48,6 +50,22 @@ std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& p
 
 // Splits text into lines as ReadText does.
 std::vector<std::string> SplitLines(const std::string& text);
+
+// Why ScanLines ended before the end of the file, if it did.
+struct LineScan {
+  ReadFault fault = ReadFault::None;
+  std::string reason;     // the system's words for Open and Read
+  size_t lineNumber = 0;  // LineTooLong: the line (from 1) that is too long
+};
+
+// Reads a regular file line by line, splitting it as ReadText does, and
+// hands each line with its number (from 1) to `onLine`; reading stops when
+// `onLine` returns false. No more than `maxLineLength` characters of a line
+// are ever held: a longer line ends the scan with LineTooLong before it is
+// handed on. The memory a scan takes is therefore bounded whatever the file
+// holds, and a caller that stops early reads no further.
+LineScan ScanLines(const std::filesystem::path& path, size_t maxLineLength,
+                   const std::function<bool(size_t number, const std::string& line)>& onLine);
 
 // True when `path` names a regular file; false for anything else and for a
 // path that cannot be examined (never throws).

@@ -21,6 +21,9 @@ class Dialogs {
   virtual ~Dialogs() = default;
   // A plain message with one OK button.
   virtual void Message(const std::string& text) = 0;
+  // A message the user must see even where plain messages are held back
+  // (a quiet batch run): the run goes on, but not with what was entered.
+  virtual void Warning(const std::string& text) { Message(text); }
   // A Yes/No question; true only for Yes.
   virtual bool Question(const std::string& text) = 0;
   // The file to write, offered under `filters` (the first one selected);

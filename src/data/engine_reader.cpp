@@ -24,13 +24,6 @@ std::string EngineTitle(const std::vector<std::string>& lines, size_t number) {
   return lines[number - 1].substr(1, kTitleLength);
 }
 
-// Index of the first data line after the " Seria" header and its dash line.
-size_t FirstDataIndex(const std::vector<std::string>& lines) {
-  for (size_t i = 9; i < lines.size(); ++i)
-    if (lines[i].substr(0, 6) == " Seria") return i + 2;
-  return lines.size();
-}
-
 }  // namespace
 
 Sample RankAndShift(const std::vector<long double>& values, const std::vector<int>& serials) {
@@ -59,31 +52,48 @@ Status ReadEngineData(RunState& state, EngineData& engine) {
 }
 
 Status ReadEngineData(RunState& state, EngineData& engine, const std::filesystem::path& file) {
-  std::vector<std::string> lines;
-  if (Status status = ReadFileLines(file, lines); !status.ok()) return status;
-  const size_t first = FirstDataIndex(lines);
-  size_t end = first;
-  while (end < lines.size() && !StartsBlank(lines[end])) ++end;
-
+  // The lines up to the column header, then the data lines until the first
+  // that begins blank: the reading goes no further.
+  std::vector<std::string> head;
+  bool inData = false;
+  bool dashLine = false;
   std::vector<long double> values;
   std::vector<int> serials;
-  for (size_t i = first; i < end; ++i) {
-    std::istringstream row(lines[i]);
+  Status fault = Status::Ok();
+  const Status read = ScanFileLines(file, [&](size_t number, const std::string& line) {
+    if (!inData) {
+      if (head.size() < 5) head.push_back(line);
+      if (dashLine) inData = true;
+      dashLine = number >= 10 && line.substr(0, 6) == " Seria";
+      return true;
+    }
+    if (StartsBlank(line)) return false;
+    std::istringstream row(line);
     std::string serialText, valueText;
     row >> serialText >> valueText;
     const auto serial = ParseInteger(serialText);
     const auto value = ParseReal(valueText);
-    if (!serial || !value)
-      return Status::Error(ProgramErrorMessage(InvalidRealsDetail(state.FileName)));
-    const double read = static_cast<double>(*value);
-    if (!(read > kLowLimit)) continue;
+    const int at = static_cast<int>(number);
+    if (!serial || !value) {
+      fault = Status::Error(ProgramErrorMessage(InvalidRealsDetail(state.FileName, at, line)));
+      return false;
+    }
+    if (static_cast<int>(serials.size()) == kMaxData) {
+      fault = Status::Error(TooManyValuesMessage(state.FileName, at));
+      return false;
+    }
+    const double taken = static_cast<double>(*value);
+    if (!(taken > kLowLimit)) return true;
     serials.push_back(*serial);
-    values.push_back(read == 0.0 ? 0.001L : static_cast<long double>(read));
-  }
+    values.push_back(taken == 0.0 ? 0.001L : static_cast<long double>(taken));
+    return true;
+  });
+  if (!fault.ok()) return fault;
+  if (!read.ok()) return read;
 
   engine.sample = RankAndShift(values, serials);
-  engine.EngTitle1 = EngineTitle(lines, 4);
-  engine.EngTitle2 = EngineTitle(lines, 5);
+  engine.EngTitle1 = EngineTitle(head, 4);
+  engine.EngTitle2 = EngineTitle(head, 5);
   engine.LowLimit = kLowLimit;
   state.NrOfData = engine.sample.N;
   const Sample unshifted = RankValues(values);

@@ -1,7 +1,6 @@
 #include "data/input_file.h"
 
 #include <cmath>
-
 #include <sstream>
 #include <vector>
 
@@ -125,11 +124,95 @@ Status WriteInputFileTo(RunState& state, const std::filesystem::path& path) {
   return Status::Ok();
 }
 
+namespace {
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The input file as it is read line by line: the header lines are kept,
+// the data lines are taken as they come, and the reading stops at the first
+// line that cannot be taken.
+class InputFileScan {
+ public:
+  explicit InputFileScan(const std::string& path) : path_(path) {}
+
+  bool Line(size_t number, const std::string& text) {
+    if (number <= kHeadLines) {
+      head_.push_back(text);
+      if (number < kHeadLines) return true;
+      // The layout is known from line 10 on: the head's data lines first.
+      for (size_t at = FirstData(); at <= kHeadLines; ++at)
+        if (!Datum(at, head_[at - 1])) return false;
+      return true;
+    }
+    return Datum(number, text);
+  }
+
+  // The lines of the file up to its first data lines.
+  const std::vector<std::string>& Head() const { return head_; }
+  // Data lines of a file too short to reach kHeadLines.
+  void TakeShortFile() {
+    if (head_.size() >= kHeadLines) return;
+    for (size_t at = FirstData(); at <= head_.size(); ++at)
+      if (!Datum(at, head_[at - 1])) return;
+  }
+
+  Status fault = Status::Ok();
+  DataArrayI serials;
+  DataArrayR values;
+
+ private:
+  // Past the first data line of either layout.
+  static constexpr size_t kHeadLines = 15;
+
+  size_t FirstData() const { return head_.size() >= 10 && IsBlankLine(head_[9]) ? 14 : 15; }
+
+  bool Datum(size_t number, const std::string& text) {
+    if (IsBlankLine(text)) return true;
+    fault = Refusal(number, text);
+    return fault.ok();
+  }
+
+  Status Refusal(size_t number, const std::string& text) {
+    const int line = static_cast<int>(number);
+    const auto tokens = Tokens(text);
+    if (tokens.size() < 2)
+      return Status::Error(ProgramErrorMessage(InvalidRealsDetail(path_, line, Trimmed(text))));
+    const auto serial = ParseInteger(tokens[0]);
+    const auto value = ParseReal(tokens[1]);
+    if (value ? IsBeyondADouble(*value) : HasRealShape(tokens[1]))
+      return Status::Error(NotFiniteMessage(path_, line, tokens[1]));
+    if (!serial || !value)
+      return Status::Error(ProgramErrorMessage(InvalidRealsDetail(path_, line, Trimmed(text))));
+    if (static_cast<int>(values.size()) == kMaxData)
+      return Status::Error(TooManyValuesMessage(path_, line));
+    serials.push_back(*serial);
+    values.push_back(*value);
+    return Status::Ok();
+  }
+
+  std::string path_;
+  std::vector<std::string> head_;
+};
+
+}  // namespace
+
 Status ReadInputFile(RunState& state) {
-  std::vector<std::string> lines;
-  if (Status read = ReadFileLines(state.FileName, lines); !read.ok()) return read;
-  if (const size_t damaged = HeaderDamage(lines); damaged > 0)
-    return Status::Error(DamagedHeaderMessage(state.FileName, static_cast<int>(damaged)));
+  InputFileScan scan(state.FileName);
+  const Status read = ScanFileLines(state.FileName, [&](size_t number, const std::string& text) {
+    return scan.Line(number, text);
+  });
+  scan.TakeShortFile();
+  const std::vector<std::string>& lines = scan.Head();
+  // A header that is not whole comes first: its lines come first in the file.
+  if (lines.size() >= 14 || read.ok())
+    if (const size_t damaged = HeaderDamage(lines); damaged > 0)
+      return Status::Error(DamagedHeaderMessage(state.FileName, static_cast<int>(damaged)));
+  if (!scan.fault.ok()) return scan.fault;
+  if (!read.ok()) return read;
   // Lines past the end read as empty, as the old text-file reading did.
   const auto line = [&](size_t number) {
     return number <= lines.size() ? lines[number - 1] : std::string();
@@ -138,28 +221,16 @@ Status ReadInputFile(RunState& state) {
     const std::string text = line(number);
     return text.empty() ? text : text.substr(1);
   };
-  RunState read = state;
-  read.Title1 = title(4);
-  read.Title2 = title(5);
-  read.NrOfClasses = ClassesOf(line(8));
-  read.CompositeAllowed = line(10).substr(0, 3) == " Co";
-  const size_t firstData = IsBlankLine(line(10)) ? 14 : 15;
-  read.Serial.clear();
-  read.Values.clear();
-  for (size_t number = firstData; number <= lines.size(); ++number) {
-    const std::string& text = lines[number - 1];
-    if (IsBlankLine(text)) continue;
-    const auto tokens = Tokens(text);
-    const auto serial = tokens.size() >= 2 ? ParseInteger(tokens[0]) : std::nullopt;
-    const auto value = tokens.size() >= 2 ? ParseReal(tokens[1]) : std::nullopt;
-    if (!serial || !value)
-      return Status::Error(ProgramErrorMessage(InvalidRealsDetail(state.FileName)));
-    read.Serial.push_back(*serial);
-    read.Values.push_back(*value);
-  }
-  read.NrOfData = static_cast<int>(read.Values.size());
-  read.Removed.assign(read.NrOfData, 0);
-  state = std::move(read);
+  RunState taken = state;
+  taken.Title1 = title(4);
+  taken.Title2 = title(5);
+  taken.NrOfClasses = ClassesOf(line(8));
+  taken.CompositeAllowed = line(10).substr(0, 3) == " Co";
+  taken.Serial = std::move(scan.serials);
+  taken.Values = std::move(scan.values);
+  taken.NrOfData = static_cast<int>(taken.Values.size());
+  taken.Removed.assign(taken.NrOfData, 0);
+  state = std::move(taken);
   return Status::Ok();
 }
 

@@ -40,8 +40,11 @@ Status WriteInputFileTo(RunState& state, const std::filesystem::path& path);
 // Reads `state.FileName` into the titles, NrOfClasses, CompositeAllowed,
 // Serial, Values, Removed (all 0) and NrOfData. Both the current layout and
 // the older one without the composite line are read, each known by its
-// fixed header texts; lines holding only blanks are not data. On failure
-// the run state is left as it was.
+// fixed header texts; lines holding only blanks are not data. The file is
+// read line by line and no further than the datum past kMaxData; that
+// datum, a line longer than kMaxLineLength and a serial or value that
+// cannot be read or is beyond a double are refused naming their line. On
+// failure the run state is left as it was.
 Status ReadInputFile(RunState& state);
 
 }  // namespace quarlin

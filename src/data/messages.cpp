@@ -27,8 +27,16 @@ std::string DamagedHeaderMessage(const std::string& path, int line) {
 
 namespace {
 
-std::string LineOf(const std::string& path, int line) {
+std::string LineOf(const std::string& path, size_t line) {
   return "Line " + std::to_string(line) + " of the file \"" + path + "\" ";
+}
+
+// A field as a message quotes it: a field of thousands of characters would
+// bury the message.
+std::string Quoted(const std::string& text) {
+  constexpr size_t kShown = 40;
+  if (text.size() <= kShown) return "\"" + text + "\"";
+  return "\"" + text.substr(0, kShown) + "...\"";
 }
 
 }  // namespace
@@ -43,13 +51,34 @@ std::string MoreFieldsMessage(const std::string& path, int line) {
 }
 
 std::string NotFiniteMessage(const std::string& path, int line, const std::string& text) {
-  return LineOf(path, line) + "holds \"" + text +
-         "\", which is not a number within the range of a double. Input is invalid.";
+  return LineOf(path, line) + "holds " + Quoted(text) +
+         ", which is not a number within the range of a double. Input is invalid.";
 }
 
 std::string NotPlainTextMessage(const std::string& path, int line) {
   return LineOf(path, line) +
          "holds NUL bytes or UTF-16 text; save it as plain text. Input is invalid.";
+}
+
+std::string NotANumberMessage(const std::string& path, int line, const std::string& text) {
+  return LineOf(path, line) + "holds " + Quoted(text) +
+         " where a value should be, which is not a number. Input is invalid.";
+}
+
+std::string TooManyValuesMessage(const std::string& path, int line) {
+  return LineOf(path, line) + "holds value " + std::to_string(kMaxData + 1) +
+         ": there are more than " + std::to_string(kMaxData) + " input data. Input is invalid.";
+}
+
+std::string TooManyEmptyRowsMessage(const std::string& path, int line) {
+  return LineOf(path, line) + "is row " + std::to_string(kMaxData + 1) +
+         " without a value: the input grid holds no more than " + std::to_string(kMaxData) +
+         " rows. Input is invalid.";
+}
+
+std::string LineTooLongMessage(const std::string& path, size_t line, size_t maxLength) {
+  return LineOf(path, line) + "is longer than " + std::to_string(maxLength) +
+         " characters, which no value or title needs. Input is invalid.";
 }
 
 std::string BaseInUseMessage(const std::string& path) {
@@ -93,6 +122,33 @@ std::string RunFaultMessage(std::exception_ptr fault) {
 
 std::string InvalidRealsDetail(const std::string& path) {
   return "Real numbers in the inputfile \"" + path + "\" are invalid";
+}
+
+std::string InvalidRealsDetail(const std::string& path, int line, const std::string& text) {
+  return InvalidRealsDetail(path) + " (line " + std::to_string(line) + " holds " + Quoted(text) +
+         ")";
+}
+
+std::string NoDataValuesMessage(const std::string& path) {
+  return "The inputfile \"" + path +
+         "\" holds no data values; the calculator needs the data of the report. Run the "
+         "program again.";
+}
+
+std::string ReductionWarningMessage(const std::string& what) {
+  return "Warning: the input file keeps two decimals from 1 upwards and two significant digits "
+         "below 1, and that changes these data: " +
+         what +
+         ". The calculation uses the values as the input file keeps them; multiply the values "
+         "by a power of ten or use other units to keep them as they are.";
+}
+
+std::string IndistinctValuesMessage(int decimals, const std::string& least) {
+  return "The values lie too close together for the report to tell them apart: it prints X "
+         "with " +
+         (decimals == 1 ? std::string("1 decimal") : std::to_string(decimals) + " decimals") +
+         ", and the largest and the smallest value are less than " + least +
+         " apart. Multiply the values by a power of ten or use other units. Input is invalid.";
 }
 
 std::string OutputNotOpenedMessage(const std::string& path) {

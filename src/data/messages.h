@@ -27,6 +27,15 @@ std::string UnclearCommaMessage(const std::string& path, int line);
 std::string MoreFieldsMessage(const std::string& path, int line);
 std::string NotFiniteMessage(const std::string& path, int line, const std::string& text);
 std::string NotPlainTextMessage(const std::string& path, int line);
+// A field of the value column, or a value of an input file, that is no
+// number; `text` is quoted, shortened when it is long.
+std::string NotANumberMessage(const std::string& path, int line, const std::string& text);
+// The line of the value past the most a run takes (kMaxData).
+std::string TooManyValuesMessage(const std::string& path, int line);
+// The line of the row without a value past the most the input grid holds.
+std::string TooManyEmptyRowsMessage(const std::string& path, int line);
+// A line longer than any file of values holds.
+std::string LineTooLongMessage(const std::string& path, size_t line, size_t maxLength);
 
 // Another run holds the files of the same base and this one was asked not
 // to wait for it.
@@ -47,6 +56,20 @@ std::string RunFaultMessage(std::exception_ptr fault);
 
 // The fatal-error detail for an unreadable serial or value in an input file.
 std::string InvalidRealsDetail(const std::string& path);
+// The same, naming the line and what it holds.
+std::string InvalidRealsDetail(const std::string& path, int line, const std::string& text);
+
+// An input file with its header and no data values, where a calculation
+// needs the data of the report.
+std::string NoDataValuesMessage(const std::string& path);
+
+// The input file's reduction changed the data materially; `what` says how
+// ("60 different values become 7").
+std::string ReductionWarningMessage(const std::string& what);
+
+// Values the report cannot tell apart: it prints X with `decimals`, and
+// the data span less than `least`.
+std::string IndistinctValuesMessage(int decimals, const std::string& least);
 
 // The report file of a run cannot be opened for the Output page.
 std::string OutputNotOpenedMessage(const std::string& path);

@@ -1,5 +1,6 @@
 #include "data/number_reading.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -53,6 +54,15 @@ std::optional<int> ParseInteger(std::string_view text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+bool IsBeyondADouble(long double value) {
+  const long double size = std::fabs(value);
+  return size > DBL_MAX || (size != 0 && size < DBL_TRUE_MIN);
+}
+
+bool HasRealShape(std::string_view text) {
+  return IsRealShape(Trim(text));
 }
 
 std::optional<long double> ParseReal(std::string_view text) {

@@ -18,6 +18,14 @@ std::optional<int> ParseInteger(std::string_view text);
 // are not numbers.
 std::optional<long double> ParseReal(std::string_view text);
 
+// True when `text` (blanks around it allowed) is written as ParseReal reads
+// a real, whether or not its value is in range: "1e5000" is, "abc" is not.
+bool HasRealShape(std::string_view text);
+
+// True for a value that a double cannot hold: beyond its range, or so
+// small that it would be read as 0.
+bool IsBeyondADouble(long double value);
+
 // Typed numbers under the user's decimal separator. When a conversion fails
 // under a comma, the separator becomes a full stop for the rest of the
 // session and the text is tried once more.

@@ -12,6 +12,7 @@
 #include "data/messages.h"
 #include "data/open_output.h"
 #include "data/run_files.h"
+#include "data/stored_values.h"
 #include "engine/analysis/interval_evaluation.h"
 
 namespace quarlin {
@@ -22,6 +23,13 @@ struct Entries {
   RemoveSet removed;
   int classes = 5;
 };
+
+std::vector<long double> KeptValues(const Entries& entries) {
+  std::vector<long double> kept;
+  for (size_t i = 0; i < entries.values.size(); ++i)
+    if (!entries.removed[i]) kept.push_back(entries.values[i]);
+  return kept;
+}
 
 // Converts and checks the Input page's cells. Every refusal happens here,
 // before any file is touched.
@@ -58,6 +66,7 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
   const long double spread = (highest - lowest) * (highest - lowest) * kept;
   if (squares > std::numeric_limits<double>::max() || spread > std::numeric_limits<double>::max())
     return Status::Error(kSquaresOverflowMessage);
+  if (auto refusal = IndistinctValuesRefusal(KeptValues(entries))) return Status::Error(*refusal);
   const auto classes = ParseInteger(input.NrOfClassesText);
   if (!classes || !IsValidClassCount(*classes)) return Status::Error(kClassesOutOfRangeMessage);
   entries.classes = *classes;
@@ -130,6 +139,9 @@ RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input
     result.outcome = RunOutcome::Refused;
     return result;
   }
+  // The input file keeps fewer digits than may have been entered; the user
+  // hears of it when the data change by it, and the run goes on.
+  if (auto warning = ReductionWarning(KeptValues(entries))) frontEnd.dialogs.Warning(*warning);
   RunState entered = state;
   entered.NrOfData = static_cast<int>(input.Cells.size());
   entered.Serial.resize(entered.NrOfData);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cfloat>
-#include <cmath>
 #include <optional>
 #include <sstream>
 
@@ -15,10 +13,10 @@ namespace quarlin {
 namespace {
 
 // ' ' stands for "at runs of blanks".
-char SeparatorOf(const std::vector<std::string>& lines) {
+char SeparatorOf(const std::vector<NumberedLine>& lines) {
   for (const char separator : {'\t', ';', ','})
     for (const auto& line : lines)
-      if (line.find(separator) != std::string::npos) return separator;
+      if (line.text.find(separator) != std::string::npos) return separator;
   return ' ';
 }
 
@@ -135,12 +133,14 @@ bool IsNotANumberWord(std::string text) {
 
 // A number the run would take as something else: no number, an infinite
 // one, or one that a double cannot hold.
-bool IsBeyondADouble(const std::string& text) {
+bool IsNotADoubleField(const std::string& text) {
   if (IsNotANumberWord(text)) return true;
-  const auto value = ParseReal(text);
-  if (!value) return false;
-  const long double size = std::fabs(*value);
-  return size > DBL_MAX || (size != 0 && size < DBL_TRUE_MIN);
+  if (const auto value = ParseReal(text)) return IsBeyondADouble(*value);
+  return HasRealShape(text);
+}
+
+bool IsBlankLine(const std::string& line) {
+  return line.find_first_not_of(" \t") == std::string::npos;
 }
 
 bool IsPlainText(const std::string& line, size_t number) {
@@ -149,11 +149,21 @@ bool IsPlainText(const std::string& line, size_t number) {
 }
 
 struct Row {
-  int line = 0;  // from 1
+  size_t line = 0;  // from 1
   std::vector<Field> fields;
   std::vector<std::optional<std::string>> numbers;  // nullopt: a comma that could mean two
   bool splitAtCommas = false;
 };
+
+Row RowOf(const NumberedLine& line, char separator) {
+  Row row;
+  row.line = line.number;
+  row.fields = Fields(line.text, separator);
+  row.splitAtCommas = separator == ',' && row.fields.size() > 1;
+  for (const auto& field : row.fields)
+    row.numbers.push_back(WithoutCommas(field.text, separator == '\t' || separator == ';'));
+  return row;
+}
 
 int NumericAt(const Row& row) {
   for (size_t i = 0; i < row.fields.size(); ++i)
@@ -161,65 +171,99 @@ int NumericAt(const Row& row) {
   return -1;
 }
 
+int LineNumber(const Row& row) {
+  return static_cast<int>(row.line);
+}
+
+// The cell of `row` in `column`, or the refusal of the row.
+Status CellOf(const Row& row, const std::string& text, const Row* header, int column,
+              const std::string& path, std::string& cell) {
+  if (!IsPlainText(text, row.line))
+    return Status::Error(NotPlainTextMessage(path, LineNumber(row)));
+  // Without a header a pair such as "12,3" could be a number or two
+  // fields; a header says how many fields a row has.
+  const bool oneNumber = row.splitAtCommas && LooksLikeOneNumber(text);
+  const bool moreFields = header && Count(row.fields) > std::max<size_t>(Count(header->fields), 1);
+  if (oneNumber && (moreFields || !header))
+    return Status::Error(UnclearCommaMessage(path, LineNumber(row)));
+  if (moreFields) return Status::Error(MoreFieldsMessage(path, LineNumber(row)));
+  cell.clear();
+  if (column >= static_cast<int>(row.fields.size())) return Status::Ok();
+  const auto& number = row.numbers[column];
+  if (!number) return Status::Error(UnclearCommaMessage(path, LineNumber(row)));
+  const std::string& field = row.fields[column].text;
+  if (IsNotADoubleField(*number))
+    return Status::Error(NotFiniteMessage(path, LineNumber(row), field));
+  if (!number->empty() && !ParseReal(*number))
+    return Status::Error(NotANumberMessage(path, LineNumber(row), field));
+  cell = *number;
+  return Status::Ok();
+}
+
 }  // namespace
 
-Status ValueColumnCells(const std::vector<std::string>& lines, const std::string& path,
+Status ValueColumnCells(const std::vector<NumberedLine>& lines, const std::string& path,
                         std::vector<std::string>& cells) {
+  cells.clear();
+  if (lines.empty()) return Status::Ok();
   const char separator = SeparatorOf(lines);
-  std::vector<Row> rows;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (!IsPlainText(lines[i], i + 1))
-      return Status::Error(NotPlainTextMessage(path, static_cast<int>(i + 1)));
-    if (lines[i].find_first_not_of(" \t") == std::string::npos) continue;
-    Row row;
-    row.line = static_cast<int>(i + 1);
-    row.fields = Fields(lines[i], separator);
-    row.splitAtCommas = separator == ',' && row.fields.size() > 1;
-    for (const auto& field : row.fields)
-      row.numbers.push_back(WithoutCommas(field.text, separator == '\t' || separator == ';'));
-    rows.push_back(std::move(row));
-  }
-  const bool header = !rows.empty() && NumericAt(rows[0]) < 0;
-  const size_t first = header ? 1 : 0;
-  for (size_t r = first; r < rows.size(); ++r) {
-    // Without a header a pair such as "12,3" could be a number or two
-    // fields; a header says how many fields a row has.
-    const Row& row = rows[r];
-    const bool oneNumber = row.splitAtCommas && LooksLikeOneNumber(lines[row.line - 1]);
-    const bool moreFields =
-        header && Count(row.fields) > std::max<size_t>(Count(rows[0].fields), 1);
-    if (oneNumber && (moreFields || !header))
-      return Status::Error(UnclearCommaMessage(path, row.line));
-    if (moreFields) return Status::Error(MoreFieldsMessage(path, row.line));
-  }
+  const Row first = RowOf(lines[0], separator);
+  if (!IsPlainText(lines[0].text, first.line))
+    return Status::Error(NotPlainTextMessage(path, LineNumber(first)));
+  const bool header = NumericAt(first) < 0;
   // The column of the first number in the first row that holds one.
   int column = 0;
-  for (size_t r = first; r < rows.size(); ++r) {
-    if (const int at = NumericAt(rows[r]); at >= 0) {
+  for (size_t r = header ? 1 : 0; r < lines.size(); ++r) {
+    if (const int at = NumericAt(RowOf(lines[r], separator)); at >= 0) {
       column = at;
       break;
     }
   }
-  cells.clear();
-  for (size_t r = first; r < rows.size(); ++r) {
-    const Row& row = rows[r];
-    if (column >= static_cast<int>(row.fields.size())) {
-      cells.emplace_back();
-      continue;
-    }
-    const auto& number = row.numbers[column];
-    if (!number) return Status::Error(UnclearCommaMessage(path, row.line));
-    if (IsBeyondADouble(*number))
-      return Status::Error(NotFiniteMessage(path, row.line, row.fields[column].text));
-    cells.push_back(*number);
+  // Row by row, so that the first fault in the file is the one reported and
+  // nothing past the last value a run can take is looked at.
+  int values = 0;
+  int empty = 0;
+  for (size_t r = header ? 1 : 0; r < lines.size(); ++r) {
+    const Row row = r == 0 ? first : RowOf(lines[r], separator);
+    std::string cell;
+    if (Status status = CellOf(row, lines[r].text, header ? &first : nullptr, column, path, cell);
+        !status.ok())
+      return status;
+    if (cell.empty() ? ++empty > kMaxData : ++values > kMaxData)
+      return Status::Error(cell.empty() ? TooManyEmptyRowsMessage(path, LineNumber(row))
+                                        : TooManyValuesMessage(path, LineNumber(row)));
+    cells.push_back(std::move(cell));
   }
   return Status::Ok();
 }
 
+Status ValueColumnCells(const std::vector<std::string>& lines, const std::string& path,
+                        std::vector<std::string>& cells) {
+  std::vector<NumberedLine> numbered;
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (!IsBlankLine(lines[i])) numbered.push_back({i + 1, lines[i]});
+  return ValueColumnCells(numbered, path, cells);
+}
+
 Status ReadValueColumn(const std::filesystem::path& path, std::vector<std::string>& cells) {
-  std::vector<std::string> lines;
-  if (Status read = ReadFileLines(path, lines); !read.ok()) return read;
-  return ValueColumnCells(lines, path.string(), cells);
+  // A column that a run can take has a header, kMaxData values and at most
+  // as many rows without one: a line past those is never needed, since the
+  // column is refused at one of the rows before it.
+  constexpr size_t kMostRows = 2 * kMaxData + 1;
+  std::vector<NumberedLine> lines;
+  const Status read = ScanFileLines(path, [&](size_t number, const std::string& line) {
+    if (IsBlankLine(line)) return true;
+    lines.push_back({number, line});
+    return lines.size() <= kMostRows;
+  });
+  // The rows before a fault of the reading are judged first: a fault there
+  // comes first in the file.
+  if (Status cellsRead = ValueColumnCells(lines, path.string(), cells);
+      !cellsRead.ok() || !read.ok()) {
+    cells.clear();
+    return cellsRead.ok() ? read : cellsRead;
+  }
+  return Status::Ok();
 }
 
 }  // namespace quarlin

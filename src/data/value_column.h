@@ -16,18 +16,32 @@ namespace quarlin {
 // field in double quotes may hold the separator, and fields lose
 // surrounding blanks and quotes. A first line without any number is a
 // header and is skipped; blank lines are not rows. A row without that field
-// gives an empty cell (a dropped datum); a field that is not a number stays
-// as it is for the value check of the run to refuse.
+// gives an empty cell (a dropped datum).
 //
 // Commas are read as the user meant them where that is clear: in a file
 // split at tabs or semicolons a comma is a decimal comma; "1,234.5" has a
 // thousands separator. A comma that could be either, a row with more fields
-// than the header, a value beyond the range of a double and a line that is
-// not plain text are refused with a message naming `path` and the line.
+// than the header, a field that is not a number, a value beyond the range of
+// a double, a line that is not plain text, the value past the kMaxData a run
+// takes and the row without a value past as many are refused with a message
+// naming `path` and the line; the rows are judged in file order, so the
+// first fault is the one named.
 Status ValueColumnCells(const std::vector<std::string>& lines, const std::string& path,
                         std::vector<std::string>& cells);
 
-// Reads `path` with ValueColumnCells; fails when the file cannot be read.
+// A line of a file with its number (from 1).
+struct NumberedLine {
+  size_t number = 0;
+  std::string text;
+};
+// The same, from the lines of a file that hold more than blanks.
+Status ValueColumnCells(const std::vector<NumberedLine>& lines, const std::string& path,
+                        std::vector<std::string>& cells);
+
+// Reads `path` with ValueColumnCells, line by line: no line may be longer
+// than kMaxLineLength, and the reading stops at the line past the most rows
+// a column can have, so that any file is refused in bounded time and
+// memory. Fails also when the file cannot be read.
 Status ReadValueColumn(const std::filesystem::path& path, std::vector<std::string>& cells);
 
 }  // namespace quarlin

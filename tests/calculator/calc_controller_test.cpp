@@ -136,6 +136,28 @@ TEST_P(CalcFileTest, UnreadableParameterFileIsNamedAndNothingChanges) {
   fs::remove_all(dir);
 }
 
+TEST_F(CalcControllerTest, InputFileWithoutValuesIsNamedAndNothingShown) {
+  const fs::path dir = fs::temp_directory_path() / "quarlin-calc-novalues";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ifstream in(fs::path(QUARLIN_SOURCE_DIR) / "Data" / "portpirie.inp");
+  std::ofstream inp(dir / "p.inp", std::ios::binary);
+  std::string line;
+  for (int i = 0; i < 14 && std::getline(in, line); ++i) inp << line << "\n";
+  inp.close();
+  fs::copy_file(fs::path(QUARLIN_SOURCE_DIR) / "Data" / "portpirie.aux", dir / "p.aux");
+  state_.FileName = (dir / "p.out").string();
+  view_.texts[CalcBox::Edit4] = "0.5";
+  controller_.Edit4Exit();
+  ASSERT_EQ(events_.size(), 1u);
+  EXPECT_EQ(events_[0], "message: The inputfile \"" + (dir / "p.inp").string() +
+                            "\" holds no data values; the calculator needs the data of the "
+                            "report. Run the program again.");
+  EXPECT_EQ(view_.Text(CalcBox::Edit6), "");
+  EXPECT_EQ(view_.Text(CalcBox::Edit5), "");
+  fs::remove_all(dir);
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, CalcFileTest,
                          testing::Values("",
                                          " Parameters for internal use, do not remove.\r\n4\r\n"));

@@ -104,6 +104,20 @@ TEST(MaxMinTest, ShiftsAndTransformsTheData) {
   EXPECT_NEAR(e.largest, std::log(3.001), 1e-12);
 }
 
+// Data below 0.0004 were shifted left by 0.75 of their smallest value and
+// fitted without the 0.0001 of other data: the forward direction takes X
+// as the fits did, and the inverse gives X back.
+TEST(CalcFrequentTest, LeftShiftedReportTakesXAsTheFitsDid) {
+  const double shift = 0.75 * 0.00011;
+  const WorkingValues w = MakeWorkingValues(kGumbel, {20000, -3}, shift);
+  const double X = 0.0002;
+  const ForwardResult forward = CalcFrequent(w, 20, X);
+  EXPECT_NEAR(forward.F, std::exp(-std::exp(-(20000 * (X - shift) - 3))), 1e-12);
+  const InverseResult back = CalcVal(w, std::vector<long double>(20, 1.0L), forward.F);
+  ASSERT_TRUE(back.X);
+  EXPECT_NEAR(*back.X, X, 1e-12);
+}
+
 // Codes 1 and 2 take E = 1 from the working values' default.
 struct RoundTripCase {
   int code;

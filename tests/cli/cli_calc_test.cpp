@@ -99,6 +99,27 @@ TEST_F(CliCalcTest, JsonHasOneObjectPerAnswerAndNullForNotAvailable) {
       << all;
 }
 
+// An input file that kept its header and lost its values: no answer is
+// made up from no data.
+TEST_F(CliCalcTest, InputFileWithoutValuesIsNamed) {
+  std::vector<std::string> header = Lines(kData / "portpirie.inp");
+  header.resize(14);
+  {
+    std::ofstream inp(dir_ / "p.inp", std::ios::binary);
+    for (const auto& line : header) inp << line << "\n";
+  }
+  fs::copy_file(kData / "portpirie.aux", dir_ / "p.aux");
+  const std::string expected = "The inputfile \"" + (dir_ / "p.inp").string() +
+                               "\" holds no data values; the calculator needs the data of the "
+                               "report. Run the program again.\n";
+  for (const char* query : {"--freq 0.5", "--period 100", "--x 4"}) {
+    const Outcome outcome = Run("'" + (dir_ / "p").string() + "' " + query);
+    EXPECT_EQ(outcome.status, 1) << query;
+    EXPECT_TRUE(outcome.out.empty()) << query << " " << outcome.out.front();
+    EXPECT_EQ(outcome.err, expected) << query;
+  }
+}
+
 TEST_F(CliCalcTest, UnreadableReportIsNamedAndUsageErrorsAreTwo) {
   const Outcome missing = Run("'" + (dir_ / "none").string() + "' --x 1");
   EXPECT_EQ(missing.status, 1);

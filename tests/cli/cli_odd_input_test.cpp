@@ -106,7 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
                             10) +
                     kSix,
                 NotText(1)),
-        Read("VeryLongLine", std::string(1000000, ' ') + "11.5\n" + kSix, 7, "    1      11.50"),
+        Read("LongLine", std::string(60000, ' ') + "11.5\n" + kSix, 7, "    1      11.50"),
+        Refused("LineLongerThanAnyValue", kSix + std::string(1000000, ' ') + "11.5\n" + kSix,
+                "Line 7 of the file \"v.csv\" is longer than 65536 characters, which no value "
+                "or title needs. Input is invalid."),
+        Refused("WordInTheColumn", "value\n1\n2\nabc\n4\n5\n6\n",
+                "Line 4 of the file \"v.csv\" holds \"abc\" where a value should be, which is "
+                "not a number. Input is invalid."),
+        Refused("BeyondALongDouble", "1\n2\n3\n1e5000\n5\n6\n", NotFinite(4, "1e5000")),
         Refused("SumOfSquaresBeyondADouble", "1e200\n2e200\n3e200\n4e200\n5e200\n6e200\n",
                 "The data are too large: their sum of squares exceeds the range of a double. "
                 "Input is invalid."),
@@ -117,32 +124,38 @@ INSTANTIATE_TEST_SUITE_P(
                 "There are input data of -1000000 or less. Input is invalid.")),
     [](const auto& info) { return info.param.name; });
 
-// Values so small that the sums of the fits underflow: every fit that has
-// no finite score is left out, and neither the report nor the ranked list
-// prints a value that is not a number.
-TEST_F(CliTest, SubnormalValuesGiveNoUndefinedNumbers) {
+// Values so small that the report prints every one of them as 0.0000 (and
+// the sums of the fits would underflow): refused before any file is made,
+// with the report's reason and what to do instead.
+TEST_F(CliTest, ValuesTheReportCannotTellApartAreRefused) {
   std::string csv;
   for (int i = 1; i <= 12; ++i) csv += std::to_string(i) + "e-320\n";
   WriteAll(work_ / "v.csv", csv);
   const Outcome outcome = Run("run v.csv --quiet");
-  ASSERT_EQ(outcome.status, 0) << outcome.err;
-  for (const char* extension : {".out", ".Lst"}) {
-    const std::string text = ReadAll(work_ / (std::string("v") + extension));
-    for (const char* undefined : {"Nan", "NaN", "nan", "Inf", "inf"})
-      EXPECT_EQ(text.find(undefined), std::string::npos) << extension << " " << undefined;
-  }
-  // The ranked list in the order of its averages.
-  std::istringstream list(ReadAll(work_ / "v.Lst"));
-  double previous = 0;
-  int averages = 0;
-  for (std::string line; std::getline(list, line);) {
-    if (line.rfind(" Average = ", 0) != 0) continue;
-    const double average = std::stod(line.substr(11));
-    EXPECT_LE(previous, average) << line;
-    previous = average;
-    ++averages;
-  }
-  EXPECT_GT(averages, 10);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "The values lie too close together for the report to tell them apart: it prints X "
+            "with 4 decimals, and the largest and the smallest value are less than 0.001 apart. "
+            "Multiply the values by a power of ten or use other units. Input is invalid.\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"v.csv"});
+}
+
+// The input file keeps two decimals: 1.001 ... 1.060 become seven values.
+// The run goes on, and the user is told, even in a quiet run.
+TEST_F(CliTest, ReductionThatMergesValuesIsWarnedEvenWhenQuiet) {
+  std::string csv;
+  for (int i = 1; i <= 60; ++i)
+    csv += "1.0" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "\n";
+  WriteAll(work_ / "v.csv", csv);
+  const Outcome outcome = Run("run v.csv --quiet");
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_TRUE(outcome.out.empty());
+  EXPECT_EQ(outcome.err,
+            "Warning: the input file keeps two decimals from 1 upwards and two significant "
+            "digits below 1, and that changes these data: 60 different values become 7. The "
+            "calculation uses the values as the input file keeps them; multiply the values by a "
+            "power of ten or use other units to keep them as they are.\n");
+  EXPECT_NE(ReadAll(work_ / "v.inp").find("   60       1.06\r\n"), std::string::npos);
 }
 
 // A header line of an input file that was deleted or changed: refused with

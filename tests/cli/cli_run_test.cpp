@@ -107,15 +107,17 @@ TEST_F(CliTest, CompositeOptionOfTheFileCanBeOverridden) {
             std::string::npos);
 }
 
-TEST_F(CliTest, LeftShiftIsAnnounced) {
+// Data the run would shift to the left (all below 0.0004) print as 0.0000
+// to 0.0004 in the report: refused before anything is written.
+TEST_F(CliTest, LeftShiftDataAreRefused) {
   WriteAll(work_ / "tiny.csv", "0.00011\n0.00012\n0.0002\n0.00025\n0.0003\n0.00035\n");
   const Outcome outcome = Run("run tiny.csv");
-  EXPECT_EQ(outcome.status, 0);
-  ExpectFitProgress(outcome.err,
-                    std::string(kProgress) +
-                        "The first values are high. The distribution will be  temporarily "
-                        "shifted to the left.\n",
-                    Finished("tiny"));
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "The values lie too close together for the report to tell them apart: it prints X "
+            "with 4 decimals, and the largest and the smallest value are less than 0.001 apart. "
+            "Multiply the values by a power of ten or use other units. Input is invalid.\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"tiny.csv"});
 }
 
 TEST_F(CliTest, UnreadableNumberInAnInputFile) {
@@ -129,7 +131,8 @@ TEST_F(CliTest, UnreadableNumberInAnInputFile) {
   const Outcome outcome = Run("run bad.inp");
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.err,
-            "A program error occurred.Real numbers in the inputfile \"bad.inp\" are invalid\n");
+            "A program error occurred.Real numbers in the inputfile \"bad.inp\" are invalid (line "
+            "16 holds \"2      x.00\")\n");
   EXPECT_EQ(ReadAll(work_ / "bad.inp"), before);
 }
 
@@ -172,10 +175,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TooManyZeros", "0\n0\n0\n0\n5\n6\n", "",
                     "There are too many zero input data. Input is invalid."},
         RefusalCase{"NotReal", "v\n1\n2\nabc\n4\n5\n6\n", "",
-                    "Not all data values in the inputfile are real"},
+                    "Line 4 of the file \"v.csv\" holds \"abc\" where a value should be, which "
+                    "is not a number. Input is invalid."},
         RefusalCase{"FewerThanSix", "1\n2\n3\n4\n5\n", "", " The minimum number of data is 6"},
         RefusalCase{"TooMany", ManyValues(2501), "",
-                    "There are more than 2500 input data. Input is invalid."},
+                    "Line 2501 of the file \"v.csv\" holds value 2501: there are more than 2500 "
+                    "input data. Input is invalid."},
         RefusalCase{"TooLow", "1\n2\n-1000000\n4\n5\n6\n", "",
                     "There are input data of -1000000 or less. Input is invalid."},
         RefusalCase{"OneClass", "1\n2\n3\n4\n5\n6\n", "--classes 1",

@@ -49,6 +49,61 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, SplitLinesTest,
                                                    "1\n2",
                                                    {"1", "2"}}));
 
+// ScanLines cuts a file as SplitLines cuts its text, whatever size the
+// reads come in.
+class ScanLinesTest : public TextFileTest, public testing::WithParamInterface<SplitCase> {};
+
+TEST_P(ScanLinesTest, CutsAsSplitLines) {
+  std::ofstream(dir_ / "f.txt", std::ios::binary) << GetParam().text;
+  std::vector<std::string> lines;
+  const LineScan scan =
+      ScanLines(dir_ / "f.txt", 1 << 20, [&](size_t number, const std::string& line) {
+        EXPECT_EQ(number, lines.size() + 1);
+        lines.push_back(line);
+        return true;
+      });
+  EXPECT_EQ(scan.fault, ReadFault::None);
+  EXPECT_EQ(lines, GetParam().lines);
+  EXPECT_EQ(lines, SplitLines(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, ScanLinesTest,
+    testing::Values(SplitCase{"a\r\nb\r\n", {"a", "b"}}, SplitCase{"a\nb", {"a", "b"}},
+                    SplitCase{"", {}}, SplitCase{"\r\n", {""}}, SplitCase{"a\r\rb", {"a", "", "b"}},
+                    SplitCase{"a\rb\r\nc\nd", {"a", "b", "c", "d"}}, SplitCase{"\xEF\xBB\xBF", {}},
+                    SplitCase{"\xEF\xBB", {"\xEF\xBB"}},
+                    SplitCase{"\xEF\xBB\xBF"
+                              "1\n2",
+                              {"1", "2"}},
+                    // A CR LF across the end of one read and the start of the next.
+                    SplitCase{std::string(65535, 'x') + "\r\ny", {std::string(65535, 'x'), "y"}}));
+
+TEST_F(TextFileTest, ScanStopsWhereTheCallerSays) {
+  std::ofstream(dir_ / "f.txt", std::ios::binary) << "1\n2\n3\n" << std::string(1 << 21, 'x');
+  std::vector<std::string> lines;
+  const LineScan scan = ScanLines(dir_ / "f.txt", 16, [&](size_t, const std::string& line) {
+    lines.push_back(line);
+    return lines.size() < 2;
+  });
+  EXPECT_EQ(scan.fault, ReadFault::None) << "the long line after the stop is never reached";
+  EXPECT_EQ(lines, (std::vector<std::string>{"1", "2"}));
+}
+
+TEST_F(TextFileTest, ScanRefusesALineLongerThanAllowed) {
+  std::ofstream(dir_ / "f.txt", std::ios::binary) << "1\n"
+                                                  << std::string(16, 'x') << "\n"
+                                                  << std::string(17, 'y') << "\n4\n";
+  std::vector<std::string> lines;
+  const LineScan scan = ScanLines(dir_ / "f.txt", 16, [&](size_t, const std::string& line) {
+    lines.push_back(line);
+    return true;
+  });
+  EXPECT_EQ(scan.fault, ReadFault::LineTooLong);
+  EXPECT_EQ(scan.lineNumber, 3u);
+  EXPECT_EQ(lines, (std::vector<std::string>{"1", std::string(16, 'x')}));
+}
+
 // What a reader is told when a file gives no lines: which step failed and
 // the system's reason, so that a message can name both.
 struct FaultCase {
@@ -65,6 +120,9 @@ TEST_P(ReadFaultTest, TellsWhyNothingWasRead) {
   if (path.front() == '@') path = dir_.string() + path.substr(1);
   ::mkfifo((dir_ / "fifo").c_str(), 0600);
   const TextRead read = ReadText(path);
+  const LineScan scan = ScanLines(path, 100, [](size_t, const std::string&) { return true; });
+  EXPECT_EQ(scan.fault, GetParam().fault);
+  EXPECT_EQ(scan.reason, GetParam().reason);
   EXPECT_EQ(read.fault, GetParam().fault);
   EXPECT_EQ(read.reason, GetParam().reason);
   EXPECT_TRUE(read.lines.empty());

@@ -233,7 +233,7 @@ TEST_F(ReportedDataTest, SampleStaysAsTheFitsSawIt) {
   session_.emplace(fits, 1);
   state_.Preference = "4";
   // Limits 0.0002, 0.00038, 0.00056, ...: most values are near one.
-  ASSERT_EQ(Run({"0.0002", "0.0003", "0.0005", "0.0006", "0.0008", "0.0011"}).outcome,
+  ASSERT_EQ(Run({"0.0002", "0.0003", "0.0005", "0.0006", "0.0008", "0.0012"}).outcome,
             RunOutcome::Done);
   ASSERT_EQ(fits.seen.size(), 7u);
   EXPECT_EQ(engine().sample.X, fits.seen);

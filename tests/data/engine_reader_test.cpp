@@ -109,7 +109,9 @@ TEST_F(EngineReaderTest, UnreadableValueLeavesEverythingAsItWas) {
   state_.FileName = (dir_ / "bad.inp").string();
   const Status status = ReadEngineData(state_, engine_);
   ASSERT_FALSE(status.ok());
-  EXPECT_EQ(status.message(), ProgramErrorMessage(InvalidRealsDetail(state_.FileName)));
+  EXPECT_EQ(status.message(), "A program error occurred.Real numbers in the inputfile \"" +
+                                  state_.FileName +
+                                  "\" are invalid (line 16 holds \"    2       x.00\")");
   EXPECT_EQ(engine_.sample.N, 6);
   EXPECT_EQ(state_.NrOfData, 6);
 }

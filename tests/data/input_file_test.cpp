@@ -203,11 +203,27 @@ INSTANTIATE_TEST_SUITE_P(Texts, LineTenTest,
                                          LineTenCase{"Composite distributions are allowed", false},
                                          LineTenCase{" co", false}));
 
-class BadNumberTest : public InputFileTest, public testing::WithParamInterface<std::string> {};
+struct BadNumberCase {
+  std::string line;
+  std::string message;  // "@" stands for the path
+};
 
-TEST_P(BadNumberTest, ShowsTheProgramErrorAndKeepsTheState) {
+std::string InvalidOnLine17(const std::string& text) {
+  return "A program error occurred.Real numbers in the inputfile \"@\" are invalid (line 17 "
+         "holds \"" +
+         text + "\")";
+}
+
+std::string BeyondOnLine17(const std::string& text) {
+  return "Line 17 of the file \"@\" holds \"" + text +
+         "\", which is not a number within the range of a double. Input is invalid.";
+}
+
+class BadNumberTest : public InputFileTest, public testing::WithParamInterface<BadNumberCase> {};
+
+TEST_P(BadNumberTest, IsRefusedNamingItsLineAndKeepsTheState) {
   auto lines = SplitLines(InputFileText(RainState()));
-  lines[16] = GetParam();
+  lines[16] = GetParam().line;
   TextBuilder builder;
   for (const auto& line : lines) builder.Line(line);
   const std::string path = (dir_ / "bad.inp").string();
@@ -217,16 +233,63 @@ TEST_P(BadNumberTest, ShowsTheProgramErrorAndKeepsTheState) {
   state.FileName = path;
   const Status status = ReadInputFile(state);
   ASSERT_FALSE(status.ok());
-  EXPECT_EQ(status.message(),
-            "A program error occurred.Real numbers in the inputfile \"" + path + "\" are invalid");
+  std::string expected = GetParam().message;
+  expected.replace(expected.find('@'), 1, path);
+  EXPECT_EQ(status.message(), expected);
   EXPECT_EQ(state.Title1, "Yearly rainfall at station 7");
   EXPECT_EQ(state.NrOfData, 7);
   EXPECT_EQ(state.Values.size(), 7u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, BadNumberTest,
-                         testing::Values("    3  1,5", "    3", "  x   12.00", "    3 12.0E",
-                                         "  1.5   12.00", "    3 inf"));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, BadNumberTest,
+    testing::Values(BadNumberCase{"    3  1,5", InvalidOnLine17("3  1,5")},
+                    BadNumberCase{"    3", InvalidOnLine17("3")},
+                    BadNumberCase{"  x   12.00", InvalidOnLine17("x   12.00")},
+                    BadNumberCase{"    3 12.0E", InvalidOnLine17("3 12.0E")},
+                    BadNumberCase{"  1.5   12.00", InvalidOnLine17("1.5   12.00")},
+                    BadNumberCase{"    3 inf", InvalidOnLine17("3 inf")},
+                    BadNumberCase{"    3 1e400", BeyondOnLine17("1e400")},
+                    BadNumberCase{"    3 1e5000", BeyondOnLine17("1e5000")},
+                    BadNumberCase{"    3 1e-400", BeyondOnLine17("1e-400")},
+                    BadNumberCase{"    3 " + std::string(400, '9'),
+                                  BeyondOnLine17(std::string(40, '9') + "...")}));
+
+// A file past the most a run takes is refused at the datum past it; the
+// reading goes no further (the line of 1 MB behind it is never reached).
+TEST_F(InputFileTest, DatumPastTheMostIsRefusedAtItsLine) {
+  RunState many;
+  many.FileName = (dir_ / "many.inp").string();
+  for (int i = 0; i < 2501; ++i) many.Values.push_back(10 + i);
+  many.Removed.assign(2501, 0);
+  many.NrOfData = 2501;
+  std::string text = InputFileText(many) + std::string(1 << 20, '1');
+  WriteAll(many.FileName, text);
+  RunState state = RainState();
+  state.FileName = many.FileName;
+  const Status status = ReadInputFile(state);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.message(), "Line 2515 of the file \"" + many.FileName +
+                                  "\" holds value 2501: there are more than 2500 input data. "
+                                  "Input is invalid.");
+  EXPECT_EQ(state.NrOfData, 7);
+}
+
+TEST_F(InputFileTest, LongTitleLineIsRefusedAtItsLine) {
+  auto lines = SplitLines(InputFileText(RainState()));
+  lines[3] = " " + std::string(70000, 't');
+  TextBuilder builder;
+  for (const auto& line : lines) builder.Line(line);
+  const std::string path = (dir_ / "long.inp").string();
+  WriteAll(path, builder.Text());
+  RunState state = RainState();
+  state.FileName = path;
+  const Status status = ReadInputFile(state);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.message(), "Line 4 of the file \"" + path +
+                                  "\" is longer than 65536 characters, which no value or title "
+                                  "needs. Input is invalid.");
+}
 
 TEST_F(InputFileTest, MissingFileKeepsTheState) {
   RunState state = RainState();

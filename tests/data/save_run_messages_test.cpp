@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/text_file.h"
 #include "data/messages.h"
 #include "run_fixture.h"
@@ -169,12 +171,32 @@ TEST_F(SaveRunMessagesTest, NoDataIsRefusedBeforeTheFit) {
   EXPECT_TRUE(dir_.Names().empty());
 }
 
-TEST_F(SaveRunMessagesTest, LeftShiftIsAnnouncedBeforeTheFit) {
+// Data below 0.0004, which the run would shift to the left, span fewer
+// than ten steps of the report's fourth decimal: they are refused before
+// any file is written, with the report's reason.
+TEST_F(SaveRunMessagesTest, LeftShiftDataAreRefusedAsIndistinct) {
   EXPECT_EQ(Run({"0.00011", "0.00012", "0.0002", "0.00025", "0.0003", "0.00035"}).outcome,
-            RunOutcome::Done);
-  EXPECT_EQ(From("progress:  Calculating").at(1), std::string("message: ") + kLeftShiftMessage);
-  EXPECT_EQ(From("progress:  Calculating").at(2), "step: FitAll");
-  EXPECT_TRUE(engine().sample.HighShift);
+            RunOutcome::Refused);
+  EXPECT_EQ(events_.back(),
+            "message: The values lie too close together for the report to tell them apart: it "
+            "prints X with 4 decimals, and the largest and the smallest value are less than "
+            "0.001 apart. Multiply the values by a power of ten or use other units. Input is "
+            "invalid.");
+  EXPECT_FALSE(engine().sample.HighShift);
+}
+
+// The input file's reduction is told before the run goes on with it.
+TEST_F(SaveRunMessagesTest, MergingReductionIsWarnedAndTheRunGoesOn) {
+  std::vector<std::string> cells;
+  for (int i = 1; i <= 60; ++i)
+    cells.push_back("1.0" + std::string(i < 10 ? "0" : "") + std::to_string(i));
+  EXPECT_EQ(Run(cells).outcome, RunOutcome::Done);
+  const std::string warning =
+      "message: Warning: the input file keeps two decimals from 1 upwards and two significant "
+      "digits below 1, and that changes these data: 60 different values become 7. The "
+      "calculation uses the values as the input file keeps them; multiply the values by a "
+      "power of ten or use other units to keep them as they are.";
+  EXPECT_EQ(std::count(events_.begin(), events_.end(), warning), 1) << events_.front();
 }
 
 class StepFailureTest : public SaveRunMessagesTest,

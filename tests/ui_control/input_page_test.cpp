@@ -224,7 +224,9 @@ TEST_F(OpenInputTest, FileWithTooManyDataIsRefused) {
   ASSERT_TRUE(WriteFileAtomically(big.FileName, InputFileText(big)));
   dialogs.openFile = big.FileName;
   controller.InputOpenActionExecute();
-  EXPECT_EQ(Take().back(), "message: There are more than 2500 input data. Input is invalid.");
+  EXPECT_EQ(Take().back(), "message: Line 2515 of the file \"" + big.FileName +
+                               "\" holds value 2501: there are more than 2500 input data. Input "
+                               "is invalid.");
   EXPECT_EQ(grid().size(), 15u);
 }
 
