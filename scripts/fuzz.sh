@@ -7,10 +7,10 @@
 #
 # SECONDS (default 60) is each target's time; TARGETs (default all) are names
 # such as input_file, number_text or calc_command: one per folder of
-# fuzz/corpus/. Each target starts from its seed corpus
-# in fuzz/corpus/ and keeps what it finds new in build-fuzz/corpus/; an input
-# that breaks a reader or a command lands in build-fuzz/findings/. Prints the executions
-# per target and exits 1 when any target found something.
+# fuzz/corpus/. Each target starts from its seed corpus in fuzz/corpus/ and
+# keeps what it finds new in build-fuzz/corpus/; an input that breaks a reader
+# or a command lands in build-fuzz/findings/. Prints the executions per target
+# and exits 1 when any target found something.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
