@@ -32,6 +32,15 @@ std::filesystem::path ScratchFolder::Write(const std::string& name, std::string_
   return path;
 }
 
+void ScratchFolder::Remove(const std::string& name) const {
+  std::error_code error;
+  std::filesystem::remove(folder_ / name, error);
+  if (error) {
+    std::fprintf(stderr, "quarlin fuzz: cannot remove %s\n", (folder_ / name).c_str());
+    std::abort();
+  }
+}
+
 const ScratchFolder& Scratch() {
   static const ScratchFolder folder;
   return folder;

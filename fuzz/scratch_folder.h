@@ -19,6 +19,10 @@ class ScratchFolder {
 
   // Replaces the file `name` in the folder by `bytes` and returns its path.
   std::filesystem::path Write(const std::string& name, std::string_view bytes) const;
+  // Removes the file `name` if there is one, so that an input that leaves a
+  // file out is not read with an earlier input's.
+  void Remove(const std::string& name) const;
+  std::filesystem::path Path(const std::string& name) const { return folder_ / name; }
 
  private:
   std::filesystem::path folder_;

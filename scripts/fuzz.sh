@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Builds the readers' fuzz targets with clang (libFuzzer, AddressSanitizer and
+# Builds the fuzz targets (the readers', and the calc and graph commands' over
+# a report's files) with clang (libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build-fuzz/ and runs each in turn.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # SECONDS (default 60) is each target's time; TARGETs (default all) are names
-# such as input_file or number_text. Each target starts from its seed corpus
-# in fuzz/corpus/ and keeps what it finds new in build-fuzz/corpus/; an input
-# that breaks a reader lands in build-fuzz/findings/. Prints the executions
-# per target and exits 1 when any target found something.
+# such as input_file, number_text or calc_command: one per folder of
+# fuzz/corpus/. Each target starts from its seed corpus in fuzz/corpus/ and
+# keeps what it finds new in build-fuzz/corpus/; an input that breaks a reader
+# or a command lands in build-fuzz/findings/. Prints the executions per target
+# and exits 1 when any target found something.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
