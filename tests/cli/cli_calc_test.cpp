@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/scoped_locale.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -43,9 +45,9 @@ class CliCalcTest : public testing::Test {
   ~CliCalcTest() override { fs::remove_all(dir_); }
 
   Outcome Run(const std::string& args) {
-    const std::string command = "LC_ALL=C '" + kProgram + "' calc " + args + " >'" +
-                                (dir_ / "stdout").string() + "' 2>'" + (dir_ / "stderr").string() +
-                                "'";
+    const std::string command = "" + quarlin::testing_support::LocaleAssignments() + " '" +
+                                kProgram + "' calc " + args + " >'" + (dir_ / "stdout").string() +
+                                "' 2>'" + (dir_ / "stderr").string() + "'";
     const int raw = std::system(command.c_str());
     Outcome outcome;
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -10,6 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include "fixtures/scoped_locale.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -64,9 +66,10 @@ class ExampleTest : public testing::TestWithParam<Example> {
 TEST_P(ExampleTest, RunReproducesTheCommittedFiles) {
   const Example& e = GetParam();
   fs::copy_file(kData / (Name() + ".csv"), dir_ / (Name() + ".csv"));
-  const std::string command = "cd '" + dir_.string() + "' && LC_ALL=C '" + kProgram + "' run " +
-                              Name() + ".csv --title1 '" + e.title1 + "' --title2 '" + e.title2 +
-                              "' --quiet >/dev/null 2>&1";
+  const std::string command = "cd '" + dir_.string() + "' && " +
+                              quarlin::testing_support::LocaleAssignments() + " '" + kProgram +
+                              "' run " + Name() + ".csv --title1 '" + e.title1 + "' --title2 '" +
+                              e.title2 + "' --quiet >/dev/null 2>&1";
   const int status = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
   for (const char* extension : {".inp", ".out", ".aux", ".Lst"}) {

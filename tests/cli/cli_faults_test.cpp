@@ -19,6 +19,7 @@
 #include "cli/cli_fixture.h"
 #include "cli/run_command.h"
 #include "data/run_session.h"
+#include "fixtures/scoped_locale.h"
 
 extern char** environ;
 
@@ -79,7 +80,8 @@ class CliFaultTest : public CliTest {
 
   // Runs a shell command line in the work folder, as Run runs the program.
   Outcome Shell(const std::string& line) {
-    const std::string command = "cd '" + work_.string() + "' && (LC_ALL=C; export LC_ALL; " + line +
+    const std::string command = "cd '" + work_.string() + "' && (export " +
+                                quarlin::testing_support::LocaleAssignments() + "; " + line +
                                 ") >'" + (root_ / "stdout").string() + "' 2>'" +
                                 (root_ / "stderr").string() + "'";
     const int raw = std::system(command.c_str());

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/scoped_locale.h"
+
 namespace cli_test {
 
 namespace fs = std::filesystem;
@@ -55,10 +57,11 @@ class CliTest : public testing::Test {
   }
   ~CliTest() override { fs::remove_all(root_); }
 
-  // Runs `quarlin-cli ARGS` in the work folder under the C locale.
+  // Runs `quarlin-cli ARGS` in the work folder under the test locale.
   Outcome Run(const std::string& args) {
-    const std::string command = "cd '" + work_.string() + "' && LC_ALL=C '" + kProgram + "' " +
-                                args + " >'" + (root_ / "stdout").string() + "' 2>'" +
+    const std::string command = "cd '" + work_.string() + "' && " +
+                                quarlin::testing_support::LocaleAssignments() + " '" + kProgram +
+                                "' " + args + " >'" + (root_ / "stdout").string() + "' 2>'" +
                                 (root_ / "stderr").string() + "'";
     const int raw = std::system(command.c_str());
     Outcome outcome;

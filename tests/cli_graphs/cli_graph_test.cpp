@@ -13,6 +13,8 @@
 #include <sstream>
 #include <string>
 
+#include "fixtures/scoped_locale.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -39,8 +41,9 @@ class CliGraphTest : public testing::Test {
   ~CliGraphTest() override { fs::remove_all(dir_); }
 
   Outcome Run(const std::string& args) {
-    const std::string command = "LC_ALL=C QT_QPA_PLATFORM=offscreen '" + kProgram + "' graph " +
-                                args + " >/dev/null 2>'" + (dir_ / "stderr").string() + "'";
+    const std::string command = "" + quarlin::testing_support::LocaleAssignments() +
+                                " QT_QPA_PLATFORM=offscreen '" + kProgram + "' graph " + args +
+                                " >/dev/null 2>'" + (dir_ / "stderr").string() + "'";
     const int raw = std::system(command.c_str());
     Outcome outcome;
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

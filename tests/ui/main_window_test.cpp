@@ -26,7 +26,7 @@ class MainWindowTest : public WindowTest {
   }
 
   void PasteColumn(int n) {
-    QApplication::clipboard()->setText(QString::fromStdString(Column(n, "\n")));
+    QApplication::clipboard()->setText(QString::fromStdString(Local(Column(n, "\n"))));
     grid->setFocus();
     grid->setCurrentCell(0, 1);
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, PastedColumnFillsTheGrid) {
   EXPECT_EQ(grid->rowCount(), 70);
   EXPECT_EQ(grid->item(69, 0)->text(), "70");
   EXPECT_EQ(Find<QLineEdit>("NrOfDataEdit")->text(), "70");
-  EXPECT_EQ(grid->item(0, 1)->text().toStdString(), Column(1, "").c_str());
+  EXPECT_EQ(grid->item(0, 1)->text().toStdString(), Local(Column(1, "")));
 }
 
 TEST_F(MainWindowTest, TooFewDataAreRefusedInTheField) {

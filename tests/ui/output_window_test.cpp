@@ -84,18 +84,18 @@ TEST_F(OutputWindowTest, CalculatorAnswersForwardAndInverse) {
   calc.activateWindow();
   QApplication::setActiveWindow(&calc);
   auto box = [&](const char* name) { return calc.findChild<QLineEdit*>(name); };
-  Type(box("Edit1"), "4.5");
+  Type(box("Edit1"), Local("4.5").c_str());
   QTest::mouseClick(box("Edit7"), Qt::LeftButton);
-  const double F = box("Edit2")->text().toDouble();
+  const double F = Number(box("Edit2")->text());
   EXPECT_GT(F, 0.5);
   EXPECT_LT(F, 1.0);
-  EXPECT_NEAR(box("Edit3")->text().toDouble(), 1 / (1 - F), 1e-6 / (1 - F));
+  EXPECT_NEAR(Number(box("Edit3")->text()), 1 / (1 - F), 1e-6 / (1 - F));
 
   // Back from that frequency to X.
   Type(box("Edit4"), box("Edit2")->text().toStdString().c_str());
   QTest::mouseClick(box("Edit8"), Qt::LeftButton);
-  EXPECT_NEAR(box("Edit6")->text().toDouble(), 4.5, 1e-3);
-  EXPECT_LT(box("Edit11")->text().toDouble(), box("Edit12")->text().toDouble());
+  EXPECT_NEAR(Number(box("Edit6")->text()), 4.5, 1e-3);
+  EXPECT_LT(Number(box("Edit11")->text()), Number(box("Edit12")->text()));
 
   // Leaving the Output page closes the calculator.
   Find<QTabWidget>("PageControl1")->setCurrentIndex(1);

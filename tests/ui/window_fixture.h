@@ -46,6 +46,15 @@ class WindowTest : public ::testing::Test {
     return found;
   }
 
+  // A number text of ours as the user types it, under the window's
+  // decimal separator, and a number the window shows read back.
+  std::string Local(std::string text) {
+    for (char& c : text)
+      if (c == '.') c = program->Controller().DecimalSeparator();
+    return text;
+  }
+  static double Number(QString text) { return text.replace(',', '.').toDouble(); }
+
   // Messages shown so far.
   Events Messages() const {
     Events messages;
