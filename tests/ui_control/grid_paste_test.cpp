@@ -26,6 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SpreadPastedTextTest,
     ::testing::Values(
         PasteCase{"CommaSeparator", "1,5\r\n2,5\r\n", ',', {"1,5", "2,5"}, 2},
+        PasteCase{"FullStopKeptUnderComma", "47.1\r\n1.234,5\r\n", ',', {"47.1", "1234,5"}, 2},
         PasteCase{"CommasDroppedUnderFullStop", "1,5\r\n2,5\r\n", '.', {"15", "25"}, 2},
         PasteCase{"ExponentKept", "1.5E+03\r\n-2.5e-3\r\n", '.', {"1.5E+03", "-2.5e-3"}, 2},
         PasteCase{"LetterEWithoutNumberDropped", "E5\r\nx1E\r\n", '.', {"5", "1"}, 2},

@@ -47,10 +47,17 @@ PastedColumn SpreadPastedText(std::string_view text, char decimalSeparator) {
     if (pastFirstColumn) continue;
     std::string& cell = pasted.cells.back();
     const bool afterExponent = !cell.empty() && IsExponentLetter(cell.back());
-    if (IsDigit(c) || c == '-' || c == decimalSeparator || (c == '+' && afterExponent) ||
+    // Under a decimal comma a full stop is kept too: "47.1" copied from a
+    // file must not become 471; the conversion reads it with its fallback.
+    const bool point = c == '.' && decimalSeparator == ',';
+    if (IsDigit(c) || c == '-' || c == decimalSeparator || point || (c == '+' && afterExponent) ||
         (IsExponentLetter(c) && StartsExponent(cell, text.substr(i + 1))))
       cell += c;
   }
+  // Beside a comma, full stops group thousands ("1.234,5").
+  if (decimalSeparator == ',')
+    for (std::string& cell : pasted.cells)
+      if (cell.find(',') != std::string::npos) std::erase(cell, '.');
   return pasted;
 }
 

@@ -20,9 +20,10 @@ struct PastedColumn {
 bool IsMultiCellPaste(std::string_view text);
 
 // Keeps, per line, what stands before the first tab (further columns have
-// no place in the grid): digits, minus signs and the decimal separator,
-// and the E and sign of a number in exponent notation; blanks, letters and
-// thousands separators are dropped. CR LF, LF and CR each end a line.
+// no place in the grid): digits, minus signs and the decimal separator (a
+// full stop too under a comma, unless the cell has a comma), and the E and
+// sign of a number in exponent notation; blanks, letters and thousands
+// separators are dropped. CR LF, LF and CR each end a line.
 PastedColumn SpreadPastedText(std::string_view text, char decimalSeparator);
 
 }  // namespace quarlin::ui
