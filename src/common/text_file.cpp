@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <limits>
 #include <string_view>
 #include <system_error>
 
@@ -37,46 +38,7 @@ std::string Reason(int error) {
   return std::generic_category().message(error);
 }
 
-// A pipe without a writer would block in open(); O_NONBLOCK lets the type
-// be looked at first.
-TextRead ReadOpened(int fd) {
-  TextRead read;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) {
-    read.fault = ReadFault::Read;
-    read.reason = Reason(errno);
-    return read;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    read.fault = ReadFault::NotRegular;
-    return read;
-  }
-  std::string content;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      read.fault = ReadFault::Read;
-      read.reason = Reason(errno);
-      return read;
-    }
-    if (n == 0) break;
-    content.append(buffer, static_cast<size_t>(n));
-  }
-  read.lines = SplitLines(content);
-  return read;
-}
-
 }  // namespace
-
-TextRead ReadText(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return {.lines = {}, .fault = ReadFault::Open, .reason = Reason(errno)};
-  TextRead read = ReadOpened(fd);
-  ::close(fd);
-  return read;
-}
 
 std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& path) {
   TextRead read = ReadText(path);
@@ -202,11 +164,28 @@ LineScan ScanOpened(int fd, size_t maxLineLength,
 
 LineScan ScanLines(const std::filesystem::path& path, size_t maxLineLength,
                    const std::function<bool(size_t number, const std::string& line)>& onLine) {
+  // A pipe without a writer would block in open(); O_NONBLOCK lets the type
+  // be looked at first.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return {.fault = ReadFault::Open, .reason = Reason(errno), .lineNumber = 0};
   LineScan scan = ScanOpened(fd, maxLineLength, onLine);
   ::close(fd);
   return scan;
+}
+
+TextRead ReadText(const std::filesystem::path& path) {
+  TextRead read;
+  const LineScan scan =
+      ScanLines(path, std::numeric_limits<size_t>::max(), [&](size_t, const std::string& line) {
+        read.lines.push_back(line);
+        return true;
+      });
+  if (scan.fault != ReadFault::None) {
+    read.lines.clear();
+    read.fault = scan.fault;
+    read.reason = scan.reason;
+  }
+  return read;
 }
 
 bool IsRegularFile(const std::filesystem::path& path) {
