@@ -63,7 +63,7 @@ class CliCalcTest : public testing::Test {
 };
 
 TEST_F(CliCalcTest, AnswersInTheOrderGivenAndRefusesWithTheWindowsMessages) {
-  const Outcome o = Run(report_ + " --period 2 --x 4.2 --x abc --freq 0.25 --period 1");
+  const Outcome o = Run(report_ + " --period 2 --x=4.2 --x abc --freq=0.25 --period 1");
   EXPECT_EQ(o.status, 1);
   EXPECT_EQ(o.err, "The value is not a valid real\nThe return period must be >1 and <100000\n");
   ASSERT_EQ(o.out.size(), 3u);
