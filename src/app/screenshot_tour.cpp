@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,7 @@
 #include "ui/qt/text_window.h"
 
 #include "data/dialogs.h"
+#include "ui/control/window_texts.h"
 #include "ui/qt/desktop_program.h"
 #include "ui/qt/finish_window.h"
 #include "ui/qt/graphics_page.h"
@@ -32,7 +34,10 @@ namespace {
 class TourDialogs : public quarlin::Dialogs {
  public:
   explicit TourDialogs(std::string saveAs) : saveAs_(std::move(saveAs)) {}
-  void Message(const std::string& text) override { std::cerr << "message: " << text << "\n"; }
+  void Message(const std::string& text) override {
+    std::cerr << "message: " << text << "\n";
+    lastMessage = text;
+  }
   bool Question(const std::string&) override { return true; }
   std::optional<std::string> ChooseSaveFile(const std::vector<quarlin::FileFilter>&) override {
     return saveAs_;
@@ -42,6 +47,7 @@ class TourDialogs : public quarlin::Dialogs {
   }
 
   std::optional<std::string> openFile;
+  std::string lastMessage;
 
  private:
   std::string saveAs_;
@@ -97,8 +103,25 @@ int main(int argc, char** argv) {
   pages->setCurrentIndex(1);
   QTest::keyClicks(title1, "Yearly maximum sea levels");
   QTest::keyClicks(title2, "Port Pirie, metres");
-  QApplication::clipboard()->setText(QString::fromStdString(column.str()));
   grid->setFocus();
+  grid->setCurrentCell(0, 1);
+
+  // Years and values with a heading, two of them mistyped: the values are
+  // taken, the two cells marked, and one message says what happened.
+  QApplication::clipboard()->setText(
+      "Year\tSea level (m)\n1923\t4.03\n1924\t3.83\n1925\t3.65\n1926\t3.88\n1927\t4,01\n"
+      "1928\t4.08\n1929\t4.18\n1930\t3.80\n1931\t4.36\n1932\t3.96\n1933\t3..98\n"
+      "1934\t4.69\n1935\t3.85\n1936\t3.96\n");
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+  ok = Save(window, folder, "window-refused-paste.png") && ok;
+  {
+    QMessageBox told(QMessageBox::Information, quarlin::ui::kApplicationTitle,
+                     QString::fromStdString(dialogs.lastMessage), QMessageBox::Ok, &window);
+    told.show();
+    ok = Save(told, folder, "window-refused-paste-message.png") && ok;
+  }
+
+  QApplication::clipboard()->setText(QString::fromStdString(column.str()));
   grid->setCurrentCell(0, 1);
   QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
   ok = Save(window, folder, "window-input.png") && ok;

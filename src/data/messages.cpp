@@ -157,4 +157,16 @@ std::string OutputNotOpenedMessage(const std::string& path) {
          "  not created due to inadequate input data," + "  or in use by another program";
 }
 
+std::string NotRealMessage(const std::vector<NotRealCell>& cells) {
+  // Enough rows to find the pattern; a grid of 2500 bad cells would not fit
+  // on the screen.
+  constexpr size_t kListed = 10;
+  std::string text = kNotRealMessage;
+  for (size_t i = 0; i < cells.size() && i < kListed; ++i)
+    text +=
+        (i == 0 ? ": row " : ", row ") + std::to_string(cells[i].row) + " " + Quoted(cells[i].text);
+  if (cells.size() > kListed) text += ", and " + std::to_string(cells.size() - kListed) + " more";
+  return text;
+}
+
 }  // namespace quarlin

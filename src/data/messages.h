@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace quarlin {
 
@@ -77,6 +78,13 @@ std::string OutputNotOpenedMessage(const std::string& path);
 inline constexpr const char* kNotSavedMessage = "The input data were not saved";
 inline constexpr const char* kOverwriteQuestion = "The file already exists, overwrite?";
 inline constexpr const char* kNotRealMessage = "Not all data values in the inputfile are real";
+// A cell of the Input page that is no number: its row, from 1, and its text.
+struct NotRealCell {
+  int row = 0;
+  std::string text;
+};
+// kNotRealMessage followed by the rows at fault.
+std::string NotRealMessage(const std::vector<NotRealCell>& cells);
 inline constexpr const char* kTooManyZerosMessage =
     "There are too many zero input data. Input is invalid.";
 inline constexpr const char* kNoVariationMessage =

@@ -75,12 +75,12 @@ std::optional<long double> ParseReal(std::string_view text) {
   return value;
 }
 
-std::optional<double> NumberConversion::Convert(std::string_view text) const {
+std::optional<double> NumberConversion::Convert(std::string_view text, char separator) {
   std::string normal(text);
-  const char other = separator_ == '.' ? ',' : '.';
+  const char other = separator == '.' ? ',' : '.';
   if (normal.find(other) != std::string::npos) return std::nullopt;
   for (char& c : normal)
-    if (c == separator_) c = '.';
+    if (c == separator) c = '.';
   const auto value = ParseReal(normal);
   if (!value) return std::nullopt;
   const double result = static_cast<double>(*value);
@@ -100,6 +100,15 @@ std::optional<double> NumberConversion::StringToFloat(std::string_view text) {
   if (separator_ != ',') return std::nullopt;
   separator_ = '.';
   return Convert(text);
+}
+
+std::optional<double> NumberConversion::ReadEntry(std::string_view text) {
+  if (!Reads(text)) return std::nullopt;
+  return StringToFloat(text);
+}
+
+bool NumberConversion::Reads(std::string_view text) const {
+  return Convert(text) || (separator_ == ',' && Convert(text, '.'));
 }
 
 }  // namespace quarlin

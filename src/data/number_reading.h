@@ -34,6 +34,12 @@ class NumberConversion {
   explicit NumberConversion(char decimalSeparator = '.') : separator_(decimalSeparator) {}
 
   std::optional<double> StringToFloat(std::string_view text);
+  // As StringToFloat, but a text that neither separator reads leaves the
+  // separator as it was: one mistyped cell must not make the decimal
+  // commas of all the others unreadable.
+  std::optional<double> ReadEntry(std::string_view text);
+  // Whether ReadEntry takes `text`; nothing changes.
+  bool Reads(std::string_view text) const;
   char DecimalSeparator() const { return separator_; }
 
   // A number text of the program's own (full stop) as the user sees it,
@@ -41,7 +47,8 @@ class NumberConversion {
   std::string Shown(std::string text) const;
 
  private:
-  std::optional<double> Convert(std::string_view text) const;
+  std::optional<double> Convert(std::string_view text) const { return Convert(text, separator_); }
+  static std::optional<double> Convert(std::string_view text, char separator);
 
   char separator_;
 };

@@ -41,14 +41,22 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
   // Sums of squares of the data and of their spread, as the fits will
   // build them: beyond a double, every parameter would be infinite.
   long double squares = 0, lowest = 0, highest = 0;
+  // Every cell that is no number is named, so that the user finds them all
+  // at once.
+  std::vector<NotRealCell> notReal;
   for (const auto& cell : input.Cells) {
     if (cell.empty()) {
       entries.values.push_back(0.0L);
       entries.removed.push_back(1);
       continue;
     }
-    const auto value = numbers.StringToFloat(cell);
-    if (!value) return Status::Error(kNotRealMessage);
+    const auto value = numbers.ReadEntry(cell);
+    if (!value) {
+      notReal.push_back({static_cast<int>(entries.values.size()) + 1, cell});
+      entries.values.push_back(0.0L);
+      entries.removed.push_back(0);
+      continue;
+    }
     entries.values.push_back(*value);
     entries.removed.push_back(0);
     lowest = kept == 0 ? *value : std::min<long double>(lowest, *value);
@@ -59,6 +67,7 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
     // As the input file will hold it: the run reads the value back.
     if (StoredValue(*value) <= kLowLimit) tooLow = true;
   }
+  if (!notReal.empty()) return Status::Error(NotRealMessage(notReal));
   if (kept < kMinData) return Status::Error(kMinimumDataMessage);
   if (zeros > 0.5 * rows) return Status::Error(kTooManyZerosMessage);
   if (kept > kMaxData) return Status::Error(kTooManyDataMessage);

@@ -64,5 +64,19 @@ TEST(StringToFloat, SecondFailureReachesTheCaller) {
   EXPECT_EQ(numbers.DecimalSeparator(), '.');
 }
 
+TEST(ReadEntry, SwitchesOnlyForATextTheFullStopReads) {
+  NumberConversion numbers(',');
+  EXPECT_FALSE(numbers.Reads("abc"));
+  EXPECT_EQ(numbers.ReadEntry("abc"), std::nullopt);
+  EXPECT_EQ(numbers.ReadEntry("1,2.5"), std::nullopt);
+  EXPECT_EQ(numbers.DecimalSeparator(), ',') << "no number: the commas stay readable";
+  EXPECT_EQ(numbers.ReadEntry("2,5"), 2.5);
+  EXPECT_TRUE(numbers.Reads("3.5"));
+  EXPECT_EQ(numbers.DecimalSeparator(), ',') << "asking changes nothing";
+  EXPECT_EQ(numbers.ReadEntry("3.5"), 3.5);
+  EXPECT_EQ(numbers.DecimalSeparator(), '.');
+  EXPECT_FALSE(numbers.Reads("2,5"));
+}
+
 }  // namespace
 }  // namespace quarlin

@@ -160,13 +160,21 @@ histograms.)";
 
 constexpr std::string_view kPasteHelp =
     "Pasting data from a spreadsheet\n\n"
-    "1. In the spreadsheet, select the column of values (the values only, without a heading) "
-    "and copy it (Ctrl+C).\n"
+    "1. In the spreadsheet, select the column of values and copy it (Ctrl+C). When the copy "
+    "holds several columns (years and values, say), the last column that holds numbers is "
+    "taken, and a message says so.\n"
     "2. Here, click the first cell of the \"Data value\" column (serial 1).\n"
     "3. Paste with Ctrl+V or with Paste in the Edit menu.\n\n"
-    "The number of data is set to the number of pasted lines. Blanks, letters and thousands "
-    "separators are dropped; use the decimal separator of your system. Numbers in exponent "
-    "notation (1.5E+03) are kept as they are.\n\n"
+    "The number of data is set to the number of pasted lines, the last line too when it has no "
+    "line end. Blanks and a unit or a word before or after a number are dropped (a heading "
+    "without digits leaves its cell empty), and so are thousands separators before groups of "
+    "three digits (1,234 or 1 234). Numbers in exponent notation (1.5E+03) are kept as they "
+    "are. Where the decimal separator is a full stop, commas are read as decimal commas when "
+    "every pasted value has one and none stands before a group of three digits.\n\n"
+    "A cell in which other characters stand between the digits (13x7, 1.2.3, or 14,2 when the "
+    "decimal separator is a full stop), or letters right before them (m3), is not taken as a "
+    "number: a message names its row, the cell is marked in red, and \"Save-Run\" refuses the "
+    "data until you correct or empty it. A typed cell that is no number is marked too.\n\n"
     "To remove a datum, empty its cell: empty cells are left out when you press \"Save-Run\".";
 
 constexpr std::string_view kOptimization =

@@ -5,6 +5,7 @@
 #include "data/messages.h"
 #include "ui/control/grid_paste.h"
 #include "ui/control/main_controller.h"
+#include "ui/control/paste_texts.h"
 #include "ui/control/window_texts.h"
 
 namespace quarlin::ui {
@@ -37,8 +38,10 @@ void MainController::RefillGrid(int lastRow) {
   }
   if (!runDone_) {
     const int from = gridTyped_ ? std::max(loadedN_, static_cast<int>(before.size())) : loadedN_;
-    for (int r = from; r < state_.NrOfData && r <= lastRow; ++r) input.grid[r] = {Int(r + 1), ""};
+    for (int r = from; r < state_.NrOfData && r <= lastRow; ++r)
+      input.grid[r] = {Int(r + 1), "", ""};
   }
+  UpdateMarks();
   rows_ = state_.NrOfData;
   state_.GridCount = state_.NrOfData;
   ++input.gridRevision;
@@ -54,6 +57,11 @@ void MainController::SetEditText(int row, const std::string& text) {
     }
   } else {
     grid[row].value = text;
+    // What was said of the cell's earlier text does not hold for this one.
+    if (!grid[row].mark.empty()) {
+      grid[row].mark.clear();
+      ++model_.input.gridRevision;
+    }
   }
   rows_ = state_.NrOfData;
   pasting_ = true;
@@ -61,22 +69,38 @@ void MainController::SetEditText(int row, const std::string& text) {
   pasting_ = false;
   dataLoaded_ = true;
   gridTyped_ = true;
+  unsaved_ = true;
+  if (UpdateMarks()) ++model_.input.gridRevision;
 }
 
 bool MainController::HandlePasteMultiCell(int startRow, std::string_view text) {
   auto& input = model_.input;
-  const PastedColumn pasted = SpreadPastedText(text, numbers_.DecimalSeparator());
-  const int count = pasted.lineEnds + startRow;
-  if (count < 1) return false;
+  const char separator = numbers_.DecimalSeparator();
+  PastedColumn pasted = SpreadPastedText(text, separator);
+  const int count = static_cast<int>(pasted.cells.size()) + startRow;
+  if (pasted.cells.empty()) return false;
   // More rows than a run takes are refused before the grid changes.
   if (count > kMaxData) {
     dialogs_.Message(kTooManyDataMessage);
     return true;
   }
   const int rowsBefore = rows_;
-  const int reach = startRow + static_cast<int>(pasted.cells.size());
-  if (static_cast<int>(input.grid.size()) < reach) input.grid.resize(reach);
-  for (size_t i = 0; i < pasted.cells.size(); ++i) input.grid[startRow + i].value = pasted.cells[i];
+  if (static_cast<int>(input.grid.size()) < count) input.grid.resize(count);
+  std::vector<RefusedCell> refused;
+  for (size_t i = 0; i < pasted.cells.size(); ++i) {
+    PastedCell& cell = pasted.cells[i];
+    if (cell.refusal == Refusal::None && !cell.text.empty() && !numbers_.Reads(cell.text))
+      cell.refusal = Refusal::OutOfRange;
+    GridRow& row = input.grid[startRow + i];
+    row.value = cell.text;
+    row.mark.clear();
+    if (cell.refusal != Refusal::None) {
+      row.mark = PasteMark(cell.refusal);
+      refused.push_back({startRow + static_cast<int>(i) + 1, cell.text, cell.refusal});
+    }
+  }
+  if (const std::string report = PasteReport(pasted, refused, separator); !report.empty())
+    dialogs_.Message(report);
   int n = count;
   if (count < rowsBefore && dialogs_.Question(kMaintainQuestion)) n = rowsBefore;
   input.grid.resize(n);
@@ -88,17 +112,32 @@ bool MainController::HandlePasteMultiCell(int startRow, std::string_view text) {
 
   DataArrayR values(n, 0.0L);
   for (int r = 0; r < n; ++r) {
-    // An empty cell is a datum the user removed; Save-Run leaves it out.
-    if (input.grid[r].value.empty()) continue;
-    const auto value = numbers_.StringToFloat(input.grid[r].value);
-    if (!value) return false;
-    values[r] = *value;
+    // An empty cell is a datum the user removed, and a marked one no
+    // number; Save-Run leaves out the first and refuses the second.
+    if (const auto value = numbers_.ReadEntry(input.grid[r].value)) values[r] = *value;
   }
   state_.Values = std::move(values);
   state_.Serial.resize(n);
   for (int r = 0; r < n; ++r) state_.Serial[r] = r + 1;
   state_.Removed.assign(n, 0);
   return true;
+}
+
+// A cell that Save-Run would refuse is marked, read in row order as
+// Save-Run reads it: a full stop taken under a decimal comma makes the
+// commas of the rows after it unreadable.
+bool MainController::UpdateMarks() {
+  NumberConversion reading = numbers_;
+  bool changed = false;
+  for (GridRow& row : model_.input.grid) {
+    const bool number = row.value.empty() || reading.ReadEntry(row.value);
+    std::string mark = number ? std::string() : row.mark.empty() ? kTypedMark : row.mark;
+    if (mark != row.mark) {
+      row.mark = std::move(mark);
+      changed = true;
+    }
+  }
+  return changed;
 }
 
 void MainController::NrOfDataEditExit() {
@@ -147,7 +186,7 @@ void MainController::CopyGridIntoState() {
   if (static_cast<int>(state_.Serial.size()) < rows) state_.Serial.resize(rows, 0);
   for (int r = 0; r < rows; ++r) {
     state_.Serial[r] = ParseInteger(grid[r].serial).value_or(r + 1);
-    if (const auto value = numbers_.StringToFloat(grid[r].value)) state_.Values[r] = *value;
+    if (const auto value = numbers_.ReadEntry(grid[r].value)) state_.Values[r] = *value;
   }
 }
 

@@ -52,6 +52,7 @@ void MainController::FormCreate() {
   model_.input.fileNameShown = false;
   dataLoaded_ = false;
   gridTyped_ = false;
+  unsaved_ = false;
   runDone_ = false;
   model_.page = Page::Intro;
   IntroTabSheetShow();
@@ -126,11 +127,19 @@ void MainController::GraphicsTabSheetShow() {
 }
 
 void MainController::CloseRequested() {
+  if (!model_.finishShown) statusBeforeFinish_ = model_.status;
   model_.finishShown = true;
   model_.status = kFinishStatus;
 }
 
 void MainController::FinishButtonClick() {
+  // Values typed or pasted and never written would be gone: the user who
+  // wants them gets the window back with them.
+  if (unsaved_ && !dialogs_.Question(kUnsavedQuestion)) {
+    model_.finishShown = false;
+    model_.status = statusBeforeFinish_;
+    return;
+  }
   // A run that is on stops after its current fit; the window waits for it
   // before the program ends, so that no temporary file stays behind.
   if (model_.running) stop_.Request();
@@ -179,6 +188,7 @@ void MainController::InputOpenActionExecute() {
   loadedN_ = state_.NrOfData;
   dataLoaded_ = true;
   gridTyped_ = false;
+  unsaved_ = false;
   model_.dialogFolder = FolderOf(state_.FileName);
   input.optionIndex = state_.CompositeAllowed ? 1 : 0;
   input.disconShown = state_.CompositeAllowed;
@@ -262,12 +272,16 @@ void MainController::FinishSaveRun() {
       return;
     case RunOutcome::Stopped:
     case RunOutcome::Cancelled:
+      ShowRunData();
+      return;
     case RunOutcome::OutputNotShown:
+      ShowInputSaved();
       ShowRunData();
       return;
     case RunOutcome::Done:
       break;
   }
+  ShowInputSaved();
   ShowRunData();
   runCount_ = state_.NrOfData;
   runDone_ = true;
@@ -294,6 +308,14 @@ void MainController::FinishSaveRun() {
 void MainController::WindowFault(const std::string& message) {
   state_ = stateBeforeRun_;
   dialogs_.Message(message);
+}
+
+// The input file is kept: the values are safe in it, and the File field
+// names it.
+void MainController::ShowInputSaved() {
+  unsaved_ = false;
+  model_.input.fileName = ChangeExtension(state_.FileName, ".inp").string();
+  model_.input.fileNameShown = true;
 }
 
 // The input file is written: the grid shows the data it holds, numbered

@@ -117,11 +117,14 @@ class MainController : public GraphicsHost {
   void RefillGrid(int lastRow);
   void NumberOfDataCheck();
   bool HandlePasteMultiCell(int startRow, std::string_view text);
+  // True when a mark changed.
+  bool UpdateMarks();
   void CopyGridIntoState();
   void ProgressLine(const std::string& line);
   void FinishSaveRun();
   void WindowFault(const std::string& message);
   void ShowRunData();
+  void ShowInputSaved();
   void DeleteRankedList();
   void Changed();
 
@@ -140,6 +143,9 @@ class MainController : public GraphicsHost {
   // The grid's cells hold what the user typed since data were last loaded,
   // and the grid is refilled from them rather than from the run state.
   bool gridTyped_ = false;
+  // Values were typed or pasted since the input file was last written or
+  // read.
+  bool unsaved_ = false;
   bool compositeWanted_ = false;
   bool pasting_ = false;
   bool quit_ = false;
@@ -148,6 +154,8 @@ class MainController : public GraphicsHost {
   int enteredN_ = 0;
   int loadedN_ = 15;
   int chosenCode_ = 0;
+  // The status text under the closing window's, for when the user goes back.
+  std::string statusBeforeFinish_;
   // Which of the Output and Graphics pages was shown last.
   Page lastResultPage_ = Page::Output;
 

@@ -16,6 +16,10 @@ enum class HelpText { Introduction, Distributions, Composition, Confidence, Inte
 struct GridRow {
   std::string serial;
   std::string value;
+  // Why the value cell is no number that Save-Run takes; empty for a
+  // number or an empty cell. The window marks such a cell and shows this
+  // over it.
+  std::string mark;
 };
 
 struct InputPageModel {

@@ -22,6 +22,8 @@ inline constexpr const char* kGraphicsStatus =
     "Graphics presentations of output data can be seen and saved. Use \"Make graph\" to open an "
     "output file and make the graphs.";
 inline constexpr const char* kFinishStatus = "Click Finish to end the program";
+inline constexpr const char* kUnsavedQuestion =
+    "The data have not been saved. Do you want to close without saving?";
 
 // Input page.
 inline constexpr const char* kNotValidIntegerMessage = "The number of data is not a valid integer";
@@ -38,6 +40,9 @@ inline constexpr const char* kNoPasteMessage =
 inline constexpr const char* kMaintainQuestion =
     "The number of data is less than the original number. Do you want to maintain the original "
     "number?";
+// The words over a typed cell that is no number.
+inline constexpr const char* kTypedMark =
+    "Not a number: Save-Run will not take this cell. Correct or empty it.";
 inline constexpr const char* kClearQuestion = "The data will be cleared, are you sure?";
 inline constexpr const char* kNoInputSelectedMessage = "No input file was selected";
 inline constexpr const char* kNoOutputSelectedMessage = "No output file was selected";

@@ -222,6 +222,7 @@ void MainWindow::Render() {
     finish_->show();
     finish_->raise();
   }
+  if (!model.finishShown && finish_->isVisible()) finish_->hide();
   rendering_ = false;
 }
 

@@ -38,6 +38,8 @@ class CellEditor : public QLineEdit {
   ValueGrid* grid_;
 };
 
+// Enter and Tab end the edit as in a spreadsheet: Enter goes down a row,
+// Tab leaves the grid (the view would edit every cell in turn).
 class CellDelegate : public QStyledItemDelegate {
  public:
   explicit CellDelegate(ValueGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
@@ -48,9 +50,33 @@ class CellDelegate : public QStyledItemDelegate {
     return editor;
   }
 
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+      if (enter || tab) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+        if (enter) grid_->MoveDown();
+        if (tab)
+          grid_->LeaveGrid(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+        return true;
+      }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+
  private:
   ValueGrid* grid_;
 };
+
+// Light red, with the dark text still easy to read.
+QColor MarkColour() {
+  return {255, 205, 205};
+}
 
 }  // namespace
 
@@ -64,28 +90,52 @@ ValueGrid::ValueGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
   horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   setColumnWidth(0, 62);
   setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setTabKeyNavigation(false);
   setItemDelegateForColumn(1, new CellDelegate(this));
   connect(this, &QTableWidget::itemChanged, this,
           [this](QTableWidgetItem* item) { CellChanged(item); });
+  // The serial numbers are no place to type: the row's value cell is.
+  connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
+    if (column == 0 && row >= 0) setCurrentCell(row, 1);
+  });
 }
 
+// Only what changed is rewritten, so that a cell being edited, the current
+// cell and the scrolling stay where they are.
 void ValueGrid::Show(const std::vector<GridRow>& rows, unsigned revision) {
   if (revision == shownRevision_ && rowCount() == static_cast<int>(rows.size())) return;
   shownRevision_ = revision;
   filling_ = true;
   setRowCount(static_cast<int>(rows.size()));
-  const QColor fixed = palette().color(QPalette::Button);
-  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    auto* serial = new QTableWidgetItem(QString::fromStdString(rows[r].serial));
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) ShowRow(r, rows[r]);
+  filling_ = false;
+}
+
+void ValueGrid::ShowRow(int r, const GridRow& row) {
+  QTableWidgetItem* serial = item(r, 0);
+  if (!serial) {
+    serial = new QTableWidgetItem;
     serial->setFlags(Qt::ItemIsEnabled);
-    serial->setBackground(fixed);
+    serial->setBackground(palette().color(QPalette::Button));
     serial->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setItem(r, 0, serial);
-    auto* value = new QTableWidgetItem(QString::fromStdString(rows[r].value));
+  }
+  if (serial->text() != QString::fromStdString(row.serial))
+    serial->setText(QString::fromStdString(row.serial));
+  QTableWidgetItem* value = item(r, 1);
+  if (!value) {
+    value = new QTableWidgetItem;
     value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setItem(r, 1, value);
   }
-  filling_ = false;
+  if (value->text() != QString::fromStdString(row.value))
+    value->setText(QString::fromStdString(row.value));
+  const QString mark = QString::fromStdString(row.mark);
+  if (value->toolTip() != mark) {
+    value->setToolTip(mark);
+    value->setData(Qt::AccessibleDescriptionRole, mark);
+    value->setBackground(mark.isEmpty() ? QBrush() : QBrush(MarkColour()));
+  }
 }
 
 void ValueGrid::CellChanged(QTableWidgetItem* item) {
@@ -93,7 +143,16 @@ void ValueGrid::CellChanged(QTableWidgetItem* item) {
   onCellText(item->row(), item->text().toStdString());
 }
 
+void ValueGrid::MoveDown() {
+  const int row = currentRow();
+  if (row + 1 < rowCount()) setCurrentCell(row + 1, 1);
+}
+
 void ValueGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    MoveDown();
+    return;
+  }
   if (event->matches(QKeySequence::Paste)) {
     PasteClipboard();
     return;
