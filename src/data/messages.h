@@ -54,9 +54,13 @@ std::string ProgramFaultMessage(std::exception_ptr fault);
 // went as it ended.
 std::string RunFaultMessage(std::exception_ptr fault);
 
-// The fatal-error detail for an unreadable serial or value in an input file.
+// "Real numbers in the inputfile " and the quoted path and " are invalid":
+// an unreadable serial or value in an input file.
 std::string InvalidRealsDetail(const std::string& path);
-// The same, naming the line and what it holds.
+// The same, naming the line and what it holds. An input file the user opens
+// is refused with it alone: the fault is the file's, and the program goes
+// on. Only the run's own copy, which the program has just written, gives it
+// after "A program error occurred.".
 std::string InvalidRealsDetail(const std::string& path, int line, const std::string& text);
 
 // An input file with its header and no data values, where a calculation
