@@ -157,4 +157,8 @@ std::string OutputNotOpenedMessage(const std::string& path) {
          "  not created due to inadequate input data," + "  or in use by another program";
 }
 
+std::string IncompleteReportMessage(const std::string& path, const std::string& what) {
+  return "The file \"" + path + "\" is incomplete: " + what + ".";
+}
+
 }  // namespace quarlin

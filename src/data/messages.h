@@ -78,6 +78,13 @@ std::string IndistinctValuesMessage(int decimals, const std::string& least);
 // The report file of a run cannot be opened for the Output page.
 std::string OutputNotOpenedMessage(const std::string& path);
 
+// A report that is not whole; `what` says what is missing in the report's
+// own words (DamageText of the report's landmarks).
+std::string IncompleteReportMessage(const std::string& path, const std::string& what);
+// What the Output page does with such a report.
+inline constexpr const char* kIncompleteReportShown =
+    " The report is shown as far as it goes; graphs that need what is missing cannot be drawn.";
+
 inline constexpr const char* kNotSavedMessage = "The input data were not saved";
 inline constexpr const char* kOverwriteQuestion = "The file already exists, overwrite?";
 inline constexpr const char* kNotRealMessage = "Not all data values in the inputfile are real";
