@@ -84,6 +84,13 @@ std::string IncompleteReportMessage(const std::string& path, const std::string& 
 // What the Output page does with such a report.
 inline constexpr const char* kIncompleteReportShown =
     " The report is shown as far as it goes; graphs that need what is missing cannot be drawn.";
+// What the graph command does with it: a graph asked for needs what is
+// missing, or the graphs asked for are drawn from what is there.
+inline constexpr const char* kIncompleteReportNoGraph = " No graph was drawn.";
+inline constexpr const char* kIncompleteReportGraphDrawn =
+    " The graph is drawn from the parts it holds.";
+inline constexpr const char* kIncompleteReportGraphsDrawn =
+    " The graphs are drawn from the parts it holds.";
 
 inline constexpr const char* kNotSavedMessage = "The input data were not saved";
 inline constexpr const char* kOverwriteQuestion = "The file already exists, overwrite?";

@@ -46,14 +46,13 @@ bool ReportWholeEnough(const std::filesystem::path& report, std::span<const Grap
       if (std::find(needed.begin(), needed.end(), check.part) == needed.end()) continue;
       const std::string missing =
           landmarks.empty ? DamageText(landmarks) : DamageText(check, landmarks.nrOfData);
-      err << IncompleteReportMessage(report.string(), missing) << " No graph was drawn.\n";
+      err << IncompleteReportMessage(report.string(), missing) << kIncompleteReportNoGraph << '\n';
       return false;
     }
   }
   if (const std::string what = DamageText(landmarks); !what.empty())
     err << IncompleteReportMessage(report.string(), what)
-        << (types.size() > 1 ? " The graphs are" : " The graph is")
-        << " drawn from the parts it holds.\n";
+        << (types.size() > 1 ? kIncompleteReportGraphsDrawn : kIncompleteReportGraphDrawn) << '\n';
   return true;
 }
 
