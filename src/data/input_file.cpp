@@ -179,14 +179,12 @@ class InputFileScan {
   Status Refusal(size_t number, const std::string& text) {
     const int line = static_cast<int>(number);
     const auto tokens = Tokens(text);
-    if (tokens.size() < 2)
-      return Status::Error(ProgramErrorMessage(InvalidRealsDetail(path_, line, Trimmed(text))));
+    if (tokens.size() < 2) return Status::Error(InvalidRealsDetail(path_, line, Trimmed(text)));
     const auto serial = ParseInteger(tokens[0]);
     const auto value = ParseReal(tokens[1]);
     if (value ? IsBeyondADouble(*value) : HasRealShape(tokens[1]))
       return Status::Error(NotFiniteMessage(path_, line, tokens[1]));
-    if (!serial || !value)
-      return Status::Error(ProgramErrorMessage(InvalidRealsDetail(path_, line, Trimmed(text))));
+    if (!serial || !value) return Status::Error(InvalidRealsDetail(path_, line, Trimmed(text)));
     if (static_cast<int>(values.size()) == kMaxData)
       return Status::Error(TooManyValuesMessage(path_, line));
     serials.push_back(*serial);

@@ -169,4 +169,8 @@ std::string NotRealMessage(const std::vector<NotRealCell>& cells) {
   return text;
 }
 
+std::string IncompleteReportMessage(const std::string& path, const std::string& what) {
+  return "The file \"" + path + "\" is incomplete: " + what + ".";
+}
+
 }  // namespace quarlin

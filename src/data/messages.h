@@ -55,9 +55,13 @@ std::string ProgramFaultMessage(std::exception_ptr fault);
 // went as it ended.
 std::string RunFaultMessage(std::exception_ptr fault);
 
-// The fatal-error detail for an unreadable serial or value in an input file.
+// "Real numbers in the inputfile " and the quoted path and " are invalid":
+// an unreadable serial or value in an input file.
 std::string InvalidRealsDetail(const std::string& path);
-// The same, naming the line and what it holds.
+// The same, naming the line and what it holds. An input file the user opens
+// is refused with it alone: the fault is the file's, and the program goes
+// on. Only the run's own copy, which the program has just written, gives it
+// after "A program error occurred.".
 std::string InvalidRealsDetail(const std::string& path, int line, const std::string& text);
 
 // An input file with its header and no data values, where a calculation
@@ -74,6 +78,20 @@ std::string IndistinctValuesMessage(int decimals, const std::string& least);
 
 // The report file of a run cannot be opened for the Output page.
 std::string OutputNotOpenedMessage(const std::string& path);
+
+// A report that is not whole; `what` says what is missing in the report's
+// own words (DamageText of the report's landmarks).
+std::string IncompleteReportMessage(const std::string& path, const std::string& what);
+// What the Output page does with such a report.
+inline constexpr const char* kIncompleteReportShown =
+    " The report is shown as far as it goes; graphs that need what is missing cannot be drawn.";
+// What the graph command does with it: a graph asked for needs what is
+// missing, or the graphs asked for are drawn from what is there.
+inline constexpr const char* kIncompleteReportNoGraph = " No graph was drawn.";
+inline constexpr const char* kIncompleteReportGraphDrawn =
+    " The graph is drawn from the parts it holds.";
+inline constexpr const char* kIncompleteReportGraphsDrawn =
+    " The graphs are drawn from the parts it holds.";
 
 inline constexpr const char* kNotSavedMessage = "The input data were not saved";
 inline constexpr const char* kOverwriteQuestion = "The file already exists, overwrite?";

@@ -3,6 +3,7 @@
 #include "common/text_file.h"
 #include "data/messages.h"
 #include "data/number_reading.h"
+#include "engine/report/report_landmarks.h"
 
 namespace quarlin {
 namespace {
@@ -18,13 +19,18 @@ std::optional<int> AuxCodeOf(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> OpenOutput(RunState& state, Dialogs& dialogs) {
+std::optional<std::vector<std::string>> OpenOutput(RunState& state, Dialogs& dialogs,
+                                                   OutputOrigin origin) {
   const std::string outPath = state.FileName;
   auto lines = ReadLines(outPath);
   if (!lines) {
     dialogs.Message(OutputNotOpenedMessage(outPath));
     return std::nullopt;
   }
+  // Said at once, rather than by whichever graph first misses its table.
+  if (origin == OutputOrigin::kOpened)
+    if (const std::string what = DamageText(CheckReportLandmarks(*lines)); !what.empty())
+      dialogs.Message(IncompleteReportMessage(outPath, what) + kIncompleteReportShown);
   const auto auxLines = ReadLines(ChangeExtension(outPath, ".aux"));
   const auto code = auxLines ? AuxCodeOf(*auxLines) : std::nullopt;
   state.AuxCode = code.value_or(0);

@@ -108,7 +108,7 @@ RunResult ShowResults(RunState& state, EngineData& engine, FrontEnd& frontEnd, E
   const std::string inputName = ChangeExtension(state.FileName, ".inp").string();
   state.FileName = ChangeExtension(state.FileName, ".out").string();
   RunResult result;
-  auto lines = OpenOutput(state, frontEnd.dialogs);
+  auto lines = OpenOutput(state, frontEnd.dialogs, OutputOrigin::kThisRun);
   if (!lines) {
     result.outcome = RunOutcome::OutputNotShown;
     return result;

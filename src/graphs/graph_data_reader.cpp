@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "common/text_file.h"
+#include "engine/report/report_landmarks.h"
 
 namespace quarlin {
 namespace {
@@ -76,11 +77,17 @@ std::optional<T> NextNumber(std::string_view& text) {
 
 class ReportScan {
  public:
-  ReportScan(const std::vector<std::string>& lines, const std::string& name)
-      : lines_(lines), name_(name) {}
+  ReportScan(const std::vector<std::string>& lines, const std::string& name, GraphType type)
+      : lines_(lines), name_(name), type_(type) {}
 
   GraphDataReading Fail(const std::string& what) const {
     return {std::nullopt, name_ + ": " + what};
+  }
+  // A report that ends early or lacks a part is told in the report's words
+  // when its landmarks show which part the graph misses.
+  GraphDataReading FailMissing(const std::string& what) const {
+    const std::string missing = GraphDamageText(CheckReportLandmarks(lines_), type_);
+    return Fail(missing.empty() ? what : missing);
   }
   std::string AtLine(size_t index, const std::string& what) const {
     return "line " + std::to_string(index + 1) + " " + what;
@@ -91,6 +98,7 @@ class ReportScan {
  private:
   const std::vector<std::string>& lines_;
   const std::string& name_;
+  GraphType type_;
 };
 
 // Puts the numbers of one row where the graph type wants them.
@@ -149,6 +157,32 @@ bool IsSparse(const std::vector<long double>& x, int nrOfData) {
 
 }  // namespace
 
+std::vector<ReportPart> ReportPartsFor(GraphType type) {
+  switch (type) {
+    case GraphType::kCumulative:
+      return {ReportPart::kNumberOfData, ReportPart::kObservationTable, ReportPart::kFrequencyFit};
+    case GraphType::kPredictedObserved:
+      return {ReportPart::kNumberOfData, ReportPart::kObservationTable};
+    case GraphType::kIntervalCalculated:
+    case GraphType::kIntervalObserved:
+      return {ReportPart::kNumberOfData, ReportPart::kIntervalTable};
+    case GraphType::kConfidenceBeltOfX:
+      return {ReportPart::kNumberOfData, ReportPart::kXLimitsTable};
+    case GraphType::kReturnPeriods:
+      return {ReportPart::kNumberOfData, ReportPart::kReturnPeriodTable};
+  }
+  return {ReportPart::kNumberOfData};
+}
+
+std::string GraphDamageText(const ReportLandmarks& landmarks, GraphType type) {
+  if (landmarks.empty) return DamageText(landmarks);
+  for (ReportPart part : ReportPartsFor(type))
+    for (const PartCheck& check : landmarks.parts)
+      if (check.part == part && check.state != PartState::kWhole)
+        return DamageText(check, landmarks.nrOfData);
+  return {};
+}
+
 std::string ReportNotOpenedMessage(const std::string& name) {
   return "The file \"" + name +
          "\"could not be opened. It may be damaged,  not created due to inadequate input data,  "
@@ -158,16 +192,17 @@ std::string ReportNotOpenedMessage(const std::string& name) {
 GraphDataReading ReadGraphDataLines(const std::vector<std::string>& reportLines,
                                     const std::string& reportName,
                                     const ParameterFileContents& parameters, GraphType type) {
-  const ReportScan scan(reportLines, reportName);
+  const ReportScan scan(reportLines, reportName, type);
   GraphData data;
   data.parameters = parameters;
 
-  if (!scan.Has(6)) return scan.Fail("ends before line 7, the number of data");
+  if (!scan.Has(6)) return scan.FailMissing("ends before line 7, the number of data");
   data.title1 = std::string(From(scan.Line(3), 1));
   data.title2 = std::string(From(scan.Line(4), 1));
   std::string_view dataCount = From(scan.Line(6), kNrOfDataAt);
   const auto nrOfData = NextNumber<int>(dataCount);
-  if (!nrOfData || *nrOfData < 0) return scan.Fail(scan.AtLine(6, "holds no number of data"));
+  if (!nrOfData || *nrOfData < 0)
+    return scan.FailMissing(scan.AtLine(6, "holds no number of data"));
   data.nrOfData = *nrOfData;
 
   // The separation line follows a one- or two-line description.
@@ -185,13 +220,13 @@ GraphDataReading ReadGraphDataLines(const std::vector<std::string>& reportLines,
   const TableLayout layout = LayoutOf(type);
   const std::string landmark(layout.landmark);
   while (scan.Has(next) && !scan.Line(next).starts_with(layout.landmark)) ++next;
-  if (!scan.Has(next)) return scan.Fail("holds no line beginning \"" + landmark + "\"");
+  if (!scan.Has(next)) return scan.FailMissing("holds no line beginning \"" + landmark + "\"");
   const size_t first = next + 1 + layout.headerLines;
   size_t end = first;
   while (scan.Has(end) && !scan.Line(end).starts_with(kTableEnd)) ++end;
   if (!scan.Has(end))
-    return scan.Fail("ends before the line beginning \"" + std::string(kTableEnd) +
-                     "\" that closes the table after line " + std::to_string(next + 1));
+    return scan.FailMissing("ends before the line beginning \"" + std::string(kTableEnd) +
+                            "\" that closes the table after line " + std::to_string(next + 1));
 
   long double numbers[7];
   size_t belowSeparation = 0;
@@ -212,9 +247,9 @@ GraphDataReading ReadGraphDataLines(const std::vector<std::string>& reportLines,
   // The other tables hold a row per datum; fewer rows than the heading's
   // number of data would leave the graphs reading past the table.
   if (!IsIntervalGraph(type) && data.columns.Rows() < static_cast<size_t>(data.nrOfData))
-    return scan.Fail("the table after line " + std::to_string(next + 1) + " holds " +
-                     std::to_string(data.columns.Rows()) + " rows for " +
-                     std::to_string(data.nrOfData) + " data");
+    return scan.FailMissing("the table after line " + std::to_string(next + 1) + " holds " +
+                            std::to_string(data.columns.Rows()) + " rows for " +
+                            std::to_string(data.nrOfData) + " data");
 
   if (type == GraphType::kCumulative) {
     const size_t rows = data.columns.Rows();
@@ -224,7 +259,8 @@ GraphDataReading ReadGraphDataLines(const std::vector<std::string>& reportLines,
       data.frequencyPastSeparation =
           data.columns.calculated[std::min(belowSeparation + 2, rows - 1)];
     const size_t avAbsDiffLine = end + 2;
-    if (!scan.Has(avAbsDiffLine)) return scan.Fail("ends before the average absolute difference");
+    if (!scan.Has(avAbsDiffLine))
+      return scan.FailMissing("ends before the average absolute difference");
     std::string field(From(scan.Line(avAbsDiffLine), kAvAbsDiffAt).substr(0, kAvAbsDiffWidth));
     std::erase(field, '%');
     std::string_view text = field;

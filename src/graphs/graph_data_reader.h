@@ -9,10 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "engine/report/report_landmarks.h"
 #include "graphs/graph_data.h"
 #include "graphs/graph_type.h"
 
 namespace quarlin {
+
+// The parts of a report that graph `type` is drawn from.
+std::vector<ReportPart> ReportPartsFor(GraphType type);
+// What the report lacks of those parts, in the report's words; empty when
+// they are whole.
+std::string GraphDamageText(const ReportLandmarks& landmarks, GraphType type);
 
 // The message for a report that cannot be read at all.
 std::string ReportNotOpenedMessage(const std::string& name);
@@ -20,7 +27,8 @@ std::string ReportNotOpenedMessage(const std::string& name);
 // Reads the table of `type` from the report's `lines` (the name is for the
 // messages only), given the parameter file already read. A report that ends
 // early, lacks its landmark or closing line, or holds no number where one is
-// due gives an error naming the report and what is missing.
+// due gives an error naming the report and what is missing (GraphDamageText
+// where the report's landmarks tell).
 GraphDataReading ReadGraphDataLines(const std::vector<std::string>& reportLines,
                                     const std::string& reportName,
                                     const ParameterFileContents& parameters, GraphType type);

@@ -39,6 +39,18 @@ bool AboveBottom(long double value, const AxisScale& axis) {
 
 }  // namespace
 
+bool BeltChangesGraph(GraphType type, int nrOfData) {
+  switch (type) {
+    case GraphType::kCumulative:
+    case GraphType::kReturnPeriods:
+      return nrOfData < kMostPointsForBelt;
+    case GraphType::kConfidenceBeltOfX:
+      return nrOfData < kMostDataForBeltOfX;
+    default:
+      return false;
+  }
+}
+
 void PaintObservedPoints(Canvas& canvas, const GraphColumns& columns, const GraphScales& scales,
                          const GraphView& view) {
   const Pen pen = PenOf(kCyan, view);
@@ -112,7 +124,7 @@ void PaintBeltOfX(Canvas& canvas, const GraphColumns& columns, int nrOfData,
   for (size_t i = 1; i < columns.Rows(); ++i)
     Segment(canvas, columns.x[i - 1], columns.calculated[i - 1], columns.x[i],
             columns.calculated[i], scales, line);
-  if (!view.beltShown || nrOfData >= kMostDataForBeltOfX) return;
+  if (!view.beltShown || !BeltChangesGraph(GraphType::kConfidenceBeltOfX, nrOfData)) return;
   const Pen belt = PenOf(kYellow, view, PenStyle::kDotted);
   for (size_t i = 1; i < columns.Rows(); ++i) {
     Segment(canvas, columns.x[i - 1], columns.lower[i - 1], columns.x[i], columns.lower[i], scales,

@@ -17,6 +17,12 @@ namespace quarlin {
 inline constexpr int kMostPointsForBelt = 250;
 inline constexpr int kMostDataForBeltOfX = 260;
 
+// Whether showing or hiding the belt changes graph `type` of a report of
+// `nrOfData` data: the cumulative and return-period graphs (a row per
+// datum) draw it below kMostPointsForBelt, the belt of X below
+// kMostDataForBeltOfX; the other graphs have none.
+bool BeltChangesGraph(GraphType type, int nrOfData);
+
 // Cumulative and return-period graphs: a circle per observed value.
 void PaintObservedPoints(Canvas& canvas, const GraphColumns& columns, const GraphScales& scales,
                          const GraphView& view);

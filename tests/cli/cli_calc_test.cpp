@@ -122,6 +122,25 @@ TEST_F(CliCalcTest, InputFileWithoutValuesIsNamed) {
   }
 }
 
+// The input file is at fault, not the program: its line is named, without
+// "A program error occurred.", and every query is refused alike.
+TEST_F(CliCalcTest, UnreadableNumberInTheInputFileNamesItsLine) {
+  std::vector<std::string> lines = Lines(kData / "portpirie.inp");
+  ASSERT_GT(lines.size(), 19u);
+  lines[19] = "    6       4.O8\r";
+  {
+    std::ofstream inp(dir_ / "p.inp", std::ios::binary);
+    for (const auto& line : lines) inp << line << "\n";
+  }
+  fs::copy_file(kData / "portpirie.aux", dir_ / "p.aux");
+  fs::copy_file(kData / "portpirie.out", dir_ / "p.out");
+  const Outcome outcome = Run("'" + (dir_ / "p").string() + "' --x 4 --freq 0.5");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_TRUE(outcome.out.empty());
+  EXPECT_EQ(outcome.err, "Real numbers in the inputfile \"" + (dir_ / "p.inp").string() +
+                             "\" are invalid (line 20 holds \"6       4.O8\")\n");
+}
+
 TEST_F(CliCalcTest, UnreadableReportIsNamedAndUsageErrorsAreTwo) {
   const Outcome missing = Run("'" + (dir_ / "none").string() + "' --x 1");
   EXPECT_EQ(missing.status, 1);

@@ -131,8 +131,8 @@ TEST_F(CliTest, UnreadableNumberInAnInputFile) {
   const Outcome outcome = Run("run bad.inp");
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.err,
-            "A program error occurred.Real numbers in the inputfile \"bad.inp\" are invalid (line "
-            "16 holds \"2      x.00\")\n");
+            "Real numbers in the inputfile \"bad.inp\" are invalid (line 16 holds \"2      "
+            "x.00\")\n");
   EXPECT_EQ(ReadAll(work_ / "bad.inp"), before);
 }
 

@@ -145,6 +145,71 @@ TEST_F(CliGraphTest, UnreadableReportOrTargetWritesNoImage) {
   EXPECT_FALSE(fs::exists(image));
 }
 
+// A report cut short says at once what it lacks and which graph that stops:
+// a graph drawn from a part that is whole is still drawn, one that needs the
+// missing part is not, and "all" draws none of them.
+struct CutCase {
+  std::string name;
+  std::string cutBefore;  // the report ends before the first line beginning so,
+  int linesKept;          // or that many lines after its start
+  std::string type;
+  int status;
+  std::string err;  // after "The file \"PATH\" is incomplete: "
+};
+
+class CliGraphCutReportTest : public CliGraphTest, public testing::WithParamInterface<CutCase> {};
+
+TEST_P(CliGraphCutReportTest, SaysAtOnceWhatIsMissing) {
+  const CutCase& c = GetParam();
+  std::string report;
+  {
+    std::ifstream in(kData / "sleep.out", std::ios::binary);
+    report.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  size_t end = report.find("\r\n" + c.cutBefore);
+  ASSERT_NE(end, std::string::npos);
+  end += 2;
+  for (int i = 0; i < c.linesKept; ++i) end = report.find("\r\n", end) + 2;
+  const fs::path out = dir_ / "cut.out";
+  std::ofstream(out, std::ios::binary) << report.substr(0, end);
+  fs::copy_file(kData / "sleep.aux", dir_ / "cut.aux");
+  const fs::path images = dir_ / "images";
+  const fs::path image = c.type == "all" ? images : images / "g.png";
+  if (c.type != "all") fs::create_directories(images);
+  const Outcome o = Run(Quoted(dir_ / "cut") + " --type " + c.type + " --output " + Quoted(image));
+  EXPECT_EQ(o.status, c.status);
+  EXPECT_EQ(o.err, "The file \"" + out.string() + "\" is incomplete: " + c.err + "\n");
+  const bool drawn = c.status == 0;
+  EXPECT_EQ(fs::exists(images / "g.png"), drawn && c.type != "all");
+  // Nothing is made for "all", not even its folder.
+  EXPECT_EQ(fs::exists(images), c.type != "all");
+}
+
+const std::string kBeforeReturnPeriods = "the report ends before its table of return periods";
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, CliGraphCutReportTest,
+    testing::Values(
+        CutCase{"ReturnGraphLacksItsTable", " Return period", -1, "return", 1,
+                kBeforeReturnPeriods + ". No graph was drawn."},
+        CutCase{"CumulativeGraphIsDrawn", " Return period", -1, "cumulative", 0,
+                kBeforeReturnPeriods + ". The graph is drawn from the parts it holds."},
+        CutCase{"AllDrawsNone", " Return period", -1, "all", 1,
+                kBeforeReturnPeriods + ". No graph was drawn."},
+        CutCase{"InsideObservations", " Observed and calculated", 5 + 5, "predicted-observed", 1,
+                "the report ends inside its table of observed and calculated cumulative "
+                "frequencies, after 5 of its 20 rows. No graph was drawn."},
+        CutCase{"IntervalsBeforeObservations", " Observed and calculated", 5 + 5, "interval", 0,
+                "the report ends inside its table of observed and calculated cumulative "
+                "frequencies, after 5 of its 20 rows. The graph is drawn from the parts it "
+                "holds."},
+        CutCase{"XLimitsLast", " Confidence limits", 6 + 3, "x-confidence", 1,
+                "the report ends inside its table of confidence limits of calculated X-values, "
+                "after 3 of its 20 rows. No graph was drawn."},
+        CutCase{"Header", " Number of data used", -1, "histogram", 1,
+                "the report ends before its number of data. No graph was drawn."}),
+    [](const auto& info) { return info.param.name; });
+
 // The committed graphs of Data/graphs are what the command draws now. The
 // plot areas must agree pixel for pixel; only the interval graph's "#" marks
 // are text there, and glyphs may differ by a few pixels between font builds.

@@ -208,10 +208,9 @@ struct BadNumberCase {
   std::string message;  // "@" stands for the path
 };
 
+// The fault is the file's, not the program's: no "A program error occurred."
 std::string InvalidOnLine17(const std::string& text) {
-  return "A program error occurred.Real numbers in the inputfile \"@\" are invalid (line 17 "
-         "holds \"" +
-         text + "\")";
+  return "Real numbers in the inputfile \"@\" are invalid (line 17 holds \"" + text + "\")";
 }
 
 std::string BeyondOnLine17(const std::string& text) {
@@ -254,6 +253,42 @@ INSTANTIATE_TEST_SUITE_P(
                     BadNumberCase{"    3 1e-400", BeyondOnLine17("1e-400")},
                     BadNumberCase{"    3 " + std::string(400, '9'),
                                   BeyondOnLine17(std::string(40, '9') + "...")}));
+
+// A bad number on any data line of either layout is refused with the
+// Part's words and the line it is on.
+struct BadLineCase {
+  const char* name;
+  const char* fixture;
+  size_t line;  // from 1
+};
+
+class BadNumberLineTest : public InputFileTest, public testing::WithParamInterface<BadLineCase> {};
+
+TEST_P(BadNumberLineTest, NamesTheLine) {
+  auto lines = SplitLines(ReadAll(kFixtures + "/" + GetParam().fixture));
+  ASSERT_LE(GetParam().line, lines.size());
+  lines[GetParam().line - 1] = "    4      12,5";
+  TextBuilder builder;
+  for (const auto& line : lines) builder.Line(line);
+  const std::string path = (dir_ / "bad.inp").string();
+  WriteAll(path, builder.Text());
+  RunState state = RainState();
+  state.FileName = path;
+  const Status status = ReadInputFile(state);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.message(), "Real numbers in the inputfile \"" + path + "\" are invalid (line " +
+                                  std::to_string(GetParam().line) + " holds \"4      12,5\")");
+  EXPECT_EQ(state.NrOfData, 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, BadNumberLineTest,
+                         testing::Values(BadLineCase{"FirstDatum", "rain.inp", 15},
+                                         BadLineCase{"SecondDatum", "rain.inp", 16},
+                                         BadLineCase{"LastDatum", "rain.inp", 20},
+                                         BadLineCase{"OlderLayoutFirstDatum", "flow_old.inp", 14},
+                                         BadLineCase{"OlderLayoutFifteenth", "flow_old.inp", 15},
+                                         BadLineCase{"OlderLayoutLastDatum", "flow_old.inp", 20}),
+                         [](const auto& info) { return info.param.name; });
 
 // A file past the most a run takes is refused at the datum past it; the
 // reading goes no further (the line of 1 MB behind it is never reached).

@@ -2,14 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "common/text_file.h"
 #include "data/messages.h"
 #include "temp_dir.h"
 
 namespace quarlin {
 namespace {
 
+using testing_support::ReadAll;
 using testing_support::TempDir;
 using testing_support::WriteAll;
+
+std::string BundledText(const std::string& name) {
+  return ReadAll(std::filesystem::path(QUARLIN_SOURCE_DIR) / "Data" / name);
+}
 
 class RecordingDialogs : public Dialogs {
  public:
@@ -34,14 +42,15 @@ class OpenOutputTest : public testing::TestWithParam<AuxCase> {
 };
 
 TEST_P(OpenOutputTest, ReadsTheCodeFromTheParameterFile) {
-  WriteAll(dir_ / "s.out", " RESULTS\r\n\r\n end\r\n");
+  const std::string report = BundledText("sleep.out");
+  WriteAll(dir_ / "s.out", report);
   if (GetParam().aux) WriteAll(dir_ / "s.aux", *GetParam().aux);
   RunState state;
   state.AuxCode = 99;
   state.FileName = (dir_ / "s.out").string();
-  const auto lines = OpenOutput(state, dialogs_);
+  const auto lines = OpenOutput(state, dialogs_, OutputOrigin::kOpened);
   ASSERT_TRUE(lines);
-  EXPECT_EQ(*lines, (std::vector<std::string>{" RESULTS", "", " end"}));
+  EXPECT_EQ(*lines, SplitLines(report));
   EXPECT_EQ(state.AuxCode, GetParam().code);
   EXPECT_EQ(state.FileName, (dir_ / "s.out").string());
   EXPECT_EQ(dialogs_.messages,
@@ -59,12 +68,81 @@ INSTANTIATE_TEST_SUITE_P(
         AuxCase{"Empty", "", 0, true}),
     [](const auto& info) { return info.param.name; });
 
+// A report cut short is shown as far as it goes, and the user is told at
+// once what is missing: before the calculator hint, which is about the
+// *.aux.
+struct CutCase {
+  const char* name;
+  const char* cutBefore;  // the report ends before the first line beginning so
+  int rowsKept;           // or that many rows into the table that line heads
+  std::string what;
+};
+
+class CutReportTest : public testing::TestWithParam<CutCase> {};
+
+TEST_P(CutReportTest, SaysAtOnceWhatIsMissing) {
+  TempDir dir;
+  RecordingDialogs dialogs;
+  const auto whole = SplitLines(BundledText("portpirie.out"));
+  size_t end = 0;
+  while (end < whole.size() && !whole[end].starts_with(GetParam().cutBefore)) ++end;
+  ASSERT_LT(end, whole.size());
+  if (GetParam().rowsKept >= 0) end += 5 + GetParam().rowsKept;
+  const std::vector<std::string> cut(whole.begin(), whole.begin() + end);
+  TextBuilder text;
+  for (const auto& line : cut) text.Line(line);
+  WriteAll(dir / "p.out", text.Text());
+
+  RunState state;
+  state.FileName = (dir / "p.out").string();
+  const auto lines = OpenOutput(state, dialogs, OutputOrigin::kOpened);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, cut);
+  EXPECT_EQ(dialogs.messages,
+            (std::vector<std::string>{"The file \"" + state.FileName +
+                                          "\" is incomplete: " + GetParam().what +
+                                          ". The report is shown as far as it goes; graphs that "
+                                          "need what is missing cannot be drawn.",
+                                      kNoAuxMessage}));
+  // A run's own report was read back as the run wrote it.
+  dialogs.messages.clear();
+  ASSERT_TRUE(OpenOutput(state, dialogs, OutputOrigin::kThisRun));
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{kNoAuxMessage});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, CutReportTest,
+    testing::Values(
+        CutCase{"Header", " Number of data used:", -1, "the report ends before its number of data"},
+        CutCase{"Intervals", " Interval analysis", -1,
+                "the report ends before its table of the interval analysis"},
+        CutCase{"Observations", " Observed and calculated", 20,
+                "the report ends inside its table of observed and calculated cumulative "
+                "frequencies, after 20 of its 65 rows"},
+        CutCase{"ReturnPeriods", " Return period", -1,
+                "the report ends before its table of return periods"},
+        CutCase{"XLimits", " Confidence limits", -1,
+                "the report ends before its table of confidence limits of calculated X-values"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(OpenOutput, WholeReportGivesNoMessage) {
+  TempDir dir;
+  RecordingDialogs dialogs;
+  WriteAll(dir / "p.out", BundledText("portpirie.out"));
+  WriteAll(dir / "p.aux", BundledText("portpirie.aux"));
+  RunState state;
+  state.FileName = (dir / "p.out").string();
+  ASSERT_TRUE(OpenOutput(state, dialogs, OutputOrigin::kOpened));
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
+  EXPECT_EQ(state.AuxCode, 51);
+}
+
 TEST(OpenOutput, MissingOutputIsReported) {
   TempDir dir;
   RecordingDialogs dialogs;
   RunState state;
   state.FileName = (dir / "s.out").string();
-  EXPECT_FALSE(OpenOutput(state, dialogs));
+  EXPECT_FALSE(OpenOutput(state, dialogs, OutputOrigin::kOpened));
   EXPECT_EQ(dialogs.messages,
             std::vector<std::string>{"The file \"" + state.FileName +
                                      "\" could not be opened.  It may be damaged,  not created due "

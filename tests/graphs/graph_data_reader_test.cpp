@@ -161,6 +161,52 @@ TEST_P(BundledReportTest, TruncatedReportFailsWithTheFileName) {
   }
 }
 
+// A graph of a report cut before its table names the part it misses in the
+// report's words; a part that is whole is read from the same cut report.
+struct MissingTableCase {
+  GraphType type;
+  const char* cutBefore;  // the report ends before the first line beginning so
+  std::string what;       // "" when the graph is still read
+};
+
+class MissingTableTest : public testing::TestWithParam<MissingTableCase> {};
+
+TEST_P(MissingTableTest, SaysWhatTheGraphMisses) {
+  const auto report = Lines(DataFile("portpirie.out"));
+  size_t end = 0;
+  while (end < report.size() && !report[end].starts_with(GetParam().cutBefore)) ++end;
+  ASSERT_LT(end, report.size());
+  const std::vector<std::string> head(report.begin(), report.begin() + end);
+  const auto reading = ReadGraphDataLines(head, "r.out", Parameters(), GetParam().type);
+  if (GetParam().what.empty()) {
+    EXPECT_TRUE(reading.data) << reading.error;
+  } else {
+    EXPECT_FALSE(reading.data);
+    EXPECT_EQ(reading.error, "r.out: " + GetParam().what);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cuts, MissingTableTest,
+    testing::Values(
+        MissingTableCase{GraphType::kCumulative, " Name of input",
+                         "the report ends before its number of data"},
+        MissingTableCase{GraphType::kIntervalObserved, " Interval analysis",
+                         "the report ends before its table of the interval analysis"},
+        MissingTableCase{GraphType::kCumulative, " Observed and calculated",
+                         "the report ends before its table of observed and calculated "
+                         "cumulative frequencies"},
+        MissingTableCase{GraphType::kCumulative, " Average of absolute",
+                         "the report ends before its average of absolute differences between "
+                         "calculated and observed frequencies"},
+        MissingTableCase{GraphType::kPredictedObserved, " Average of absolute", ""},
+        MissingTableCase{GraphType::kReturnPeriods, " Return period",
+                         "the report ends before its table of return periods"},
+        MissingTableCase{GraphType::kIntervalCalculated, " Return period", ""},
+        MissingTableCase{GraphType::kConfidenceBeltOfX, " Confidence limits",
+                         "the report ends before its table of confidence limits of calculated "
+                         "X-values"}));
+
 // A line of garbage anywhere either leaves the table alone or makes the read
 // fail with the report's name.
 TEST_P(BundledReportTest, GarbageLineNeverGivesPartOfATable) {

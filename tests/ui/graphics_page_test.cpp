@@ -109,6 +109,26 @@ INSTANTIATE_TEST_SUITE_P(Types, EachGraph,
                                            "X_ConfidenceRadioButton", "ReturnRadioButton",
                                            "QQRadioButton", "histoRadioButton"));
 
+// Port Pirie has 65 data: the cumulative graph draws its belt, and the
+// button hides it; the interval graph has none to hide.
+TEST_F(GraphicsPageTest, BeltButtonIsOfferedWhereItChangesTheGraph) {
+  Draw("CumulativeRadioButton");
+  auto* belt = Find<QPushButton>("ConfBeltButton");
+  ASSERT_TRUE(belt->isVisible());
+  ASSERT_TRUE(belt->isEnabled());
+  const QImage withBelt = Shown("GraphImage");
+  Click("ConfBeltButton");
+  EXPECT_EQ(belt->text(), "Show conf. belt");
+  EXPECT_NE(Shown("GraphImage"), withBelt);
+  Click("ConfBeltButton");
+  EXPECT_EQ(Shown("GraphImage"), withBelt);
+
+  Click("SelectButton");
+  Draw("IntervalRadioButton");
+  EXPECT_TRUE(Find<QLabel>("GraphImage")->isVisible());
+  EXPECT_FALSE(belt->isVisible());
+}
+
 TEST_F(GraphicsPageTest, ASaveThatCannotBeWrittenKeepsTheOldFile) {
   Draw("CumulativeRadioButton");
   const auto readOnly = dir / "kept.bmp";

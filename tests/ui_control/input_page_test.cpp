@@ -212,6 +212,25 @@ TEST_F(OpenInputTest, OpenedFileFillsThePage) {
   EXPECT_EQ(model().dialogFolder, dir.path().string());
 }
 
+// The file is at fault, not the program: the message names its line and
+// the window goes on with what it held.
+TEST_F(OpenInputTest, UnreadableNumberNamesItsLineAndKeepsThePage) {
+  std::string text = ReadAll(std::filesystem::path(QUARLIN_SOURCE_DIR) / "Data/portpirie.inp");
+  const std::string datum = "    3       3.65";
+  ASSERT_NE(text.find(datum), std::string::npos);
+  text.replace(text.find(datum), datum.size(), "    3       3.6S");
+  const auto path = dir / "bad.inp";
+  WriteAll(path, text);
+  controller.SetTitle1("Typed title");
+  dialogs.openFile = path.string();
+  controller.InputOpenActionExecute();
+  EXPECT_EQ(Take().back(), "message: Real numbers in the inputfile \"" + path.string() +
+                               "\" are invalid (line 17 holds \"3       3.6S\")");
+  EXPECT_FALSE(model().input.fileNameShown);
+  EXPECT_EQ(model().input.title1, "Typed title");
+  EXPECT_EQ(grid().size(), 15u);
+}
+
 TEST_F(OpenInputTest, FileWithTooManyDataIsRefused) {
   RunState big;
   big.FileName = (dir / "big.inp").string();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/text_file.h"
 #include "ui/control/window_texts.h"
 #include "ui_control/controller_fixture.h"
 
@@ -63,6 +64,56 @@ TEST_F(OutputPageTest, WithoutParameterFileThereIsNoCalculator) {
   EXPECT_FALSE(model().output.calcButton);
   EXPECT_FALSE(model().output.listButton);
 }
+
+// A report cut short says so as it is opened, naming the file and what it
+// lacks, and is shown as far as it goes with the buttons of a report.
+struct CutReportCase {
+  const char* name;
+  const char* cutBefore;  // the first line beginning so and all after it go
+  std::string what;
+  bool fitButton;
+};
+
+class CutReportTest : public OutputPageTest, public ::testing::WithParamInterface<CutReportCase> {};
+
+TEST_P(CutReportTest, SaysAtOnceWhatIsMissing) {
+  OpenBundled("lossalae_Loss", {".out", ".aux", ".inp"});
+  Take();
+  std::string report = ReadAll(dir / "lossalae_Loss.out");
+  const auto at = report.find(std::string("\r\n") + GetParam().cutBefore);
+  ASSERT_NE(at, std::string::npos);
+  report.resize(at + 2);
+  WriteAll(dir / "lossalae_Loss.out", report);
+  dialogs.openFile = (dir / "lossalae_Loss.out").string();
+  controller.OutputOpenActionExecute();
+  EXPECT_EQ(Take(), (Events{"choose open file: [Output files (*.out) | *.out]",
+                            "message: The file \"" + *dialogs.openFile +
+                                "\" is incomplete: " + GetParam().what +
+                                ". The report is shown as far as it goes; graphs that need what "
+                                "is missing cannot be drawn."}));
+  const auto& output = model().output;
+  EXPECT_TRUE(output.reportShown);
+  EXPECT_EQ(output.report, SplitLines(report));
+  EXPECT_TRUE(output.viewGraphButton);
+  EXPECT_TRUE(output.calcButton);
+  // The goodness of fit needs the average of the cumulative table.
+  EXPECT_EQ(output.fitButton, GetParam().fitButton);
+  EXPECT_EQ(model().page, Page::Output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, CutReportTest,
+    ::testing::Values(CutReportCase{"Observations", " Observed and calculated",
+                                    "the report ends before its table of observed and calculated "
+                                    "cumulative frequencies",
+                                    false},
+                      CutReportCase{"ReturnPeriods", " Return period",
+                                    "the report ends before its table of return periods", true},
+                      CutReportCase{"XLimits", " Confidence limits",
+                                    "the report ends before its table of confidence limits of "
+                                    "calculated X-values",
+                                    true}),
+    [](const auto& info) { return info.param.name; });
 
 TEST_F(OutputPageTest, AMissingReportLeavesOnlyOpenOutput) {
   OpenBundled("sleep");

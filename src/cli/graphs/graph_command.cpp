@@ -1,10 +1,15 @@
 #include "cli/graphs/graph_command.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <span>
 #include <system_error>
 #include <vector>
 
+#include "common/text_file.h"
+#include "data/messages.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/report/report_landmarks.h"
 #include "graphs/graph_curves.h"
 #include "graphs/graph_data_reader.h"
 #include "graphs/graph_painter.h"
@@ -22,6 +27,33 @@ std::string ReportName(const std::string& base) {
   const auto extension = std::filesystem::path(base).extension();
   if (extension == ".out" || extension == ".aux" || extension == ".inp") return base;
   return base + ".out";
+}
+
+// Says at once what a report that is not whole lacks. False, with nothing
+// drawn, when one of `types` needs a part it lacks; the other graphs are
+// drawn from the parts it holds. A report that cannot be read is left to
+// the drawing, which says why.
+bool ReportWholeEnough(const std::filesystem::path& report, std::span<const GraphType> types,
+                       std::ostream& err) {
+  const auto lines = ReadLines(report);
+  if (!lines) return true;
+  const ReportLandmarks landmarks = CheckReportLandmarks(*lines);
+  // The first part, in file order, that a graph asked for misses.
+  for (const PartCheck& check : landmarks.parts) {
+    if (check.state == PartState::kWhole) continue;
+    for (GraphType type : types) {
+      const auto needed = ReportPartsFor(type);
+      if (std::find(needed.begin(), needed.end(), check.part) == needed.end()) continue;
+      const std::string missing =
+          landmarks.empty ? DamageText(landmarks) : DamageText(check, landmarks.nrOfData);
+      err << IncompleteReportMessage(report.string(), missing) << kIncompleteReportNoGraph << '\n';
+      return false;
+    }
+  }
+  if (const std::string what = DamageText(landmarks); !what.empty())
+    err << IncompleteReportMessage(report.string(), what)
+        << (types.size() > 1 ? kIncompleteReportGraphsDrawn : kIncompleteReportGraphDrawn) << '\n';
+  return true;
 }
 
 bool DrawOne(const std::filesystem::path& report, GraphType type, const GraphOptions& options,
@@ -78,6 +110,7 @@ int GraphCommand(const GraphOptions& options, std::ostream& err) {
   const std::filesystem::path report = ReportName(options.base);
   const GraphicsSession session;
   if (options.type == "all") {
+    if (!ReportWholeEnough(report, kAllTypes, err)) return 1;
     const ImageFormat format = options.format == "bmp" ? ImageFormat::kBmp : ImageFormat::kPng;
     const std::filesystem::path folder = options.output;
     std::error_code error;
@@ -101,6 +134,7 @@ int GraphCommand(const GraphOptions& options, std::ostream& err) {
         << '\n';
     return 1;
   }
+  if (!ReportWholeEnough(report, std::span(&*type, 1), err)) return 1;
   return DrawOne(report, *type, options, options.output, *format, err) ? 0 : 1;
 }
 

@@ -3,6 +3,7 @@
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "engine/catalogue/codes.h"
+#include "engine/report/report_landmarks.h"
 #include "engine/report/table_field.h"
 
 namespace quarlin {
@@ -21,7 +22,7 @@ Lines Header(const ReportInput& in) {
                  " " + in.EngTitle1,
                  " " + in.EngTitle2,
                  " Name of input file used: " + ChangeExtension(in.FileName, ".inp").string(),
-                 " Number of data used: " + Int(in.NrOfData)};
+                 kNumberOfDataLabel + Int(in.NrOfData)};
   if (in.PrefCode != "1") lines.push_back(" Probability distribution preferred by user.");
   lines.push_back("");
   return lines;
@@ -29,14 +30,14 @@ Lines Header(const ReportInput& in) {
 
 Lines SummaryLines(const SummaryStatistics& s) {
   const int d = s.decimals;
-  return {" Average X:" + Fix(s.average, 7, d) + "     Median X:" + Fix(s.median, 7, d) +
+  return {kSummaryLabel + Fix(s.average, 7, d) + "     Median X:" + Fix(s.median, 7, d) +
               "     St.Dev. X:" + Fix(s.stdev, 7, d + 1),
           "", ""};
 }
 
 Lines IntervalTable(const ReportNumbers& n) {
   const std::string dashes = " --------------------------------------";
-  Lines lines = {" Interval analysis", dashes, "   Class limits of X    Class frequency",
+  Lines lines = {kIntervalHeading, dashes, "   Class limits of X    Class frequency",
                  "    Lower    Upper      Obs. (%)  Calc.", dashes};
   const int d = n.summary.decimals;
   for (const IntervalRow& row : n.intervals)
@@ -48,7 +49,7 @@ Lines IntervalTable(const ReportNumbers& n) {
 
 Lines ObservationTable(const ReportNumbers& n) {
   const std::string dashes = " ------------------------------------------------------------------";
-  Lines lines = {" Observed and calculated cumulative frequencies", dashes,
+  Lines lines = {kObservationHeading, dashes,
                  "   X-value   Serial    Cumulative frequency (%)       90%conf limit",
                  "   Ranked     No.      Rank      Calc.    St.Dev     Lower    Upper", dashes};
   for (const ObservationRow& row : n.observations)
@@ -61,16 +62,16 @@ Lines ObservationTable(const ReportNumbers& n) {
 
 Lines FitLines(const ReportNumbers& n) {
   return {" Average of absolute differences between calculated and",
-          " observed frequencies :" + Fix(n.AvAbsDiff, 10, 2) + "%",
+          kFrequencyFitLabel + Fix(n.AvAbsDiff, 10, 2) + "%",
           " Efficiency coefficient (R^2) of calculated and observed",
-          " cumulative frequency :" + Fix(n.R2, 11, 4),
+          kEfficiencyLabel + Fix(n.R2, 11, 4),
           "",
           ""};
 }
 
 Lines ReturnPeriodTable(const ReportNumbers& n) {
   const std::string dashes = " --------------------------------------------------------------";
-  Lines lines = {" Return period = 1/(1-Cum.Frq), time units as used for the data ", dashes,
+  Lines lines = {kReturnPeriodHeading, dashes,
                  "   X-value    Serial      Return period        90% conf limit",
                  "   Ranked      No.       Rank       Calc.      Lower    Upper", dashes};
   for (const ReturnPeriodRow& row : n.returnPeriods) {
@@ -80,7 +81,7 @@ Lines ReturnPeriodTable(const ReportNumbers& n) {
                     TableField(row.upper, 11, d));
   }
   Add(lines, {dashes, " Average of absolute differences between calculated and",
-              " observed return periods :" + Fix(n.returnPeriodAvAbsDiff, 10, 2)});
+              kReturnPeriodFitLabel + Fix(n.returnPeriodAvAbsDiff, 10, 2)});
   return lines;
 }
 
@@ -94,7 +95,7 @@ std::string SerialColumn(long double X, int dX, int serial) {
 std::vector<std::string> ReportLines(const ReportInput& input) {
   Lines lines = Header(input);
   if (input.chosen.code == kNoDistribution) {
-    lines.push_back(" The frequency distibution cannot be found :");
+    lines.push_back(kNoDistributionLine);
     return lines;
   }
   Add(lines, DistributionLines(input.chosen));

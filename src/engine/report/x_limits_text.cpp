@@ -3,6 +3,7 @@
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "engine/analysis/x_confidence.h"
+#include "engine/report/report_landmarks.h"
 #include "engine/report/table_field.h"
 
 namespace quarlin {
@@ -11,7 +12,7 @@ std::vector<std::string> XLimitsLines(const XConfidence& confidence) {
   const std::string dashes = " ----------------------------------------------------------";
   std::vector<std::string> lines = {"",
                                     "",
-                                    " Confidence limits of calculated X-values",
+                                    kXLimitsHeading,
                                     dashes,
                                     "   Observed            Calculated      90% confidence limit  ",
                                     "   X-value   Serial    X-Value         of calulated X-Value  ",
@@ -25,7 +26,7 @@ std::vector<std::string> XLimitsLines(const XConfidence& confidence) {
   }
   lines.push_back(dashes);
   lines.push_back(" Efficiency coefficient (R) of calculated and observed ");
-  lines.push_back(" data values :" + Fix(confidence.RX, 10, 5));
+  lines.push_back(kXEfficiencyLabel + Fix(confidence.RX, 10, 5));
   lines.push_back("");
   return lines;
 }

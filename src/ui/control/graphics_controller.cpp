@@ -5,16 +5,12 @@
 
 #include "common/text_file.h"
 #include "data/messages.h"
+#include "graphs/graph_plots.h"
 #include "ui/control/graphics_texts.h"
 #include "ui/control/window_texts.h"
 
 namespace quarlin::ui {
 namespace {
-
-// Above this many data the belt makes the cumulative graph hard to read,
-// so the user may hide it; above the second it is not offered at all.
-constexpr int kBeltChoiceFrom = 250;
-constexpr int kBeltChoiceUpTo = 1000;
 
 bool IsGraphType(int type) {
   return type >= kCumulativeGraph && type <= kIntervalObservedGraph;
@@ -150,9 +146,10 @@ bool GraphicsController::Draw() {
     return false;
   }
   const DrawnGraph drawn = drawer_.Draw(outPath_, lastType_, colour_, belt_);
+  // Offered only where it changes the picture: a belt button that toggles
+  // nothing would tell the user the belt was hidden when it never was drawn.
   model_.confBeltButton =
-      drawn.status.ok() && lastType_ == kCumulativeGraph && drawn.nrOfData > kBeltChoiceFrom;
-  model_.confBeltEnabled = drawn.nrOfData <= kBeltChoiceUpTo;
+      drawn.status.ok() && BeltChangesGraph(static_cast<GraphType>(lastType_), drawn.nrOfData);
   if (!drawn.status.ok()) {
     // An image of another report or type must not be saved under this one.
     model_.saveButtons = false;

@@ -28,8 +28,8 @@ struct GraphicsPageModel {
   bool makeGraphButton = true;
   bool selectButton = false;
   bool saveButtons = false;  // Save color graph, Save black-white graph
+  // Shown after a graph that the belt changes (BeltChangesGraph).
   bool confBeltButton = false;
-  bool confBeltEnabled = true;
   std::string confBeltCaption = "Hide conf. belt";
   bool imageShown = false;    // the graph last drawn (GraphImage)
   bool pictureShown = false;  // a BMP opened from disk (PictureImage)

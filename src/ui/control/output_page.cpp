@@ -68,7 +68,7 @@ void MainController::OutputOpenActionExecute() {
   RunState opened = state_;
   opened.FileName = *chosen;
   if (IsRegularFile(*chosen))
-    lines = OpenOutput(opened, dialogs_);
+    lines = OpenOutput(opened, dialogs_, OutputOrigin::kOpened);
   else
     dialogs_.Message(kFileMissingMessage);
   if (model_.calcShown) CalcWindowClosed();

@@ -116,7 +116,6 @@ void GraphicsPage::Render() {
   saveGraph_->setVisible(model.saveButtons);
   saveBlWh_->setVisible(model.saveButtons);
   confBelt_->setVisible(model.confBeltButton);
-  confBelt_->setEnabled(model.confBeltEnabled);
   confBelt_->setText(QString::fromStdString(model.confBeltCaption));
   if (model.imageRevision != shownRevision_) {
     shownRevision_ = model.imageRevision;
