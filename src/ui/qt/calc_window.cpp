@@ -194,6 +194,8 @@ void CalcWindow::SetEnabled(CalcControl control, bool enabled) {
 }
 
 void CalcWindow::Focus(CalcBox box) {
+  // A message box may have left another window active.
+  activateWindow();
   boxes_.at(box)->setFocus(Qt::OtherFocusReason);
 }
 
