@@ -26,22 +26,45 @@ bool IsLeftShifted(double shift) {
   return shift > 0 && std::fabs(shift - static_cast<double>(kPositiveShift)) > 1e-12;
 }
 
+double WithinReturnPeriods(double T) {
+  if (std::isnan(T)) return T;
+  return std::clamp(T, 1.0, kLargestReturnPeriod);
+}
+
+std::optional<double> FittedEnd(const WorkingValues& w, Beyond side) {
+  if (side == Beyond::None) return std::nullopt;
+  const bool upper = side == Beyond::Upper;
+  return InverseX(w, upper ? 1.0 : 0.0, Limit::Result, upper ? Branch::Upper : Branch::Lower);
+}
+
 ForwardResult CalcFrequent(const WorkingValues& w, int N, double X) {
   // The fits saw X minus the shift and, unless the data were shifted to
   // the left, plus 0.0001: after a left shift that 0.0001 would be several
   // times the whole range of the data (they lie below 0.0004).
   double x = X - w.shift + (IsLeftShifted(w.shift) ? 0.0 : static_cast<double>(kPositiveShift));
   if (!(x > 0)) x = 0.001;
-  double F = ForwardF(w, X, x);
-  if (F <= 0) F = 0.0000001;
-  if (F >= 1) F = 0.9999999;
+  const ForwardValue value = ForwardF(w, X, x);
   ForwardResult r;
+  if (value.beyond != Beyond::None) {
+    // No belt around a frequency the law cannot leave.
+    r.beyond = value.beyond;
+    r.bound = FittedEnd(w, value.beyond);
+    r.F = value.F;
+    r.limits = {value.F, value.F};
+    r.T = r.TLower = r.TUpper = WithinReturnPeriods(1 / (1 - value.F));
+    return r;
+  }
+  double F = value.F;
+  if (F <= 0) F = 0.0000001;
+  // Also a hair below 1, where 1/(1 - F) would pass every return period
+  // the calculator gives.
+  if (F > 0.9999999) F = 0.9999999;
   r.limits = LimitsOf(F, N);
-  r.F = std::clamp(F, 0.0, 1.0);
-  r.T = 1 / (1 - r.F);
+  r.F = F;
+  r.T = WithinReturnPeriods(1 / (1 - r.F));
   const double W = 1 / (1 - r.limits.upper) - 1 / (1 - r.limits.lower);
-  r.TLower = r.T - 0.33 * W;
-  r.TUpper = r.T + 0.66 * W;
+  r.TLower = WithinReturnPeriods(r.T - 0.33 * W);
+  r.TUpper = WithinReturnPeriods(r.T + 0.66 * W);
   return r;
 }
 

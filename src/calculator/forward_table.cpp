@@ -2,9 +2,12 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "calculator/shapes.h"
 #include "engine/catalogue/codes.h"
+#include "engine/catalogue/distribution_table.h"
+#include "engine/catalogue/laplace_formulas.h"
 #include "engine/catalogue/own_formulas.h"
 
 namespace quarlin {
@@ -53,13 +56,43 @@ double GammaF(double x, double scale, double count) {
   return 1 - sum;
 }
 
-double LaplaceF(double c, double x2, const WorkingValues& w) {
-  if (c >= w.laplaceCentre) return 1 - 0.5 * std::exp((w.laplaceCentre - x2) / w.upperScale);
-  return 0.5 * std::exp((c - w.laplaceCentre) / w.lowerScale);
-}
-
 double BoundScale(const WorkingValues& w) {
   return std::exp(-w.B / w.A);
+}
+
+// Codes 33, 35, 58 and 59: the distance from the bound C on the side of
+// the law's range, or nothing on the far side of C.
+std::optional<double> DistanceInside(const WorkingValues& w, double x) {
+  const double distance =
+      BoundSideOf(w.code) == BoundSide::Lower ? x + w.shift - w.C : w.C - x - w.shift;
+  if (!(distance > 0)) return std::nullopt;
+  return distance;
+}
+
+// Code 67: the end of the support lies below for a positive shape, above
+// for a negative one.
+bool BeyondGevSupport(const WorkingValues& w, double x) {
+  return !(1 + (x - w.gevLocation) * w.E / w.gevScale > 0);
+}
+
+// The ends that a parameter of the law names, where the formula would
+// give another value than the law's 0 or 1 beyond them.
+Beyond BeyondNamedBound(const WorkingValues& w, double x) {
+  switch (w.code) {
+    case kFrechet:
+    case kMirroredFrechet:
+    case kMirroredFisherTippett3:
+    case kFisherTippett3:
+      if (DistanceInside(w, x)) return Beyond::None;
+      return BoundSideOf(w.code) == BoundSide::Lower ? Beyond::Lower : Beyond::Upper;
+    case kKumaraswamy:
+      return w.kumM > 0 && x >= w.kumM ? Beyond::Upper : Beyond::None;
+    case kGev:
+      if (!BeyondGevSupport(w, x)) return Beyond::None;
+      return w.E > 0 ? Beyond::Lower : Beyond::Upper;
+    default:
+      return Beyond::None;
+  }
 }
 
 double OwnFormulaF(const WorkingValues& w, double x) {
@@ -84,18 +117,12 @@ double OwnFormulaF(const WorkingValues& w, double x) {
     case kMirroredWeibull:
       return std::exp(-std::pow(x / BoundScale(w), w.A));
     case kFrechet:
-    case kMirroredFrechet: {
-      const double u = (x + w.shift - w.C) / BoundScale(w);
-      if (!(u > 0)) return 0;
-      const double G = std::exp(-std::pow(u, w.A));
-      return w.code == kFrechet ? G : 1 - G;
-    }
+    case kMirroredFrechet:
     case kMirroredFisherTippett3:
     case kFisherTippett3: {
-      const double u = (w.C - x - w.shift) / BoundScale(w);
-      if (!(u > 0)) return 0;
+      const double u = *DistanceInside(w, x) / BoundScale(w);
       const double G = std::exp(-std::pow(u, w.A));
-      return w.code == kFisherTippett3 ? G : 1 - G;
+      return w.code == kFrechet || w.code == kFisherTippett3 ? G : 1 - G;
     }
     case kGamma:
       return GammaF(x, w.gammaScale, w.gammaCount);
@@ -113,36 +140,45 @@ double OwnFormulaF(const WorkingValues& w, double x) {
       return std::exp(-w.A * std::pow(x, w.E) - w.B);
     case kGev: {
       const double a = (x - w.gevLocation) * w.E / w.gevScale;
-      return 1 + a > 0 ? std::exp(-std::pow(1 + a, -1 / w.E)) : std::exp(-1.0);
+      return std::exp(-std::pow(1 + a, -1 / w.E));
     }
     case kLaplace:
-      return LaplaceF(x, x, w);
+      return static_cast<double>(LaplaceF(x, LaplaceParamsOf(w)));
     case kGeneralizedRayleigh:
       return 1 - std::exp(-std::pow(x, w.rayleighExponent) / w.rayleighDivisor);
     case kGeneralizedLaplace:
-      return LaplaceF(std::pow(x, w.E1), std::pow(x, w.E2), w);
+      return static_cast<double>(GeneralizedLaplaceF(x, LaplaceParamsOf(w)));
     default:
       return std::nan("");
   }
 }
 
-}  // namespace
-
-double CalculatorNormalF(double y, double Av, double Sd, double whenNegative) {
-  const double z = (y - Av) / Sd;
-  const double t = 1 / (1 + 0.23165 * z);
-  const double p = 0.31938 * t - 0.35656 * t * t + 1.78148 * std::pow(t, 3) -
-                   1.82126 * std::pow(t, 4) + 1.33027 * std::pow(t, 5);
-  if (p < 0) return whenNegative;
-  return 1 - std::exp(-z * z / 2) / std::sqrt(2 * std::numbers::pi) * p;
+// Codes whose intercept puts F = 0 or 1 at a finite x, so that the formula
+// leaves [0, 1] only beyond an end of the law's range: the linear forms 1
+// and 2, the Poisson form 3, Burr and Dagum with their additive term D (31,
+// 32), the mirrored Poisson form 66, and a composite's Poisson member below
+// the break point. Elsewhere a value outside [0, 1] is rounding (Gamma's
+// sum) or a law that turns back inside its range (code 73 between its two
+// sides), which the caller clamps.
+bool EndsWhereTheFormulaLeavesTheRange(const WorkingValues& w, double X) {
+  if (IsCalculatorComposite(w.code))
+    return CompositeShapes(w.code).lower == Shape::Q && !(X + 0.0001 > w.P);
+  switch (w.code) {
+    case kGeneralizedLinear:
+    case kGeneralizedLinearExponential:
+    case kGeneralizedExponential:
+    case kBurr:
+    case kDagum:
+    case kMirroredPoisson:
+      return true;
+    default:
+      return false;
+  }
 }
 
-double ForwardF(const WorkingValues& w, double X, double x) {
+double TableF(const WorkingValues& w, double X, double x) {
   const int code = w.code;
   if (IsCalculatorComposite(code)) return BranchF(w, x, X + 0.0001 > w.P);
-  if (code >= kNormal && code <= kGeneralizedNormal) {
-    return CalculatorNormalF(NormalVariable(code, x, w.E), w.Av, w.Sd, 0.001);
-  }
   switch (code) {
     case kGeneralizedLinear:
       return w.A * std::pow(x, w.E) + w.B;
@@ -169,6 +205,31 @@ double ForwardF(const WorkingValues& w, double X, double x) {
     default:
       return OwnFormulaF(w, x);
   }
+}
+
+}  // namespace
+
+double CalculatorNormalF(double y, double Av, double Sd, double whenNegative) {
+  const double z = (y - Av) / Sd;
+  const double t = 1 / (1 + 0.23165 * z);
+  const double p = 0.31938 * t - 0.35656 * t * t + 1.78148 * std::pow(t, 3) -
+                   1.82126 * std::pow(t, 4) + 1.33027 * std::pow(t, 5);
+  if (p < 0) return whenNegative;
+  return 1 - std::exp(-z * z / 2) / std::sqrt(2 * std::numbers::pi) * p;
+}
+
+ForwardValue ForwardF(const WorkingValues& w, double X, double x) {
+  if (IsNormalFamily(w.code)) {
+    return {CalculatorNormalF(NormalVariable(w.code, x, w.E), w.Av, w.Sd, 0.001)};
+  }
+  const Beyond named = BeyondNamedBound(w, x);
+  if (named != Beyond::None) return {named == Beyond::Upper ? 1.0 : 0.0, named};
+  const double F = TableF(w, X, x);
+  if (EndsWhereTheFormulaLeavesTheRange(w, X)) {
+    if (F < 0) return {0.0, Beyond::Lower};
+    if (F > 1) return {1.0, Beyond::Upper};
+  }
+  return {F};
 }
 
 double BreakPointFrequency(const WorkingValues& w) {

@@ -5,6 +5,7 @@
 
 #include "calculator/shapes.h"
 #include "engine/catalogue/codes.h"
+#include "engine/catalogue/laplace_formulas.h"
 #include "engine/catalogue/own_formulas.h"
 #include "engine/model/shift_units.h"
 
@@ -32,6 +33,19 @@ double LaplaceW(const WorkingValues& w, double f) {
   return w.laplaceCentre + std::log(2 * f) * w.lowerScale;
 }
 
+// Code 73 by the forward's side rule: the upper side's answer only where
+// the law is on its upper side. Below that (the upper side's value at the
+// centre lies above 0.5) the law passes f where it leaves its lower side,
+// at the centre itself.
+double GeneralizedLaplaceX(const WorkingValues& w, double f, Limit limit) {
+  if (f < 0.5) return Root(LaplaceW(w, f), w.E1, limit);
+  const double X = Root(LaplaceW(w, f), w.E2, limit);
+  const LaplaceParams p = LaplaceParamsOf(w);
+  if (std::isfinite(X) && OnGeneralizedLaplaceLowerSide(X, p))
+    return std::pow(w.laplaceCentre, 1 / w.E1);
+  return X;
+}
+
 double BoundScale(const WorkingValues& w) {
   return std::exp(-w.B / w.A);
 }
@@ -40,7 +54,8 @@ double OwnFormulaX(const WorkingValues& w, double f, Limit limit) {
   constexpr double pi = std::numbers::pi;
   const double s = w.shift;
   // The Student pair keeps the mean of the shifted data, as the engine fitted
-  // it: back to data units the way the forward step left them.
+  // it, and the forward takes the shift off: the shift goes back on here,
+  // less the 0.0001 the forward adds.
   const double studentOffset = s - static_cast<double>(kPositiveShift);
   switch (w.code) {
     case kBurr:
@@ -94,7 +109,7 @@ double OwnFormulaX(const WorkingValues& w, double f, Limit limit) {
     case kGeneralizedRayleigh:
       return std::pow(-std::log(1 - f) * w.rayleighDivisor, 1 / w.rayleighExponent) + s;
     case kGeneralizedLaplace:
-      return Root(LaplaceW(w, f), f >= 0.5 ? w.E2 : w.E1, limit) + s;
+      return GeneralizedLaplaceX(w, f, limit) + s;
     default:
       return std::nan("");
   }

@@ -15,6 +15,15 @@
 // - the normal family is inverted by a grid search over the data, not in
 //   closed form;
 // - codes 1 and 2 have inverses here; the catalogue has none.
+//
+// And from the calculator's original rules:
+// - codes 62 and 63 add the shift (less the 0.0001 of positive data) to
+//   mean + sd·(...), rightly: the forward takes it off, since the file's
+//   mean is that of the shifted data (forward_table.h);
+// - code 73 follows the forward's side rule, x^E1 against the centre: from
+//   0.5 on, an upper-side answer whose x^E1 lies at or below the centre is
+//   replaced by the centre's x, where the law leaves its lower side, instead
+//   of an X whose F comes back from the lower side.
 
 #include <optional>
 

@@ -48,9 +48,20 @@ Extremes MaxMin(const WorkingValues& w, std::vector<long double> values) {
   return extremes;
 }
 
+std::optional<NormalGrid> NormalGridFor(const WorkingValues& w, const Extremes& extremes) {
+  if (!(w.Sd > 0) || !std::isfinite(w.Sd) || !std::isfinite(w.Av)) return std::nullopt;
+  const double from = std::min(extremes.smallest, w.Av - 2 * w.Sd);
+  const double to = std::max(extremes.largest, w.Av + 8 * w.Sd);
+  const double step = (to - from) / kNormalGridSteps;
+  if (!std::isfinite(from) || !(step > 0) || !std::isfinite(step)) return std::nullopt;
+  return NormalGrid{from, step};
+}
+
 std::optional<double> NormalCalc(const WorkingValues& w, const Extremes& extremes, double f) {
-  for (int i = 1; i <= 100000; ++i) {
-    const double y = extremes.smallest + i * extremes.largest * 0.0001;
+  const auto grid = NormalGridFor(w, extremes);
+  if (!grid) return std::nullopt;
+  for (int i = 0; i <= kNormalGridSteps; ++i) {
+    const double y = grid->from + i * grid->step;
     if (CalculatorNormalF(y, w.Av, w.Sd, 0.0) > f) return y;
   }
   return std::nullopt;
@@ -64,10 +75,10 @@ std::optional<double> NormalBackTransform(const WorkingValues& w, double y, Limi
       X = std::exp(y) + w.shift;
       break;
     case kRootNormal:
+      if (y < 0) return std::nullopt;
       X = y * y + w.shift;
       break;
     case kSquareNormal:
-      // A grid below 0 has no square root: no result rather than NaN.
       if (y < 0) return std::nullopt;
       X = std::sqrt(y) + w.shift;
       break;

@@ -72,6 +72,10 @@ WorkingValues MakeWorkingValues(int code, const std::vector<double>& v, double s
   return w;
 }
 
+LaplaceParams LaplaceParamsOf(const WorkingValues& w) {
+  return LaplaceParams{w.laplaceCentre, w.lowerScale, w.upperScale, w.E1, w.E2};
+}
+
 WorkingValues MakeWorkingValues(const ParameterFileContents& contents) {
   return MakeWorkingValues(contents.code, contents.values, contents.shift);
 }

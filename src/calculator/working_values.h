@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/fitted_params.h"
 #include "engine/report/parameter_file_reader.h"
 
 namespace quarlin {
@@ -39,6 +40,10 @@ bool IsCalculatorComposite(int code);
 // shift; the break-point frequency is computed here. Values missing at the
 // end keep their defaults.
 WorkingValues MakeWorkingValues(int code, const std::vector<double>& values, double shift);
+
+// Codes 68 and 73 in the catalogue's names, so that the calculator takes
+// their formulas and their side rule from the one place.
+LaplaceParams LaplaceParamsOf(const WorkingValues& w);
 
 // The same from a parameter file as read.
 WorkingValues MakeWorkingValues(const ParameterFileContents& contents);

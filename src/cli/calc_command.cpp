@@ -18,10 +18,13 @@ namespace {
 
 using Field = std::pair<const char*, std::optional<double>>;
 
-std::string JsonObject(const char* query, const std::vector<Field>& fields) {
+// `message`, when there is one, closes the object as a string.
+std::string JsonObject(const char* query, const std::vector<Field>& fields,
+                       const std::string& message = "") {
   std::string text = std::string("{\"query\": \"") + query + "\"";
   for (const auto& [name, value] : fields)
     text += std::string(", \"") + name + "\": " + JsonNumber(value);
+  if (!message.empty()) text += ", \"message\": " + JsonString(message);
   return text + "}";
 }
 
@@ -97,14 +100,21 @@ int CalcCommand(const CalcOptions& options, std::ostream& out, std::ostream& err
     const auto& inputs = *reading.inputs;
     if (X) {
       const ForwardResult r = CalcFrequent(inputs.values, static_cast<int>(inputs.data.size()), *X);
+      // An answer beyond the fitted law's range says so as the window does.
+      const std::string beyond =
+          r.beyond == Beyond::None
+              ? ""
+              : BeyondBoundMessage(r.beyond, r.bound ? ResultText(r.bound) : "");
       if (options.json) {
-        answers.push_back(JsonObject("x", {{"x", *X},
-                                           {"F", r.F},
-                                           {"T", r.T},
-                                           {"F_lower", r.limits.lower},
-                                           {"F_upper", r.limits.upper},
-                                           {"T_lower", r.TLower},
-                                           {"T_upper", r.TUpper}}));
+        answers.push_back(JsonObject("x",
+                                     {{"x", *X},
+                                      {"F", r.F},
+                                      {"T", r.T},
+                                      {"F_lower", r.limits.lower},
+                                      {"F_upper", r.limits.upper},
+                                      {"T_lower", r.TLower},
+                                      {"T_upper", r.TUpper}},
+                                     beyond));
       } else {
         answers.push_back(TextLine({{"X-value", *X},
                                     {"Cum. Freq.", r.F},
@@ -112,7 +122,8 @@ int CalcCommand(const CalcOptions& options, std::ostream& out, std::ostream& err
                                     {"Cum. Freq. Lower", r.limits.lower},
                                     {"Cum. Freq. Upper", r.limits.upper},
                                     {"Ret. Per. Lower", r.TLower},
-                                    {"Ret. Per. Upper", r.TUpper}}));
+                                    {"Ret. Per. Upper", r.TUpper}}) +
+                          (beyond.empty() ? "" : "  " + beyond));
       }
       continue;
     }

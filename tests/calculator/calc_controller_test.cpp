@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "data/run_doubles.h"
+#include "fixtures/recorded_calc_view.h"
 
 namespace quarlin {
 namespace {
@@ -19,18 +21,7 @@ namespace fs = std::filesystem;
 using testing_support::Events;
 using testing_support::ScriptedDialogs;
 
-class RecordedView : public CalcView {
- public:
-  std::string Text(CalcBox box) const override {
-    const auto it = texts.find(box);
-    return it == texts.end() ? "" : it->second;
-  }
-  void SetText(CalcBox box, const std::string& text) override { texts[box] = text; }
-  void SetEnabled(CalcControl control, bool on) override { enabled[control] = on; }
-
-  std::map<CalcBox, std::string> texts;
-  std::map<CalcControl, bool> enabled;
-};
+using RecordedView = testing_support::RecordedCalcView;
 
 const std::string kReport = (fs::path(QUARLIN_SOURCE_DIR) / "Data" / "portpirie.out").string();
 
@@ -98,8 +89,6 @@ TEST_F(CalcControllerTest, ForwardShowsFAndTBetweenTheirLimits) {
   EXPECT_LT(Number(CalcBox::Edit9), Number(CalcBox::Edit3));
   EXPECT_LT(Number(CalcBox::Edit3), Number(CalcBox::Edit10));
   EXPECT_NEAR(Number(CalcBox::Edit3), 1 / (1 - Number(CalcBox::Edit2)), 1e-9);
-  EXPECT_EQ(fs::path(state_.FileName).extension(), ".out");
-  EXPECT_EQ(state_.NrOfData, 65);
 }
 
 TEST_F(CalcControllerTest, ReturnPeriodTwoIsTheMedian) {
@@ -210,13 +199,223 @@ INSTANTIATE_TEST_SUITE_P(
                          CalcBox::Edit5, CalcBox::Edit6, CalcBox::Edit9, CalcBox::Edit10,
                          CalcBox::Edit11, CalcBox::Edit12, CalcBox::Edit13, CalcBox::Edit14}}));
 
-TEST_F(CalcControllerTest, HideRestoresTheDataWhenLoaded) {
-  int refills = 0;
-  controller_.FormHide(true, [&] { ++refills; });
-  EXPECT_EQ(refills, 1);
-  EXPECT_EQ(state_.NrOfData, 65);
-  controller_.FormHide(false, [&] { ++refills; });
-  EXPECT_EQ(refills, 1);
+// What the window forwards, one event at a time.
+struct Step {
+  enum Kind { Type, Enter, Exit, Go } kind;
+  CalcBox box;  // Go: Edit1 is the upper Go box (Edit7), any other the lower (Edit8)
+  const char* text = "";
+};
+
+struct MessageCase {
+  const char* name;
+  std::vector<Step> steps;
+  std::vector<std::string> messages;
+  std::vector<CalcBox> focused;  // where the controller sent the focus
+  CalcBox kept;                  // a box whose text is then checked
+  const char* keptText;
+};
+
+class CalcMessageTest : public CalcControllerTest, public testing::WithParamInterface<MessageCase> {
+ protected:
+  void Run(const Step& step) {
+    using enum CalcBox;
+    switch (step.kind) {
+      case Step::Type:
+        view_.texts[step.box] = step.text;
+        return;
+      case Step::Enter:
+        if (step.box == Edit1) controller_.Edit1Enter();
+        if (step.box == Edit4) controller_.Edit4Enter();
+        if (step.box == Edit5) controller_.Edit5Enter();
+        return;
+      case Step::Exit:
+        if (step.box == Edit1) controller_.Edit1Exit();
+        if (step.box == Edit4) controller_.Edit4Exit();
+        if (step.box == Edit5) controller_.Edit5Exit();
+        return;
+      case Step::Go:
+        if (step.box == Edit1)
+          controller_.Edit7Click();
+        else
+          controller_.Edit8Click();
+        return;
+    }
+  }
+};
+
+TEST_P(CalcMessageTest, OneMessagePerMistakeAndTheFocusBackOnItsBox) {
+  const MessageCase& c = GetParam();
+  controller_.FormShow(51);
+  for (const Step& step : c.steps) Run(step);
+  Events expected;
+  for (const auto& message : c.messages) expected.push_back("message: " + message);
+  EXPECT_EQ(events_, expected);
+  EXPECT_EQ(view_.focused, c.focused);
+  EXPECT_EQ(view_.Text(c.kept), c.keptText);
+}
+
+using enum CalcBox;
+constexpr auto kType = Step::Type;
+constexpr auto kEnter = Step::Enter;
+constexpr auto kExit = Step::Exit;
+constexpr auto kGo = Step::Go;
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, CalcMessageTest,
+    testing::Values(
+        // Tab through every input box without typing.
+        MessageCase{"PassingThroughEmptyBoxes",
+                    {{kEnter, Edit1},
+                     {kExit, Edit1},
+                     {kEnter, Edit4},
+                     {kExit, Edit4},
+                     {kEnter, Edit5},
+                     {kExit, Edit5},
+                     {kEnter, Edit1}},
+                    {},
+                    {},
+                    Edit4,
+                    ""},
+        // The focus comes back into the box, which keeps the text to mend.
+        MessageCase{"LeavingAWrongFrequency",
+                    {{kEnter, Edit4}, {kType, Edit4, "abc"}, {kExit, Edit4}, {kEnter, Edit4}},
+                    {kFrequencyNotValid},
+                    {Edit4},
+                    Edit4,
+                    "abc"},
+        // Tab moved on to Edit5 before the message: the focus is taken back
+        // from a box that was never entered.
+        MessageCase{
+            "TabbingFromAWrongFrequency",
+            {{kEnter, Edit4}, {kType, Edit4, "0"}, {kExit, Edit4}, {kExit, Edit5}, {kEnter, Edit4}},
+            {kFrequencyRange},
+            {Edit4},
+            Edit4,
+            "0"},
+        MessageCase{"GoAfterAnEmptyFrequency",
+                    {{kEnter, Edit4}, {kExit, Edit4}, {kGo, Edit4}, {kEnter, Edit4}},
+                    {kFrequencyNotValid},
+                    {Edit4},
+                    Edit4,
+                    ""},
+        MessageCase{"GoAfterAnEmptyReturnPeriod",
+                    {{kEnter, Edit5}, {kExit, Edit5}, {kGo, Edit5}},
+                    {kReturnPeriodNotReal},
+                    {Edit5},
+                    Edit5,
+                    ""},
+        MessageCase{"LeavingAReturnPeriodOfOne",
+                    {{kEnter, Edit5}, {kType, Edit5, "1"}, {kExit, Edit5}, {kEnter, Edit5}},
+                    {kReturnPeriodAboveOne},
+                    {Edit5},
+                    Edit5,
+                    "1"},
+        // Go after a right frequency has nothing more to say.
+        MessageCase{"GoAfterARightFrequency",
+                    {{kEnter, Edit4}, {kType, Edit4, "0.5"}, {kExit, Edit4}, {kGo, Edit4}},
+                    {},
+                    {},
+                    Edit5,
+                    "2"},
+        // Clicking the upper Go box leaves Edit1 first.
+        MessageCase{
+            "GoWithAWrongX",
+            {{kEnter, Edit1}, {kType, Edit1, "abc"}, {kExit, Edit1}, {kGo, Edit1}, {kEnter, Edit1}},
+            {kValueNotReal},
+            {Edit1},
+            Edit1,
+            "abc"},
+        MessageCase{"GoWithoutX", {{kGo, Edit1}}, {kValueNotReal}, {Edit1}, Edit2, ""},
+        // Once mended and left, the box is cleared on the next entry as ever.
+        MessageCase{"EnteringAgainAfterTheMend",
+                    {{kEnter, Edit4},
+                     {kType, Edit4, "abc"},
+                     {kExit, Edit4},
+                     {kEnter, Edit4},
+                     {kType, Edit4, "0.5"},
+                     {kExit, Edit4},
+                     {kEnter, Edit4}},
+                    {kFrequencyNotValid},
+                    {Edit4},
+                    Edit4,
+                    ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A message box takes the focus from the window and gives it back: the
+// events that causes while the message is up are not the user's.
+class FocusTakingDialogs : public ScriptedDialogs {
+ public:
+  using ScriptedDialogs::ScriptedDialogs;
+  void Message(const std::string& text) override {
+    ScriptedDialogs::Message(text);
+    if (whileShown) whileShown();
+  }
+  std::function<void()> whileShown;
+};
+
+TEST_F(CalcControllerTest, EventsWhileAMessageIsUpAreNotJudged) {
+  FocusTakingDialogs dialogs(events_);
+  CalcController controller(view_, dialogs, numbers_, state_);
+  dialogs.whileShown = [&] {
+    controller.Edit4Exit();
+    controller.Edit5Enter();
+    controller.Edit5Exit();
+  };
+  controller.Edit4Enter();
+  view_.texts[CalcBox::Edit4] = "abc";
+  controller.Edit4Exit();
+  EXPECT_EQ(events_, Events{std::string("message: ") + kFrequencyNotValid});
+  EXPECT_EQ(view_.Text(CalcBox::Edit4), "abc");
+}
+
+// The mirrored Fisher-Tippett type 3 law fitted to Old Faithful's waiting
+// times: its upper bound lies at 116.1401 minutes.
+TEST_F(CalcControllerTest, AValueBeyondTheFittedBoundSaysSo) {
+  const fs::path dir = fs::temp_directory_path() / "quarlin-calc-bound";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  fs::copy_file(fs::path(QUARLIN_SOURCE_DIR) / "Data" / "portpirie.inp", dir / "w.inp");
+  std::ofstream(dir / "w.aux") << " Parameters for internal use, do not remove.\r\n33\r\n"
+                               << "-3.91549691412547E+0000\r\n 1.41813585457866E+0001\r\n"
+                               << " 1.16140100000000E+0002\r\n 1.00000000000000E-0004\r\n";
+  state_.FileName = (dir / "w.out").string();
+  view_.texts[CalcBox::Edit1] = "120";
+  controller_.Edit7Click();
+  EXPECT_EQ(events_, Events{"message: The value lies beyond the fitted upper bound 116.1401"});
+  EXPECT_EQ(view_.Text(CalcBox::Edit2), "1");
+  EXPECT_EQ(view_.Text(CalcBox::Edit3), "10000000");
+  EXPECT_EQ(view_.Text(CalcBox::Edit10), "10000000");
+  EXPECT_TRUE(view_.focused.empty());
+  // Inside the bound the law answers as ever.
+  events_.clear();
+  view_.texts[CalcBox::Edit1] = "100";
+  controller_.Edit7Click();
+  EXPECT_TRUE(events_.empty()) << events_.front();
+  EXPECT_LT(Number(CalcBox::Edit2), 1.0);
+  fs::remove_all(dir);
+}
+
+// The run state holds what the main window's grid shows, here other data
+// than the report's: no calculation and no hiding of the window changes it.
+TEST_F(CalcControllerTest, CalculationsAndHidingLeaveTheRunStateAsItIs) {
+  state_.Title1 = "Nile";
+  state_.NrOfData = 3;
+  state_.Values = {1120, 1160, 963};
+  const RunState before = state_;
+  view_.texts[CalcBox::Edit1] = "4.2";
+  controller_.Edit7Click();
+  view_.texts[CalcBox::Edit4] = "0.5";
+  controller_.Edit4Exit();
+  view_.texts[CalcBox::Edit5] = "100";
+  controller_.Edit5Exit();
+  ASSERT_FALSE(view_.Text(CalcBox::Edit6).empty());
+  controller_.FormClose();
+  controller_.FormHide();
+  EXPECT_TRUE(events_.empty()) << events_.front();
+  EXPECT_EQ(state_.FileName, before.FileName);
+  EXPECT_EQ(state_.Title1, "Nile");
+  EXPECT_EQ(state_.NrOfData, 3);
+  EXPECT_EQ(state_.Values, before.Values);
 }
 
 }  // namespace

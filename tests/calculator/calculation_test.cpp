@@ -24,16 +24,21 @@ TEST(CalcFrequentTest, GumbelAtZeroIsTakenAtTheSmallOffset) {
 }
 
 TEST(CalcFrequentTest, FarAboveTheDataFStaysBelowOne) {
-  const ForwardResult r = CalcFrequent(General(kGumbel, 1, 0), 20, 1e6);
-  EXPECT_EQ(r.F, 0.9999999);
-  EXPECT_LE(r.T, 10000000.0 * (1 + 1e-9));
-  EXPECT_LE(r.limits.upper, 1.0);
+  // A law without an upper bound: F = 1 there is rounding, not its end.
+  for (double X : {37.0, 1e6}) {
+    const ForwardResult r = CalcFrequent(General(kGumbel, 1, 0), 20, X);
+    EXPECT_EQ(r.F, 0.9999999) << X;
+    EXPECT_EQ(r.T, 10000000.0) << X;
+    EXPECT_LE(r.limits.upper, 1.0) << X;
+    EXPECT_EQ(r.beyond, Beyond::None) << X;
+  }
 }
 
 TEST(CalcFrequentTest, NonPositiveFBecomesTheSmallest) {
-  // Code 1 with a negative intercept gives F < 0 at small x.
-  const ForwardResult r = CalcFrequent(General(kGeneralizedLinear, 0.01, -1), 10, 1);
+  // A Gumbel law far below its data: exp(-exp(1000)) is 0 by rounding.
+  const ForwardResult r = CalcFrequent(General(kGumbel, 1, -1000), 10, 1);
   EXPECT_EQ(r.F, 0.0000001);
+  EXPECT_EQ(r.beyond, Beyond::None);
 }
 
 TEST(LimitsOfTest, SixDataAtTheMedian) {
@@ -54,8 +59,8 @@ TEST(CalcFrequentTest, CompositeAtItsBreakPointTakesTheLowerBranch) {
 }
 
 TEST(CalcFrequentTest, NotFiniteResultsShowAsNotAvailable) {
-  // A Kumaraswamy X beyond M gives a power of a negative number.
-  const WorkingValues w = MakeWorkingValues(kKumaraswamy, {5, 1.5, 2.5}, 0);
+  // A Student law without spread divides by zero.
+  const WorkingValues w = MakeWorkingValues(kStudentTwoDf, {5, 0}, 0);
   const ForwardResult r = CalcFrequent(w, 10, 7);
   EXPECT_EQ(ResultText(r.F), " n.a");
   EXPECT_EQ(ResultText(r.T), " n.a");
@@ -69,10 +74,16 @@ TEST(CalcValTest, GammaHasNoInverse) {
   EXPECT_FALSE(r.XUpper);
 }
 
-TEST(CalcValTest, NormalWithoutAQualifyingGridPointIsNotAvailable) {
-  // The grid reaches about twice the largest value; a mean far above it
-  // leaves every grid point below the target.
+TEST(CalcValTest, NormalFindsAnAnswerFarFromTheData) {
+  // A mean far above the data: the answer lies where the law puts it.
   const WorkingValues w = MakeWorkingValues(kNormal, {1000, 1}, 0);
+  const InverseResult r = CalcVal(w, {1, 2, 3, 4, 5, 6}, 0.5);
+  ASSERT_TRUE(r.X);
+  EXPECT_NEAR(*r.X, 1000 + 0.001, 1e-2);
+}
+
+TEST(CalcValTest, NormalWithoutSpreadIsNotAvailable) {
+  const WorkingValues w = MakeWorkingValues(kNormal, {3.5, 0}, 0);
   const InverseResult r = CalcVal(w, {1, 2, 3, 4, 5, 6}, 0.5);
   EXPECT_FALSE(r.X);
   EXPECT_FALSE(r.XUpper);
@@ -84,8 +95,9 @@ TEST(CalcValTest, NormalFindsTheFirstGridPointAbove) {
   const std::vector<long double> data{1, 2, 3, 4, 5, 6};
   const InverseResult r = CalcVal(w, data, 0.5);
   ASSERT_TRUE(r.X);
-  // Grid step: largest (6.001) * 0.0001; the result adds 0.001 back.
-  EXPECT_NEAR(*r.X, 3.5 + 0.001, 6.001e-4 + 1e-3);
+  // Grid step: from 1.001 (the smallest shifted datum) to 11.5 (Av + 8 Sd)
+  // in 100000 steps; the result adds 0.001 back.
+  EXPECT_NEAR(*r.X, 3.5 + 0.001, 1.05e-4 + 1e-3);
   EXPECT_LT(*r.XLower, *r.X);
   EXPECT_GT(*r.XUpper, *r.X);
 }
@@ -95,6 +107,14 @@ TEST(CalcValTest, SquareNormalOfANegativeGridValueIsNotAvailable) {
   EXPECT_FALSE(NormalBackTransform(w, -0.5, Limit::Result));
   ASSERT_TRUE(NormalBackTransform(w, 0.25, Limit::Result));
   EXPECT_DOUBLE_EQ(*NormalBackTransform(w, 0.25, Limit::Result), 0.5);
+}
+
+TEST(CalcValTest, RootNormalOfANegativeGridValueIsNotAvailable) {
+  // No X has a negative root; squaring it would give an X whose F is not f.
+  const WorkingValues w = MakeWorkingValues(kRootNormal, {1, 1}, 0);
+  EXPECT_FALSE(NormalBackTransform(w, -0.5, Limit::Result));
+  ASSERT_TRUE(NormalBackTransform(w, 0.5, Limit::Result));
+  EXPECT_DOUBLE_EQ(*NormalBackTransform(w, 0.5, Limit::Result), 0.25);
 }
 
 TEST(MaxMinTest, ShiftsAndTransformsTheData) {

@@ -51,8 +51,9 @@ std::vector<std::string> Cells(const std::string& csv) {
 // - composites: the report chooses the branch by rank, the calculator by
 //   X + 0.0001 against P (F up to 13), and its inverse by F against the
 //   break-point frequency, which differs where the branches do not meet (X);
-// - 73: the forward chooses the branch by x^E1 against the centre, the
-//   inverse by F against 0.5.
+// - 73: where the upper side's exponent makes the law turn back above its
+//   centre (F there below 0.5, sleep), such an F has an X on either side
+//   and the inverse gives the lower one (X).
 struct Allowance {
   double percentagePoints = 0.01;
   double x = 0;  // beyond the resolution
@@ -123,10 +124,12 @@ double Resolution(const WorkingValues& w, const std::vector<long double>& data, 
   if (w.code >= kNormal && w.code <= kGeneralizedNormal) {
     const Extremes e = MaxMin(w, data);
     const auto y = NormalCalc(w, e, F);
-    if (!y) return tolerance;
-    const double step = e.largest * 0.0001;
+    const auto grid = NormalGridFor(w, e);
+    if (!y || !grid) return tolerance;
     const auto at = NormalBackTransform(w, *y, Limit::Result);
-    const auto before = NormalBackTransform(w, *y - step, Limit::Result);
+    // A root or a square has no value below 0: the step begins there.
+    auto before = NormalBackTransform(w, *y - grid->step, Limit::Result);
+    if (!before) before = NormalBackTransform(w, 0.0, Limit::Result);
     if (at && before) tolerance += std::abs(*at - *before);
     tolerance += 0.002;
   }

@@ -141,6 +141,39 @@ TEST_F(CliCalcTest, UnreadableNumberInTheInputFileNamesItsLine) {
                              "\" are invalid (line 20 holds \"6       4.O8\")\n");
 }
 
+// Old Faithful's waiting times fitted by the mirrored Fisher-Tippett type 3
+// law, whose upper bound is 116.1401: beyond it F is 1, every return period
+// at its cap, and the line says why.
+TEST_F(CliCalcTest, AValueBeyondTheFittedBoundSaysSo) {
+  fs::copy_file(kData / "portpirie.inp", dir_ / "w.inp");
+  std::ofstream(dir_ / "w.aux") << " Parameters for internal use, do not remove.\r\n33\r\n"
+                                << "-3.91549691412547E+0000\r\n 1.41813585457866E+0001\r\n"
+                                << " 1.16140100000000E+0002\r\n 1.00000000000000E-0004\r\n";
+  const std::string base = "'" + (dir_ / "w").string() + "'";
+  const Outcome o = Run(base + " --x 120 --x 100");
+  ASSERT_EQ(o.status, 0) << o.err;
+  ASSERT_EQ(o.out.size(), 2u);
+  EXPECT_EQ(o.out[0],
+            "X-value 120  Cum. Freq. 1  Ret. Per. 10000000  Cum. Freq. Lower 1  Cum. Freq. Upper 1"
+            "  Ret. Per. Lower 10000000  Ret. Per. Upper 10000000  The value lies beyond the "
+            "fitted upper bound 116.1401");
+  EXPECT_EQ(o.out[1].find("bound"), std::string::npos) << o.out[1];
+  const Outcome json = Run(base + " --json --x 120");
+  ASSERT_EQ(json.out.size(), 1u);
+  EXPECT_NE(json.out[0].find("\"T_upper\": 10000000, \"message\": \"The value lies beyond the "
+                             "fitted upper bound 116.1401\"}]"),
+            std::string::npos)
+      << json.out[0];
+}
+
+// Far in the lower tail the lower limit of the return period fell below 1.
+TEST_F(CliCalcTest, NoReturnPeriodIsBelowOne) {
+  const Outcome o = Run(report_ + " --x 3.5");
+  ASSERT_EQ(o.status, 0) << o.err;
+  ASSERT_EQ(o.out.size(), 1u);
+  EXPECT_NE(o.out[0].find("  Ret. Per. Lower 1  "), std::string::npos) << o.out[0];
+}
+
 TEST_F(CliCalcTest, UnreadableReportIsNamedAndUsageErrorsAreTwo) {
   const Outcome missing = Run("'" + (dir_ / "none").string() + "' --x 1");
   EXPECT_EQ(missing.status, 1);

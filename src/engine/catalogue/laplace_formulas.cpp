@@ -32,9 +32,12 @@ std::optional<long double> LaplaceInverse(long double F, const LaplaceParams& p)
   return FiniteOrNothing(HalfInverse(F, p));
 }
 
+bool OnGeneralizedLaplaceLowerSide(long double Y, const LaplaceParams& p) {
+  return RealPower(Y, p.E1) <= p.L;
+}
+
 long double GeneralizedLaplaceF(long double Y, const LaplaceParams& p) {
-  const long double lowerValue = RealPower(Y, p.E1);
-  if (lowerValue <= p.L) return LowerHalf(lowerValue, p);
+  if (OnGeneralizedLaplaceLowerSide(Y, p)) return LowerHalf(RealPower(Y, p.E1), p);
   return UpperHalf(RealPower(Y, p.E2), p);
 }
 

@@ -12,8 +12,12 @@ namespace quarlin {
 long double LaplaceF(long double Y, const LaplaceParams& p);
 std::optional<long double> LaplaceInverse(long double F, const LaplaceParams& p);
 
-// Code 73. The side is chosen by Y^E1 against L, also when the upper side
-// then works with Y^E2; Y^E1 = L belongs to the lower side.
+// Code 73's side rule, for every direction that needs it: Y lies on the
+// lower side while Y^E1 is at most L, also when the upper side then works
+// with Y^E2.
+bool OnGeneralizedLaplaceLowerSide(long double Y, const LaplaceParams& p);
+
+// Code 73, its side chosen by the rule above.
 long double GeneralizedLaplaceF(long double Y, const LaplaceParams& p);
 std::optional<long double> GeneralizedLaplaceInverse(long double F, const LaplaceParams& p);
 

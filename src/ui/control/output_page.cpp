@@ -28,6 +28,8 @@ bool IsOptimizedNormal(int code, bool rootNormalToo) {
 }  // namespace
 
 void MainController::AttachCalculator(CalcView& view) {
+  // The calculator reads the report's files into its own copy: the run
+  // state and the grid keep what the user typed, pasted or opened.
   calc_ = std::make_unique<CalcController>(view, dialogs_, numbers_, state_);
 }
 
@@ -134,7 +136,7 @@ void MainController::CalcWindowClosed() {
   model_.calcShown = false;
   if (!calc_) return;
   calc_->FormClose();
-  calc_->FormHide(dataLoaded_, [this] { ShowRunData(); });
+  calc_->FormHide();
 }
 
 void MainController::FitButtonClick() {

@@ -1,6 +1,7 @@
 #include "ui/qt/calc_window.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,27 @@ QLabel* Label(const QString& text, const QString& name, bool green = false) {
     label->setWordWrap(true);
   }
   return label;
+}
+
+// The focus moving between the window's own controls. The window losing or
+// regaining the focus as a whole (another window, a message box, a popup
+// menu) is not the user entering or leaving a box.
+class BoxFocusWatcher : public EventWatcher {
+ public:
+  using EventWatcher::EventWatcher;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+    }
+    return EventWatcher::eventFilter(watched, event);
+  }
+};
+
+EventWatcher* WatchFocus(QObject* box, QEvent::Type type, std::function<void()> handler) {
+  return new BoxFocusWatcher(box, type, std::move(handler));
 }
 
 }  // namespace
@@ -125,18 +147,25 @@ CalcWindow::CalcWindow(MainController& main, std::function<void()> afterEvent)
                       boxes_[CalcBox::Edit14]};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
+  // A click on a Go box gives it the focus first (its focus policy), so
+  // that the box the user leaves is judged before the click.
   watchers_ = {
       Watch(edit7, QEvent::MouseButtonPress, [this] { Forward(&CalcController::Edit7Click); }),
-      Watch(edit1, QEvent::FocusIn, [this] { Forward(&CalcController::Edit1Enter); }),
-      Watch(edit4, QEvent::FocusIn, [this] { Forward(&CalcController::Edit4Enter); }),
-      Watch(edit5, QEvent::FocusIn, [this] { Forward(&CalcController::Edit5Enter); }),
-      Watch(edit4, QEvent::FocusOut, [this] { Forward(&CalcController::Edit4Exit); }),
-      Watch(edit5, QEvent::FocusOut, [this] { Forward(&CalcController::Edit5Exit); })};
+      Watch(edit8, QEvent::MouseButtonPress, [this] { Forward(&CalcController::Edit8Click); }),
+      WatchFocus(edit1, QEvent::FocusIn, [this] { Forward(&CalcController::Edit1Enter); }),
+      WatchFocus(edit1, QEvent::FocusOut, [this] { Forward(&CalcController::Edit1Exit); }),
+      WatchFocus(edit4, QEvent::FocusIn, [this] { Forward(&CalcController::Edit4Enter); }),
+      WatchFocus(edit5, QEvent::FocusIn, [this] { Forward(&CalcController::Edit5Enter); }),
+      WatchFocus(edit4, QEvent::FocusOut, [this] { Forward(&CalcController::Edit4Exit); }),
+      WatchFocus(edit5, QEvent::FocusOut, [this] { Forward(&CalcController::Edit5Exit); })};
   // Return does what the Go box next to it does.
   connect(edit1, &QLineEdit::returnPressed, this, [this] { Forward(&CalcController::Edit7Click); });
-  for (QLineEdit* input : {edit4, edit5})
-    connect(input, &QLineEdit::returnPressed, this, [edit8] { edit8->setFocus(); });
-  Watch(edit8, QEvent::MouseButtonPress, [edit8] { edit8->setFocus(); });
+  for (QLineEdit* input : {edit4, edit5}) {
+    connect(input, &QLineEdit::returnPressed, this, [this, edit8] {
+      edit8->setFocus(Qt::OtherFocusReason);
+      Forward(&CalcController::Edit8Click);
+    });
+  }
   adjustSize();
 }
 
@@ -162,6 +191,12 @@ void CalcWindow::SetText(CalcBox box, const std::string& text) {
 
 void CalcWindow::SetEnabled(CalcControl control, bool enabled) {
   controls_.at(control)->setEnabled(enabled);
+}
+
+void CalcWindow::Focus(CalcBox box) {
+  // A message box may have left another window active.
+  activateWindow();
+  boxes_.at(box)->setFocus(Qt::OtherFocusReason);
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {

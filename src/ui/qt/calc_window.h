@@ -27,6 +27,7 @@ class CalcWindow : public QWidget, public CalcView {
   std::string Text(CalcBox box) const override;
   void SetText(CalcBox box, const std::string& text) override;
   void SetEnabled(CalcControl control, bool enabled) override;
+  void Focus(CalcBox box) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
