@@ -338,7 +338,7 @@ int FirstMinimum(std::span<const double> values, double bound) {
 NormalFit FitNormalFamily(int code, const Sample& sample, SearchMode mode) {
   NormalFit fit;
   fit.code = code;
-  if (!IsNormalFamilyCode(code)) return fit;
+  if (!IsNormalFamily(code)) return fit;
   const int N = sample.N;
   std::vector<long double> x(N + 1), Fcalc(N + 1);
   // For code 26 the spread test is made on X itself: every positive power
@@ -373,7 +373,7 @@ NormalFit FitNormalFamily(int code, const Sample& sample, SearchMode mode) {
 NormalFit EvaluateNormalFamily(int code, const Sample& sample, const NormalParams& params) {
   NormalFit fit;
   fit.code = code;
-  if (!IsNormalFamilyCode(code)) return fit;
+  if (!IsNormalFamily(code)) return fit;
   std::vector<long double> x(sample.N + 1);
   TransformAll(code, sample, params.E, x);
   if (!HasSpread(x, sample.N, PlainStatsOf(x, sample.N))) return fit;
