@@ -16,7 +16,7 @@ void BM_Candidate(benchmark::State& state) {
   for (auto _ : state) {
     if (const auto member = RegressionMemberOf(code)) {
       benchmark::DoNotOptimize(fits.Regression(sample, *member));
-    } else if (IsNormalFamilyCode(code)) {
+    } else if (IsNormalFamily(code)) {
       benchmark::DoNotOptimize(fits.Normal(sample, code));
     } else if (IsComposite(code)) {
       benchmark::DoNotOptimize(fits.Composite(sample, code));

@@ -20,7 +20,7 @@ void BM_SearchMode(benchmark::State& state) {
   for (auto _ : state) {
     if (const auto member = RegressionMemberOf(code)) {
       benchmark::DoNotOptimize(FitRegressionMember(sample, *member, mode));
-    } else if (IsNormalFamilyCode(code)) {
+    } else if (IsNormalFamily(code)) {
       benchmark::DoNotOptimize(FitNormalFamily(code, sample, mode));
     } else if (CompositeShapeOf(code)->generalized) {
       benchmark::DoNotOptimize(FitGeneralizedComposite(sample, code, mode));

@@ -11,6 +11,7 @@
 #include "engine/analysis/report_analysis.h"
 #include "engine/analysis/x_confidence.h"
 #include "engine/catalogue/codes.h"
+#include "engine/catalogue/distribution_table.h"
 #include "engine/driver/fit_all.h"
 #include "engine/driver/ranked_list.h"
 #include "engine/driver/ranked_list_resort.h"
@@ -74,15 +75,11 @@ ChosenParameters EngineAdapter::TempParameters(RunContext& run) {
   const FittedParams& p = e.Chosen.params;
   const SlopeIntercept line = SharedSlopeIntercept(e.ChosenCode, p);
   ChosenParameters chosen{line.A, line.B, 0.0, 0.0};
-  if (IsNormalFamilyCode(e.ChosenCode)) {
-    chosen.First = p.normal.M;
-    chosen.Second = p.normal.S;
-  } else if (e.ChosenCode == kGamma) {
-    chosen.First = p.gamma.a;
-    chosen.Second = p.gamma.b;
-  } else if (e.ChosenCode == kGeneralizedRayleigh) {
-    chosen.First = p.rayleigh.E;
-    chosen.Second = p.rayleigh.S;
+  // The families that list their own pair list the first two of their layout.
+  const DistributionRow* row = FindRow(e.ChosenCode);
+  if (row && row->tempValues == TempValues::FamilyPair) {
+    chosen.First = row->parameters[0].get(p);
+    chosen.Second = row->parameters[1].get(p);
   }
   return chosen;
 }

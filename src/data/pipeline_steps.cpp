@@ -8,25 +8,10 @@
 #include "data/file_reading.h"
 #include "data/messages.h"
 #include "engine/analysis/observation_table.h"
-#include "engine/catalogue/codes.h"
+#include "engine/catalogue/distribution_table.h"
 
 namespace quarlin {
 namespace {
-
-// Codes whose two values are the family's own parameters.
-bool IsFamilyPairCode(int code) {
-  return IsNormalFamily(code) || code == kGamma || code == kGeneralizedRayleigh;
-}
-
-// Codes that hand on the slope and intercept: those below the simple
-// exponential and those from the generalized Gumbel on, less the families
-// whose values are not a line's.
-bool IsLineCode(int code) {
-  if (code == kGamma || code == kGev || code == kLaplace || code == kGeneralizedRayleigh ||
-      code == kGeneralizedLaplace)
-    return false;
-  return code < kSimpleExponential || code >= kGeneralizedGumbel;
-}
 
 // A file the run did not make goes; a link there goes, not the file it
 // ends at, which may belong to something else.
@@ -53,14 +38,23 @@ std::string TableError(const std::filesystem::path& report) {
 std::string TempParameterText(int n, int chosenCode, double c, const ChosenParameters& p) {
   TextBuilder text;
   text.Line(Int(n, 4)).Line(Int(chosenCode, 3)).Line(Ext(c));
-  if (chosenCode == kStudentOneDf || chosenCode == kStudentTwoDf) {
-    text.Line(Ext(1.0)).Line(Ext(1.0));
-  } else if (IsLineCode(chosenCode)) {
-    text.Line(Ext(p.A)).Line(Ext(p.B));
-  } else if (chosenCode == kSimpleExponential) {
-    text.Line(Ext(p.A));
-  } else if (IsFamilyPairCode(chosenCode)) {
-    text.Line(Ext(p.First)).Line(Ext(p.Second));
+  // No distribution found: a line of zeros, as the list always held then.
+  const DistributionRow* row = FindRow(chosenCode);
+  switch (row ? row->tempValues : TempValues::SlopeIntercept) {
+    case TempValues::Ones:
+      text.Line(Ext(1.0)).Line(Ext(1.0));
+      break;
+    case TempValues::SlopeIntercept:
+      text.Line(Ext(p.A)).Line(Ext(p.B));
+      break;
+    case TempValues::Slope:
+      text.Line(Ext(p.A));
+      break;
+    case TempValues::FamilyPair:
+      text.Line(Ext(p.First)).Line(Ext(p.Second));
+      break;
+    case TempValues::None:
+      break;
   }
   return text.Text();
 }

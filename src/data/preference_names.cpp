@@ -11,7 +11,7 @@ namespace {
 
 // The captions keep their own spellings ("Normal {standard)",
 // "compostie", "generailzed"): a name is typed as the window shows it.
-constexpr std::array<PreferenceChoice, 61> kChoices{{
+constexpr auto kChoices = std::to_array<PreferenceChoice>({
     {"1", "Best of All Distributions", "Best of All"},
     {"20", "Normal {standard)", "standard normal"},
     {"21", "Normal (optimized)", "optimized normal"},
@@ -73,7 +73,7 @@ constexpr std::array<PreferenceChoice, 61> kChoices{{
     {"84", "Gen. Poisson + gen. logistic"},
     {"85", "Gen. Poisson + gen. Gumbel"},
     {"73", "Generalized Laplace distribution"},
-}};
+});
 
 bool SameLetters(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

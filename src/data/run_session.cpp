@@ -1,5 +1,9 @@
 #include "data/run_session.h"
 
+#include <algorithm>
+
+#include "data/preference_names.h"
+
 namespace quarlin {
 
 RunResult RunSession::SaveRun(RunState& state, const SaveRunInput& input, FrontEnd& frontEnd) {
@@ -8,11 +12,14 @@ RunResult RunSession::SaveRun(RunState& state, const SaveRunInput& input, FrontE
 }
 
 const std::vector<std::string>& PreferenceTexts() {
-  static const std::vector<std::string> texts = {
-      "1",  "20", "21", "22", "23", "24", "25", "26", "53", "54", "55", "31", "64", "65", "32",
-      "6",  "3",  "66", "58", "67", "34", "4",  "51", "5",  "52", "68", "73", "56", "57", "60",
-      "62", "59", "33", "35", "39", "69", "61", "8",  "9",  "7",  "15", "18", "14", "12", "16",
-      "13", "10", "11", "17", "70", "71", "90", "72", "80", "81", "82", "83", "84", "85"};
+  // The choices' texts in their order, each once ("1" and "73" are offered twice).
+  static const std::vector<std::string> texts = [] {
+    std::vector<std::string> unique;
+    for (const PreferenceChoice& choice : PreferenceChoices())
+      if (std::find(unique.begin(), unique.end(), choice.text) == unique.end())
+        unique.emplace_back(choice.text);
+    return unique;
+  }();
   return texts;
 }
 

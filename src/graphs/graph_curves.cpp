@@ -6,6 +6,7 @@
 #include "engine/analysis/confidence_belt.h"
 #include "engine/analysis/evaluation.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/distribution_table.h"
 
 namespace quarlin {
 namespace {
@@ -69,7 +70,8 @@ std::vector<CurvePoint> DensityCurve(const ParameterFileContents& parameters,
     if (!(value > 0)) value = 0;
     d[i] = value;
   }
-  if (parameters.code >= 20 && parameters.code <= 29 && d[1] > d[2]) d[1] = 0.75L * d[2];
+  // The normal family's first step is damped.
+  if (IsNormalFamily(parameters.code) && d[1] > d[2]) d[1] = 0.75L * d[2];
   std::vector<CurvePoint> curve;
   for (int i = 1; i <= kCurvePoints; ++i) {
     const long double x = points.CurveX[i] + parameters.shift;

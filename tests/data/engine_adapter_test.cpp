@@ -19,6 +19,7 @@
 #include "data/messages.h"
 #include "data/stop_request.h"
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/distribution_table.h"
 #include "engine/catalogue/normal_variable.h"
 #include "engine/model/normal_cdf.h"
 #include "run_fixture.h"

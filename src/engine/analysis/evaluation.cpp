@@ -52,7 +52,7 @@ void CorrectFcalc(int code, std::span<long double> Fcalc) {
 
 PointEvaluation EvaluateAtData(int code, const FittedParams& params, const Sample& sample) {
   PointEvaluation out;
-  if (IsNormalFamilyCode(code)) {
+  if (IsNormalFamily(code)) {
     out.Fcalc = NormalAtData(code, params, sample);
     return out;
   }
@@ -77,7 +77,7 @@ CurvePoints EvaluateCurve(int code, const FittedParams& params, long double Xlo,
     const EvalSite site = IsComposite(code) ? EvalSite::FreeValue() : EvalSite::DataPoint(b);
     curve.CurveFc[b] = RawF(code, Y, params, site, unused);
   }
-  if (!IsNormalFamilyCode(code)) CorrectFcalc(code, curve.CurveFc);
+  if (!IsNormalFamily(code)) CorrectFcalc(code, curve.CurveFc);
   return curve;
 }
 

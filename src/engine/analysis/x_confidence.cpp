@@ -8,6 +8,7 @@
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/codes.h"
 #include "engine/catalogue/composite_members.h"
+#include "engine/catalogue/distribution_table.h"
 #include "engine/catalogue/normal_variable.h"
 #include "engine/model/normal_cdf.h"
 #include "engine/model/real_power.h"

@@ -81,9 +81,4 @@ inline constexpr int kCompositeGeneralizedGumbelPoisson = 83;
 inline constexpr int kCompositeGeneralizedPoissonLogistic = 84;
 inline constexpr int kCompositeGeneralizedPoissonGumbel = 85;
 
-// The normal family's members are the codes kNormal..kGeneralizedNormal.
-inline constexpr bool IsNormalFamily(int code) {
-  return code >= kNormal && code <= kGeneralizedNormal;
-}
-
 }  // namespace quarlin

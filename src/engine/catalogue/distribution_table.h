@@ -13,6 +13,7 @@
 #include "engine/catalogue/codes.h"
 #include "engine/catalogue/composite_members.h"
 #include "engine/catalogue/parameter_slots.h"
+#include "engine/catalogue/report_lines.h"
 #include "engine/model/links.h"
 #include "engine/model/predictor.h"
 
@@ -28,6 +29,11 @@ enum class DistributionKind {
   Student,               // 62 and 63, fitted as one pair
   GeneralizedComposite,  // two generalized members (70-72, 74, 80-85)
 };
+
+// What the run's temporary parameter list holds after the shift constant:
+// the shared pair A and B, A alone, the family's own first two parameters,
+// 1 and 1 (the Student pair), or nothing.
+enum class TempValues { None, SlopeIntercept, Slope, FamilyPair, Ones };
 
 // Where the support of the bounded families (33, 35, 58, 59) ends.
 enum class BoundSide { None, Lower, Upper };
@@ -84,9 +90,14 @@ struct DistributionRow {
   // file's order: each with its letter and its FittedParams slot.
   std::span<const ParameterSlot> parameters{};
 
+  // The report's description, formula and parameter lines.
+  ReportLines report{};
+  TempValues tempValues = TempValues::None;
+
   bool HasFunction() const { return forward != nullptr; }
   bool HasInverse() const { return inverse != nullptr; }
   bool IsComposite() const { return composite.has_value(); }
+  bool IsNormalFamily() const { return kind == DistributionKind::NormalMember; }
 };
 
 // Every row, in ascending code order.
@@ -98,6 +109,9 @@ const DistributionRow* FindRow(int code);
 // The row of a code the caller knows to be assigned. A code without a row is
 // a program error, not a user's: it throws std::logic_error naming the code.
 const DistributionRow& RowOf(int code);
+
+// A member of the normal family, normal in a variable of Y (normal_variable.h).
+bool IsNormalFamily(int code);
 
 // Where the bound of `code` lies; None for every code but 33, 35, 58, 59.
 BoundSide BoundSideOf(int code);

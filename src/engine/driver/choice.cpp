@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/catalogue/codes.h"
+#include "engine/catalogue/distribution_table.h"
 
 namespace quarlin {
 namespace {

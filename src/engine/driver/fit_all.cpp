@@ -85,7 +85,7 @@ class Driver {
         cancelled.Cancelled = true;
         return cancelled;
       }
-      if (IsNormalFamilyCode(code)) {
+      if (IsNormalFamily(code)) {
         FitNormalInSequence(code);
       } else {
         Fit(code);
@@ -111,7 +111,7 @@ class Driver {
       return outcome_;
     }
     outcome_.chosen = it->second;
-    if (IsNormalFamilyCode(code)) outcome_.spreadS = it->second.params.normal.S;
+    if (IsNormalFamily(code)) outcome_.spreadS = it->second.params.normal.S;
     return outcome_;
   }
 

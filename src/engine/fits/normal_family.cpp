@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "engine/catalogue/normal_variable.h"
 #include "engine/model/fit_result.h"
 #include "engine/model/kernels.h"
 #include "engine/model/normal_cdf.h"
@@ -47,28 +48,14 @@ bool HasSpread(std::span<const long double> x, int N, const PlainStats& plain) {
   return false;
 }
 
+// The generalized member's variable Y^E (NormalVariable) over logarithms
+// taken once for all the exponents a search tries.
 long double PowerOfLog(long double lnX, double E) {
   return std::exp(E * lnX);
 }
 
-long double Transformed(int code, long double X, double E) {
-  switch (code) {
-    case kLogNormal:
-    case kLogNormalOptimized:
-      return std::log(X);
-    case kRootNormal:
-      return std::sqrt(X);
-    case kSquareNormal:
-      return X * X;
-    case kGeneralizedNormal:
-      return PowerOfLog(std::log(X), E);
-    default:
-      return X;
-  }
-}
-
 void TransformAll(int code, const Sample& sample, double E, std::vector<long double>& x) {
-  for (int i = 1; i <= sample.N; ++i) x[i] = Transformed(code, sample.X[i], E);
+  for (int i = 1; i <= sample.N; ++i) x[i] = NormalVariable(code, sample.X[i], E);
 }
 
 void NormalCdfAll(std::span<const long double> x, int N, double M, double S,
@@ -338,7 +325,7 @@ int FirstMinimum(std::span<const double> values, double bound) {
 NormalFit FitNormalFamily(int code, const Sample& sample, SearchMode mode) {
   NormalFit fit;
   fit.code = code;
-  if (!IsNormalFamilyCode(code)) return fit;
+  if (!IsNormalFamily(code)) return fit;
   const int N = sample.N;
   std::vector<long double> x(N + 1), Fcalc(N + 1);
   // For code 26 the spread test is made on X itself: every positive power
@@ -373,7 +360,7 @@ NormalFit FitNormalFamily(int code, const Sample& sample, SearchMode mode) {
 NormalFit EvaluateNormalFamily(int code, const Sample& sample, const NormalParams& params) {
   NormalFit fit;
   fit.code = code;
-  if (!IsNormalFamilyCode(code)) return fit;
+  if (!IsNormalFamily(code)) return fit;
   std::vector<long double> x(sample.N + 1);
   TransformAll(code, sample, params.E, x);
   if (!HasSpread(x, sample.N, PlainStatsOf(x, sample.N))) return fit;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/catalogue/codes.h"
+#include "engine/catalogue/distribution_table.h"
 #include "engine/model/fitted_params.h"
 #include "engine/model/sample.h"
 #include "engine/search/search_mode.h"
@@ -18,10 +19,6 @@ namespace quarlin {
 
 inline constexpr int kFirstNormalCode = kNormal;
 inline constexpr int kLastNormalCode = kGeneralizedNormal;
-
-inline bool IsNormalFamilyCode(int code) {
-  return IsNormalFamily(code);
-}
 
 struct NormalFit {
   int code = 0;

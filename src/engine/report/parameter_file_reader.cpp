@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "engine/catalogue/composite_members.h"
 #include "engine/catalogue/parameter_slots.h"
+#include "engine/model/shift_units.h"
 #include "engine/report/parameter_file.h"
 #include "engine/report/report_params.h"
 
@@ -62,7 +63,7 @@ std::string UnreadableMessage(const std::string& name) {
 // The shift tells a left shift apart: positive data keep C = 0.0001 and data
 // moved up have a negative C; only a left shift leaves another positive one.
 bool ShiftedLeft(double C) {
-  return C > 0 && C != 0.0001;
+  return C > 0 && C != static_cast<double>(kPositiveShift);
 }
 
 std::optional<double> UpperMemberFAtBreakPoint(int code, const CompositeParams& composite) {

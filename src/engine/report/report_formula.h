@@ -1,40 +1,15 @@
 #pragma once
 // The lines of the report that present the chosen distribution: its
 // description, its formula, its parameter values and, for composites, the
-// formula of each member. The texts are fixed; their odd spacings and
-// spellings are what users and the output readers have always seen.
+// formula of each member, in the order the report prints them. The texts
+// are the rows' (report_lines.h).
 
 #include <string>
 #include <vector>
 
-#include "engine/model/fitted_params.h"
-#include "engine/model/shift_units.h"
+#include "engine/catalogue/report_lines.h"
 
 namespace quarlin {
-
-// What the distribution lines need to know of the run.
-struct ChosenDistribution {
-  int code = 0;
-  // As reported: ReportedParams() of the chosen ones.
-  FittedParams params;
-  // The shift constant; the shift lines print -C.
-  double C = static_cast<double>(kPositiveShift);
-  // The data were moved left: formulas carry the additional term.
-  bool HighShift = false;
-  // Code 4: the spread the fit-all driver leaves.
-  double spreadS = 0;
-  // From the evaluation at the data points: a datum lies below the lower
-  // bound of code 35 or 58, or above the upper bound of code 33 or 59.
-  bool lowerBoundWarning = false;
-  bool upperBoundWarning = false;
-};
-
-// The additional term as the formulas name it.
-enum class ShiftWord { C, T, Y };
-
-// " An additional term C is used : C = " (or T, or the Y = X + C wording)
-// followed by -C in three significant digits.
-std::string ShiftLine(ShiftWord word, double C);
 
 // The description of the code; for the normal family (20-26) followed by its
 // mean and standard-deviation lines.
