@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <filesystem>
 
@@ -145,6 +146,23 @@ TEST_F(KeyboardTest, F1ShowsTheIntroductionElsewhere) {
   Key(Qt::Key_F1);
   EXPECT_EQ(pages->currentIndex(), 0);
   EXPECT_TRUE(Find<QPlainTextEdit>("IntroMemo")->isVisible());
+}
+
+// The row of page tabs is a stop of the Tab key; there the arrow keys
+// change the page.
+TEST_F(KeyboardTest, TheArrowKeysOnTheTabsChangeThePage) {
+  auto* title = Find<QLineEdit>("Title1Edit");
+  title->setFocus();
+  Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_EQ(QApplication::focusWidget(), pages->tabBar());
+  Key(Qt::Key_Right);
+  EXPECT_EQ(pages->currentIndex(), 2);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(pages->currentIndex(), 3);
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(pages->currentIndex(), 0);
 }
 
 TEST_F(KeyboardTest, TheLetterOfALabelTakesTheFocusToItsField) {

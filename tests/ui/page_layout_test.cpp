@@ -1,5 +1,7 @@
 // Where the pages put their controls, and what their texts say about it.
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -49,6 +51,22 @@ TEST_F(PageLayoutTest, TheIntroductionNamesTheSideOfItsButtons) {
   EXPECT_TRUE(text.contains(right ? "buttons on the right" : "buttons on the left"))
       << text.right(200).toStdString();
   EXPECT_FALSE(text.contains(right ? "buttons on the left" : "buttons on the right"));
+}
+
+// The status text takes the lines it needs at the window's width, no
+// more, so that a page does not shrink under a short text.
+TEST_F(PageLayoutTest, TheStatusBarIsAsHighAsItsText) {
+  auto* status = Find<QLabel>("StatusText");
+  for (int page : {0, 1, 2, 3, 0}) {
+    pages->setCurrentIndex(page);
+    QApplication::processEvents();
+    const QFontMetrics metrics = status->fontMetrics();
+    const int lines =
+        metrics.boundingRect(QRect(0, 0, status->width(), 100000), Qt::TextWordWrap, status->text())
+            .height();
+    EXPECT_GE(status->height(), lines) << page;
+    EXPECT_LT(status->height(), lines + metrics.lineSpacing()) << page;
+  }
 }
 
 }  // namespace

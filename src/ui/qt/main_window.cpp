@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
@@ -144,6 +145,22 @@ void MainWindow::EndProgramIfAsked() {
   QApplication::quit();
 }
 
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitStatusHeight();
+}
+
+// A wrapped label asks for the height of its narrowest layout, which made
+// the bar several lines high under a one-line text.
+void MainWindow::FitStatusHeight() {
+  const QMargins margins = statusBar()->contentsMargins();
+  const int width = statusBar()->width() - margins.left() - margins.right() - 16;
+  // A label's height for a width is never below its minimum: free it first.
+  status_->setMinimumHeight(0);
+  status_->setMaximumHeight(QWIDGETSIZE_MAX);
+  status_->setFixedHeight(status_->heightForWidth(std::max(width, 100)));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   Forward([this] { controller_.CloseRequested(); });
@@ -253,7 +270,10 @@ void MainWindow::Render() {
   rendering_ = true;
   const MainWindowModel& model = controller_.Model();
   pages_->setCurrentIndex(static_cast<int>(model.page));
-  status_->setText(Q(model.ShownStatus()));
+  if (status_->text() != Q(model.ShownStatus())) {
+    status_->setText(Q(model.ShownStatus()));
+    FitStatusHeight();
+  }
   for (int i = 0; i < static_cast<int>(helpMemos_.size()); ++i)
     helpMemos_[i]->setVisible(i == static_cast<int>(model.helpText));
   RenderInput();

@@ -46,6 +46,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct InputWidgets {
@@ -106,6 +107,8 @@ class MainWindow : public QMainWindow {
   // click on the button would leave it.
   void SaveRunKey();
   void RenderFocus();
+  // The status bar as high as its text's lines at the window's width.
+  void FitStatusHeight();
 
   MainController& controller_;
   QtWindowThread& thread_;

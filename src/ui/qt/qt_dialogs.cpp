@@ -55,7 +55,7 @@ void WidenColumns(QFileDialog& dialog) {
   const int room = 3 * metrics.averageCharWidth();
   const QDateTime date(QDate(2028, 12, 28), QTime(23, 59, 59));
   const QString texts[] = {QString(kFileNameChars, QChar('n')),
-                           QLocale().formattedDataSize(999'900'000), QString("Folder inp File"),
+                           QLocale().formattedDataSize(999'900'000), QString("plain text document"),
                            QLocale().toString(date, QLocale::ShortFormat)};
   QHeaderView* header = view->header();
   int columns = 0;
