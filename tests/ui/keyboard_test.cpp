@@ -87,6 +87,17 @@ TEST_F(KeyboardTest, CtrlSTakesTheCellBeingTyped) {
   EXPECT_NE(ReadAll(dir / "window.inp").find("123.5"), std::string::npos);
 }
 
+TEST_F(KeyboardTest, TheLetterOfSaveRunTakesTheCellBeingTyped) {
+  PasteColumn(30);
+  grid->setCurrentCell(3, 1);
+  QTest::keyClick(grid, Qt::Key_F2);
+  QTest::keyClicks(QApplication::focusWidget(), Local("123.5").c_str());
+  Key(Qt::Key_S, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return model().running || pages->currentIndex() == 2; }, 2000));
+  WaitForTheRun();
+  EXPECT_NE(ReadAll(dir / "window.inp").find("123.5"), std::string::npos);
+}
+
 // A number field being typed in is checked first; a fault there ends the
 // command, as it would end a click.
 TEST_F(KeyboardTest, CtrlSChecksTheFieldBeingTypedFirst) {

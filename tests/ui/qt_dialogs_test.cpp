@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -122,6 +123,9 @@ TEST_F(QtDialogsTest, FileDialogsShowNamesSizesAndDates) {
             EXPECT_GT(header->sectionSize(0),
                       metrics.horizontalAdvance("portpirie_sea_levels_1923-1987.inp"));
             EXPECT_GT(header->sectionSize(1), metrics.horizontalAdvance("999.9 KiB"));
+            EXPECT_GT(
+                header->sectionSize(2),
+                metrics.horizontalAdvance(QMimeDatabase().mimeTypeForName("text/plain").comment()));
             EXPECT_GT(header->sectionSize(3), metrics.horizontalAdvance(date));
           },
           [&] {

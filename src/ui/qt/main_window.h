@@ -103,8 +103,8 @@ class MainWindow : public QMainWindow {
   // The order of the Tab key on each page.
   void SetTabOrders();
   void EditAction(int which);
-  // Save-Run from its key: the field being typed in is left first, as a
-  // click on the button would leave it.
+  // Save-Run from its keys or its button: the field being typed in is left
+  // first, as a click on the button leaves it.
   void SaveRunKey();
   void RenderFocus();
   // The status bar as high as its text's lines at the window's width.

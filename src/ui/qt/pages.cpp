@@ -203,8 +203,9 @@ QWidget* MainWindow::BuildInputPage() {
   in.pasteHelp = Button("Paste help", "PasteHelpButton");
   connect(in.open, &QPushButton::clicked, this,
           [this] { Forward([this] { controller_.InputOpenActionExecute(); }); });
-  connect(in.save, &QPushButton::clicked, this,
-          [this] { Forward([this] { controller_.InputSaveActionExecute(); }); });
+  // Its letter presses it without taking the focus from the field being
+  // typed in.
+  connect(in.save, &QPushButton::clicked, this, [this] { SaveRunKey(); });
   connect(in.clear, &QPushButton::clicked, this,
           [this] { Forward([this] { controller_.ClearButtonClick(); }); });
   connect(in.pasteHelp, &QPushButton::clicked, this,

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QSpacerItem>
 #include <QStringList>
 #include <QTreeView>
@@ -53,14 +54,27 @@ void WidenColumns(QFileDialog& dialog) {
   if (!view) return;  // the desktop's own dialog
   const QFontMetrics metrics = view->fontMetrics();
   const int room = 3 * metrics.averageCharWidth();
+  // What each column shows at its widest, in the words of the desktop's
+  // language: a long name, a size, the kinds of file a folder of reports
+  // holds, a date.
+  const QMimeDatabase kinds;
   const QDateTime date(QDate(2028, 12, 28), QTime(23, 59, 59));
-  const QString texts[] = {QString(kFileNameChars, QChar('n')),
-                           QLocale().formattedDataSize(999'900'000), QString("plain text document"),
-                           QLocale().toString(date, QLocale::ShortFormat)};
+  const QStringList texts[] = {{QString(kFileNameChars, QChar('n'))},
+                               {QLocale().formattedDataSize(999'900'000)},
+                               {kinds.mimeTypeForName("text/plain").comment(),
+                                kinds.mimeTypeForName("inode/directory").comment(),
+                                kinds.mimeTypeForName("application/octet-stream").comment()},
+                               {QLocale().toString(date, QLocale::ShortFormat)}};
   QHeaderView* header = view->header();
+  const QFontMetrics headerMetrics = header->fontMetrics();
   int columns = 0;
   for (int column = 0; column < header->count() && column < 4; ++column) {
-    header->resizeSection(column, metrics.horizontalAdvance(texts[column]) + room);
+    int width = headerMetrics.horizontalAdvance(
+                    view->model()->headerData(column, Qt::Horizontal).toString()) +
+                room;
+    for (const QString& text : texts[column])
+      width = std::max(width, metrics.horizontalAdvance(text));
+    header->resizeSection(column, width + room);
     columns += header->sectionSize(column);
   }
   const QWidget* places = dialog.findChild<QWidget*>("sidebar");
