@@ -88,7 +88,7 @@ TEST_F(RunUnderWayTest, TheStatusTellsHowFarTheRunIsAndIdleButtonsAreDisabled) {
         return status->text().contains(" distributions fitted.");
       },
       30000))
-      << status->text().toStdString();
+      << status->text().toStdString() << ::testing::PrintToString(events);
   ASSERT_TRUE(model().running);
   EXPECT_TRUE(seen.count(ui::kRunSavingStatus)) << ::testing::PrintToString(seen);
   EXPECT_EQ(status->text().toStdString().rfind("A run is under way: ", 0), 0u);
@@ -107,7 +107,8 @@ TEST_F(RunUnderWayTest, TheStatusTellsHowFarTheRunIsAndIdleButtonsAreDisabled) {
         return !model().running;
       },
       120000));
-  EXPECT_TRUE(seen.count(ui::kRunFilingStatus)) << ::testing::PrintToString(seen);
+  EXPECT_TRUE(seen.count(ui::kRunFilingStatus))
+      << ::testing::PrintToString(seen) << ::testing::PrintToString(Messages());
   EXPECT_EQ(status->text().toStdString(), ui::kOutputStatus);
   // Save-Run waits for the Input page, as it did before the run.
   pages->setCurrentIndex(1);
