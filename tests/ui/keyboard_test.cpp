@@ -14,6 +14,7 @@
 #include "common/text_file.h"
 #include "ui/control/window_texts.h"
 #include "ui/qt/finish_window.h"
+#include "ui/qt/select_dialog.h"
 #include "ui/qt/value_grid.h"
 #include "ui/window_fixture.h"
 #include "ui_control/controller_fixture.h"
@@ -143,6 +144,21 @@ TEST_F(KeyboardTest, CtrlQThenEnterFinishes) {
   window().Finish().findChild<QPlainTextEdit*>("FinishMemo")->setFocus();
   Key(Qt::Key_Return);
   EXPECT_TRUE(program->Controller().QuitRequested());
+}
+
+// Escape closes the selection dialog for good: it came back with the next
+// change of the window.
+TEST_F(KeyboardTest, EscapeClosesTheSelectionDialog) {
+  QTest::mouseClick(Find<QPushButton>("SelectionButton"), Qt::LeftButton);
+  auto& select = window().Selection();
+  ASSERT_TRUE(select.isVisible());
+  QApplication::setActiveWindow(&select);
+  QTest::keyClick(&select, Qt::Key_Escape);
+  EXPECT_FALSE(select.isVisible());
+  pages->setCurrentIndex(0);
+  pages->setCurrentIndex(1);
+  EXPECT_FALSE(select.isVisible());
+  EXPECT_FALSE(model().selectDialogShown);
 }
 
 TEST_F(KeyboardTest, F1ShowsThePasteHelpOnTheInputPage) {
