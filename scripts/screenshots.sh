@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Saves what a user sees as PNG files in build/screenshots/, drawn without a
 # display: the desktop program's windows as a new user goes through them
-# (Intro, a paste of years and values with two mistyped cells and its
-# message, a pasted column on the Input page, the selection dialog, the
-# paste help, a run in progress, its report, the ranked list, the
-# calculator, the goodness of fit of an opened report, the closing window),
+# (Intro, the Output page before any report, a paste of years and values
+# with two mistyped cells and its message, a pasted column on the Input
+# page, the selection dialog, the paste help, a run under way with its
+# status, its report, the ranked list, the calculator, the goodness of fit
+# of an opened report, a message box, the file dialog, the closing window),
 # and the six graphs of two bundled reports in colour and in black and white.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -4,7 +4,9 @@
 // REPORT is an *.out of many data that the Output page opens at the end.
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -12,8 +14,10 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 #include "ui/qt/calc_window.h"
@@ -24,6 +28,7 @@
 #include "ui/qt/desktop_program.h"
 #include "ui/qt/finish_window.h"
 #include "ui/qt/graphics_page.h"
+#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/select_dialog.h"
 #include "ui/qt/value_grid.h"
 
@@ -64,6 +69,22 @@ bool Save(QWidget& widget, const std::filesystem::path& folder, const char* name
   return true;
 }
 
+// Saves the dialog that `ask` brings up, then closes it.
+bool SaveModal(const std::filesystem::path& folder, const char* name,
+               const std::function<void()>& ask) {
+  bool saved = false;
+  QTimer::singleShot(0, [&] {
+    if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000)) return;
+    QWidget* dialog = QApplication::activeModalWidget();
+    QTest::qWait(200);  // a file dialog fills its list on a thread of its own
+    saved = Save(*dialog, folder, name);
+    if (auto* closing = qobject_cast<QDialog*>(dialog)) closing->reject();
+  });
+  ask();
+  if (!saved) std::cerr << "no dialog for " << name << "\n";
+  return saved;
+}
+
 template <typename T>
 T* Find(QWidget& window, const char* name) {
   T* found = window.findChild<T*>(name);
@@ -100,6 +121,10 @@ int main(int argc, char** argv) {
   auto* title1 = Find<QLineEdit>(window, "Title1Edit");
   auto* title2 = Find<QLineEdit>(window, "Title2Edit");
   if (!pages || !grid || !title1 || !title2) return 1;
+  // The Output page before any report: only its first button.
+  pages->setCurrentIndex(2);
+  ok = Save(window, folder, "window-output-empty.png") && ok;
+
   pages->setCurrentIndex(1);
   QTest::keyClicks(title1, "Yearly maximum sea levels");
   QTest::keyClicks(title2, "Port Pirie, metres");
@@ -135,9 +160,18 @@ int main(int argc, char** argv) {
   ok = Save(window, folder, "window-paste-help.png") && ok;
   QTest::mouseClick(Find<QPushButton>(window, "PasteHelpButton"), Qt::LeftButton);
 
-  QTest::mouseClick(Find<QPushButton>(window, "InputSaveButton"), Qt::LeftButton);
+  // Save-Run from its key; the status text tells how far the run is.
+  auto* status = Find<QLabel>(window, "StatusText");
+  QApplication::setActiveWindow(&window);
+  title1->setFocus();
+  QTest::keyClick(title1, Qt::Key_S, Qt::ControlModifier);
   auto* wait = Find<QPlainTextEdit>(window, "WaitMemo");
-  if (QTest::qWaitFor([&] { return wait->isVisible() && wait->blockCount() >= 3; }, 30000))
+  if (QTest::qWaitFor(
+          [&] {
+            return wait->isVisible() && wait->blockCount() >= 5 &&
+                   status->text().contains(" distributions fitted.");
+          },
+          30000))
     ok = Save(window, folder, "window-running.png") && ok;
   else
     ok = false;
@@ -186,7 +220,20 @@ int main(int argc, char** argv) {
   QTest::mouseClick(Find<QPushButton>(window, "FitButton"), Qt::LeftButton);
   ok = Save(window, folder, "window-goodness-of-fit.png") && ok;
 
-  window.close();
+  // The program's own message box and file dialog, over the main window.
+  quarlin::ui::QtDialogs shown([&] { return folder.string(); });
+  shown.SetParent(&window);
+  ok = SaveModal(folder, "window-message.png",
+                 [&] { shown.Message("No input file was selected"); }) &&
+       ok;
+  ok = SaveModal(folder, "window-file-dialog.png",
+                 [&] {
+                   shown.ChooseOpenFile({{"Output files (*.out)", "*.out"}});
+                 }) &&
+       ok;
+
+  // Ctrl+Q asks through the closing window.
+  QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
   ok = Save(program.Window().Finish(), folder, "window-finish.png") && ok;
   return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "data/engine_reader.h"
 #include "data/messages.h"
 #include "data/pipeline_steps.h"
+#include "data/progress_lines.h"
 #include "data/run_files.h"
 #include "engine/catalogue/codes.h"
 #include "engine/driver/fit_all.h"
@@ -56,7 +57,7 @@ Status AnalyseReport(RunContext& run, EngineSteps& steps) {
   Status s = LoadObservationTable(run.files.Report, run.engine);
   if (!s.ok() || run.StopRequested()) return s;
   if (s = steps.AnalyseConfidence(run); !s.ok() || run.StopRequested()) return s;
-  if (run.state.NrOfData > 250) run.progress.Line(" Almost done ...");
+  if (run.state.NrOfData > 250) run.progress.Line(kAlmostDoneLine);
   return steps.FinalAnalysis(run);
 }
 
@@ -80,9 +81,9 @@ Status KeepOutputs(RunContext& run) {
 
 RunOutcome DriveCalculation(RunState& state, EngineData& engine, FrontEnd& frontEnd,
                             EngineSteps& steps, RunFiles& files) {
-  frontEnd.progress.Line(" Saving data .....");
+  frontEnd.progress.Line(kSavingDataLine);
   Pause(frontEnd);
-  frontEnd.progress.Line(" Calculating .....");
+  frontEnd.progress.Line(kCalculatingLine);
   RunContext run{state, engine, files, frontEnd.progress, frontEnd.stop};
   Status status = UpToReport(run, frontEnd, steps);
   if (status.ok() && engine.StopRun) {
@@ -91,7 +92,7 @@ RunOutcome DriveCalculation(RunState& state, EngineData& engine, FrontEnd& front
   }
   if (status.ok() && !run.StopRequested()) {
     Pause(frontEnd);
-    frontEnd.progress.Line(" Progress 75% ....");
+    frontEnd.progress.Line(kProgress75Line);
     status = AnalyseReport(run, steps);
   }
   if (status.ok() && run.StopRequested()) {

@@ -11,6 +11,7 @@
 #include "data/input_file.h"
 #include "data/messages.h"
 #include "data/open_output.h"
+#include "data/progress_lines.h"
 #include "data/run_files.h"
 #include "data/stored_values.h"
 #include "engine/analysis/interval_evaluation.h"
@@ -31,8 +32,8 @@ std::vector<long double> KeptValues(const Entries& entries) {
   return kept;
 }
 
-// Converts and checks the Input page's cells. Every refusal happens here,
-// before any file is touched.
+// Converts and checks the Input page's cells. Every refusal happens here
+// and in CheckClasses, before any file is touched.
 Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entries& entries) {
   const int rows = static_cast<int>(input.Cells.size());
   int zeros = 0;
@@ -76,6 +77,11 @@ Status CheckEntries(const SaveRunInput& input, NumberConversion& numbers, Entrie
   if (squares > std::numeric_limits<double>::max() || spread > std::numeric_limits<double>::max())
     return Status::Error(kSquaresOverflowMessage);
   if (auto refusal = IndistinctValuesRefusal(KeptValues(entries))) return Status::Error(*refusal);
+  return Status::Ok();
+}
+
+// The number of classes, checked after the values.
+Status CheckClasses(const SaveRunInput& input, Entries& entries) {
   const auto classes = ParseInteger(input.NrOfClassesText);
   if (!classes || !IsValidClassCount(*classes)) return Status::Error(kClassesOutOfRangeMessage);
   entries.classes = *classes;
@@ -103,7 +109,7 @@ bool ChooseSaveFile(RunState& state, Dialogs& dialogs) {
 RunResult ShowResults(RunState& state, EngineData& engine, FrontEnd& frontEnd, EngineSteps& steps) {
   for (int i = 1; i < static_cast<int>(state.SortedValues.size()); ++i)
     state.SortedValues[i - 1] = state.SortedValues[i];
-  frontEnd.progress.Line(" Filing results ..");
+  frontEnd.progress.Line(kFilingResultsLine);
   if (frontEnd.pause) frontEnd.pause();
   const std::string inputName = ChangeExtension(state.FileName, ".inp").string();
   state.FileName = ChangeExtension(state.FileName, ".out").string();
@@ -142,12 +148,18 @@ RunResult SaveRun(RunState& state, EngineData& engine, const SaveRunInput& input
   state.Threshold = kLowLimit;
 
   Entries entries;
-  const Status checked = CheckEntries(input, frontEnd.numbers, entries);
+  Status checked = CheckEntries(input, frontEnd.numbers, entries);
+  result.refused = RefusedEntry::Values;
+  if (checked.ok()) {
+    checked = CheckClasses(input, entries);
+    result.refused = RefusedEntry::Classes;
+  }
   if (!checked.ok()) {
     frontEnd.dialogs.Message(checked.message());
     result.outcome = RunOutcome::Refused;
     return result;
   }
+  result.refused = RefusedEntry::None;
   // The input file keeps fewer digits than may have been entered; the user
   // hears of it when the data change by it, and the run goes on.
   if (auto warning = ReductionWarning(KeptValues(entries))) frontEnd.dialogs.Warning(*warning);

@@ -60,8 +60,12 @@ enum class RunOutcome {
   Done,
 };
 
+// The entry a refusal is about, so that a window can take its user there.
+enum class RefusedEntry { None, Values, Classes };
+
 struct RunResult {
   RunOutcome outcome = RunOutcome::NotSaved;
+  RefusedEntry refused = RefusedEntry::None;
   // The *.out for the Output page (Done only).
   std::vector<std::string> outputLines;
   // The ranked list was re-sorted and may be offered to the user.

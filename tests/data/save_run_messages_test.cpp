@@ -78,11 +78,15 @@ TEST_P(RefusalTest, RefusesBeforeAnythingIsWritten) {
   const RunResult result = Run(GetParam().cells, GetParam().classes);
   if (GetParam().message.empty()) {
     EXPECT_EQ(result.outcome, RunOutcome::Stopped);
+    EXPECT_EQ(result.refused, RefusedEntry::None);
     EXPECT_TRUE(Logged("step: FitAll"));
     return;
   }
   EXPECT_EQ(result.outcome, RunOutcome::Refused);
   EXPECT_EQ(From("message"), Events{"message: " + GetParam().message});
+  // The values are checked first; the class count only when they pass.
+  EXPECT_EQ(result.refused, GetParam().message == kClassesOutOfRangeMessage ? RefusedEntry::Classes
+                                                                            : RefusedEntry::Values);
   EXPECT_EQ(dir_.Names(), std::set<std::string>{"s.Lst"});
   ExpectStateUntouched();
 }
@@ -143,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TwoClasses", Cells(6), "2", ""},
         RefusalCase{"FiftyClasses", Cells(6), "50", ""},
         RefusalCase{"FiftyOneClasses", Cells(6), "51", kClassesOutOfRangeMessage},
-        RefusalCase{"ClassesNotANumber", Cells(6), "x", kClassesOutOfRangeMessage}),
+        RefusalCase{"ClassesNotANumber", Cells(6), "x", kClassesOutOfRangeMessage},
+        RefusalCase{"ValuesAndClasses", With(Cells(6), 3, "abc"), "1", kNotRealMessage}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SaveRunMessagesTest, UnwritableInputFileStopsTheRun) {

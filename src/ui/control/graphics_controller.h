@@ -26,6 +26,8 @@ struct GraphicsPageModel {
   int checkedType = kNoGraph;
   bool xConfidenceEnabled = true;
   bool makeGraphButton = true;
+  // Make graph opens a report, which waits while a run is on.
+  bool makeGraphEnabled = true;
   bool selectButton = false;
   bool saveButtons = false;  // Save color graph, Save black-white graph
   // Shown after a graph that the belt changes (BeltChangesGraph).
@@ -103,6 +105,8 @@ class GraphicsController {
   void ClearPicture();
   // Code 61 has no inverse, hence no confidence belt of X.
   void SetXConfidenceEnabled(bool enabled);
+  // Off while a run is on: no report can be opened then.
+  void SetMakeGraphEnabled(bool enabled) { model_.makeGraphEnabled = enabled; }
 
  private:
   // Draws lastType_ anew (the graph routine); false when nothing could be

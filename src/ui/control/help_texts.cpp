@@ -33,7 +33,7 @@ Data below zero are shifted temporarily by a constant so that every value
 the fits see is positive; zero values are replaced by 0.001. The report
 states the shift where it applies.
 
-Use the buttons on the left for more about the distributions, composite
+Use the buttons on the right for more about the distributions, composite
 distributions, confidence intervals and the interval analysis.)";
 
 constexpr std::string_view kDistributions =

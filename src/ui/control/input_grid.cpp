@@ -148,18 +148,23 @@ void MainController::NrOfDataEditExit() {
 void MainController::NumberOfDataCheck() {
   auto& input = model_.input;
   const auto n = ParseInteger(input.nrOfData);
+  // The field at fault is the one being left, not the grid being pasted in.
+  const Field field = pasting_ ? Field::None : Field::NrOfData;
   if (!n) {
     dialogs_.Message(kNotValidIntegerMessage);
+    FaultAt(field);
     return;
   }
   if (*n < kMinData) {
     dialogs_.Message(kMinimumDataMessage);
     input.nrOfData = Int(kMinData);
+    FaultAt(field);
     return;
   }
   if (*n > kMaxData) {
     dialogs_.Message(kTooManyDataMessage);
     input.nrOfData = Int(enteredN_);
+    FaultAt(field);
     return;
   }
   if (!pasting_ && *n > rows_) {
@@ -202,12 +207,14 @@ void MainController::NrOfClassesEditExit() {
     dialogs_.Message(kClassesNotIntegerMessage);
     input.nrOfClasses = "5";
     k = 5;
+    FaultAt(Field::NrOfClasses);
   }
   // Fewer than two intervals leave no histogram to draw: refused as
   // Save-Run would refuse them, and the last good number comes back.
   if (*k < 2) {
     dialogs_.Message(kClassesOutOfRangeMessage);
     input.nrOfClasses = Int(state_.NrOfClasses);
+    FaultAt(Field::NrOfClasses);
     return;
   }
   state_.NrOfClassesText = input.nrOfClasses;

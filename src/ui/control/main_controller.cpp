@@ -82,6 +82,22 @@ void MainController::ShowHelp(HelpText text) {
   model_.helpText = text;
 }
 
+void MainController::HelpKeyPressed() {
+  if (model_.page != Page::Input) {
+    ShowPage(Page::Intro);
+    ShowHelp(HelpText::Introduction);
+    return;
+  }
+  // The paste help hides the grid, which a run must keep showing.
+  if (!model_.input.pasteHelpShown && !model_.running) PasteHelpButtonClick();
+}
+
+void MainController::FaultAt(Field field) {
+  if (field == Field::None) return;
+  model_.focus.field = field;
+  ++model_.focus.revision;
+}
+
 void MainController::IntroTabSheetShow() {
   model_.status = kIntroStatus;
   model_.saveActionEnabled = false;
@@ -127,9 +143,15 @@ void MainController::GraphicsTabSheetShow() {
 }
 
 void MainController::CloseRequested() {
-  if (!model_.finishShown) statusBeforeFinish_ = model_.status;
+  if (!model_.finishShown) statusBeforeClosing_ = model_.status;
   model_.finishShown = true;
   model_.status = kFinishStatus;
+}
+
+void MainController::CancelClosing() {
+  if (!model_.finishShown || quit_) return;
+  model_.finishShown = false;
+  if (model_.status == kFinishStatus) model_.status = statusBeforeClosing_;
 }
 
 void MainController::FinishButtonClick() {
@@ -137,7 +159,7 @@ void MainController::FinishButtonClick() {
   // wants them gets the window back with them.
   if (unsaved_ && !dialogs_.Question(kUnsavedQuestion)) {
     model_.finishShown = false;
-    model_.status = statusBeforeFinish_;
+    model_.status = statusBeforeClosing_;
     return;
   }
   // A run that is on stops after its current fit; the window waits for it
@@ -216,6 +238,9 @@ void MainController::InputSaveActionExecute() {
     input.Cells.push_back(r < static_cast<int>(grid.size()) ? grid[r].value : std::string());
   state_.OptionIndex = model_.input.optionIndex;
   model_.running = true;
+  runStatus_ = RunStatus(state_.Preference, state_.OptionIndex == 1);
+  model_.runStatus = runStatus_.Text();
+  if (graphics_) graphics_->SetMakeGraphEnabled(false);
   stop_.Clear();
   result_ = RunResult();
   stateBeforeRun_ = state_;
@@ -255,19 +280,24 @@ void MainController::ProgressLine(const std::string& line) {
     input.waitShown = true;
   }
   input.waitLines.push_back(line);
+  runStatus_.Line(line);
+  model_.runStatus = runStatus_.Text();
   Changed();
 }
 
 void MainController::FinishSaveRun() {
   model_.running = false;
   model_.input.waitShown = false;
+  if (graphics_) graphics_->SetMakeGraphEnabled(true);
   if (!fault_.empty()) {
     WindowFault(fault_);
     return;
   }
   switch (result_.outcome) {
-    case RunOutcome::NotSaved:
     case RunOutcome::Refused:
+      FaultAt(result_.refused == RefusedEntry::Classes ? Field::NrOfClasses : Field::Grid);
+      return;
+    case RunOutcome::NotSaved:
     case RunOutcome::NotWritten:
       return;
     case RunOutcome::Stopped:

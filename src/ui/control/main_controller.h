@@ -16,6 +16,7 @@
 #include "data/run_state.h"
 #include "data/stop_request.h"
 #include "ui/control/graphics_controller.h"
+#include "ui/control/run_status.h"
 #include "ui/control/window_model.h"
 #include "ui/control/window_thread.h"
 #include "ui/control/worker_front_end.h"
@@ -55,8 +56,12 @@ class MainController : public GraphicsHost {
   // Pages and closing.
   void ShowPage(Page page);
   void ShowHelp(HelpText text);
+  // F1: the paste help on the Input page, the Intro page elsewhere.
+  void HelpKeyPressed();
   void CloseRequested();
   void FinishButtonClick();
+  // The closing window was left without finishing (Escape).
+  void CancelClosing();
   bool QuitRequested() const { return quit_; }
 
   // Input page fields as the user types them.
@@ -83,6 +88,8 @@ class MainController : public GraphicsHost {
   // An index outside the dialog's choices changes nothing.
   void SelectChoice(int index);
   void ConfirmSelection();
+  // The dialog was closed without a choice being confirmed.
+  void SelectDialogClosed() { model_.selectDialogShown = false; }
   void OptionComboBoxChange(int index);
   void DisconComboBoxChange(int index);
 
@@ -127,6 +134,8 @@ class MainController : public GraphicsHost {
   void ShowInputSaved();
   void DeleteRankedList();
   void Changed();
+  // A message was about `field`: the focus goes back there.
+  void FaultAt(Field field);
 
   Dialogs& dialogs_;
   WindowThread& thread_;
@@ -154,8 +163,6 @@ class MainController : public GraphicsHost {
   int enteredN_ = 0;
   int loadedN_ = 15;
   int chosenCode_ = 0;
-  // The status text under the closing window's, for when the user goes back.
-  std::string statusBeforeFinish_;
   // Which of the Output and Graphics pages was shown last.
   Page lastResultPage_ = Page::Output;
 
@@ -170,6 +177,9 @@ class MainController : public GraphicsHost {
   // What a run that a fault ended puts back, and the message it leaves.
   RunState stateBeforeRun_;
   std::string fault_;
+  RunStatus runStatus_;
+  // The status text before the closing window was shown.
+  std::string statusBeforeClosing_;
 };
 
 }  // namespace quarlin::ui

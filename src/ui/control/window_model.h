@@ -13,6 +13,16 @@ enum class Page { Intro = 0, Input = 1, Output = 2, Graphics = 3 };
 // The help texts of the Intro page, in the order of their buttons.
 enum class HelpText { Introduction, Distributions, Composition, Confidence, Intervals };
 
+// The entries a message can be about. After the message the window gives
+// the focus back to the entry the controller names.
+enum class Field { None, NrOfData, NrOfClasses, Grid };
+
+struct FocusRequest {
+  Field field = Field::None;
+  // Changes with every request, so that the window moves the focus once.
+  unsigned revision = 0;
+};
+
 struct GridRow {
   std::string serial;
   std::string value;
@@ -59,7 +69,10 @@ struct OutputPageModel {
 
 struct MainWindowModel {
   Page page = Page::Intro;
+  // The status text of the page and of its last event.
   std::string status;
+  // While a run is on, the status text tells how far it is instead.
+  std::string runStatus;
   HelpText helpText = HelpText::Introduction;
   bool saveActionEnabled = false;
   // A Save-Run is on: Save-Run, Open and every entry wait for its end.
@@ -78,6 +91,11 @@ struct MainWindowModel {
   bool finishShown = false;
   // The folder the file dialogs open in.
   std::string dialogFolder;
+  // Where the focus goes after a message about an entry.
+  FocusRequest focus;
+
+  // The status text the window shows.
+  const std::string& ShownStatus() const { return running ? runStatus : status; }
 };
 
 }  // namespace quarlin::ui

@@ -25,6 +25,28 @@ inline constexpr const char* kFinishStatus = "Click Finish to end the program";
 inline constexpr const char* kUnsavedQuestion =
     "The data have not been saved. Do you want to close without saving?";
 
+// The status text while a run is on: that it is under way and how far.
+inline constexpr const char* kRunStartedStatus = "A run is under way.";
+inline constexpr const char* kRunSavingStatus = "A run is under way: the data are being saved.";
+inline constexpr const char* kRunFittingPreferredStatus =
+    "A run is under way: the preferred distribution is being fitted.";
+inline constexpr const char* kRunPreferredFittedStatus =
+    "A run is under way: the preferred distribution is fitted.";
+// "A run is under way: " N " of " M " distributions fitted."
+inline constexpr const char* kRunFittedStatusStart = "A run is under way: ";
+inline constexpr const char* kRunFittedStatusOf = " of ";
+inline constexpr const char* kRunFittedStatusEnd = " distributions fitted.";
+inline constexpr const char* kRunReportStatus = "A run is under way: the report is being written.";
+inline constexpr const char* kRunFilingStatus = "A run is under way: the results are being filed.";
+
+// Hints of the Input page's fields.
+inline constexpr const char* kTitle2Hint = "Details about the variable and units";
+inline constexpr const char* kNrOfDataHint = "Between 6 and 2500";
+// The range the field takes: fewer than 2 classes are refused, more than 50
+// become 50.
+inline constexpr const char* kNrOfClassesHint = "Between 2 and 50";
+inline constexpr const char* kThresholdHint = "All values below threshold are not used";
+
 // Input page.
 inline constexpr const char* kNotValidIntegerMessage = "The number of data is not a valid integer";
 inline constexpr const char* kAddDataMessage =

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ui/control/accessible_names.h"
 #include "ui/control/main_controller.h"
 #include "ui/qt/event_watcher.h"
+#include "ui/qt/qt_text.h"
 
 namespace quarlin::ui {
 namespace {
@@ -55,6 +57,7 @@ CalcWindow::CalcWindow(MainController& main, std::function<void()> afterEvent)
   auto box = [this](CalcBox which, const QString& name, bool input) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
+    edit->setAccessibleName(Q(CalcBoxName(which)));
     // Results can be read and copied but not typed over.
     edit->setReadOnly(!input);
     // Wide enough for a result of 15 significant digits.
@@ -62,9 +65,10 @@ CalcWindow::CalcWindow(MainController& main, std::function<void()> afterEvent)
     boxes_[which] = edit;
     return edit;
   };
-  auto go = [](const QString& name) {
+  auto go = [](const QString& name, const char* accessibleName) {
     auto* edit = new QLineEdit("Go ->");
     edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
     edit->setReadOnly(true);
     edit->setStyleSheet(kGoStyle);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("Go ->") + 20);
@@ -80,7 +84,7 @@ CalcWindow::CalcWindow(MainController& main, std::function<void()> afterEvent)
   grid->addWidget(Label("Cum. Freq.", "Label2"), 1, 2);
   grid->addWidget(Label("Ret. Per.", "Label3"), 1, 4);
   QLineEdit* edit1 = box(CalcBox::Edit1, "Edit1", true);
-  QLineEdit* edit7 = go("Edit7");
+  QLineEdit* edit7 = go("Edit7", kGoForwardName);
   grid->addWidget(edit1, 2, 0);
   grid->addWidget(edit7, 2, 1);
   grid->addWidget(box(CalcBox::Edit2, "Edit2", false), 2, 2);
@@ -111,7 +115,7 @@ CalcWindow::CalcWindow(MainController& main, std::function<void()> afterEvent)
   grid->addWidget(label6, 8, 4);
   QLineEdit* edit4 = box(CalcBox::Edit4, "Edit4", true);
   QLineEdit* edit5 = box(CalcBox::Edit5, "Edit5", true);
-  QLineEdit* edit8 = go("Edit8");
+  QLineEdit* edit8 = go("Edit8", kGoInverseName);
   grid->addWidget(edit4, 9, 0);
   grid->addWidget(label18, 9, 1, Qt::AlignCenter);
   grid->addWidget(edit5, 9, 2);

@@ -12,6 +12,7 @@
 
 #include "graphs_qt/qt_canvas.h"
 #include "ui/control/graphics_texts.h"
+#include "ui/control/mnemonics.h"
 
 namespace quarlin::ui {
 namespace {
@@ -65,14 +66,15 @@ QGroupBox* GraphicsPage::BuildChoices() {
   choices_ = new QButtonGroup(this);
   auto* column = new QVBoxLayout(group);
   for (int i = 0; i < 6; ++i) {
-    radios_[i] = new QRadioButton(kGraphChoiceCaptions[i]);
+    radios_[i] = new QRadioButton(QString::fromStdString(WithMnemonic(kGraphChoiceCaptions[i])));
     radios_[i]->setObjectName(kGraphChoiceNames[i]);
     choices_->addButton(radios_[i], i + 1);
     column->addWidget(radios_[i]);
   }
   connect(choices_, &QButtonGroup::idClicked, this,
           [this](int type) { Forward([this, type] { controller_.Check(type); }); });
-  auto* go = new QPushButton("Go");
+  go_ = new QPushButton(QString::fromStdString(WithMnemonic("Go")));
+  QPushButton* go = go_;
   go->setObjectName("GoButton");
   connect(go, &QPushButton::clicked, this,
           [this] { Forward([this] { controller_.GoButtonClick(); }); });
@@ -82,11 +84,19 @@ QGroupBox* GraphicsPage::BuildChoices() {
 
 QPushButton* GraphicsPage::Button(const char* caption, const char* name,
                                   void (GraphicsController::*event)()) {
-  auto* button = new QPushButton(caption);
+  auto* button = new QPushButton(QString::fromStdString(WithMnemonic(caption)));
   button->setObjectName(name);
   connect(button, &QPushButton::clicked, this,
           [this, event] { Forward([this, event] { (controller_.*event)(); }); });
   return button;
+}
+
+std::vector<QWidget*> GraphicsPage::TabOrder() const {
+  std::vector<QWidget*> order(radios_.begin(), radios_.end());
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{go_, makeGraph_, select_, saveGraph_, saveBlWh_, confBelt_})
+    order.push_back(widget);
+  return order;
 }
 
 void GraphicsPage::Forward(const std::function<void()>& event) {
@@ -112,11 +122,12 @@ void GraphicsPage::Render() {
   const GraphicsPageModel& model = controller_.Model();
   RenderChoices(model);
   makeGraph_->setVisible(model.makeGraphButton);
+  makeGraph_->setEnabled(model.makeGraphEnabled);
   select_->setVisible(model.selectButton);
   saveGraph_->setVisible(model.saveButtons);
   saveBlWh_->setVisible(model.saveButtons);
   confBelt_->setVisible(model.confBeltButton);
-  confBelt_->setText(QString::fromStdString(model.confBeltCaption));
+  confBelt_->setText(QString::fromStdString(WithMnemonic(model.confBeltCaption)));
   if (model.imageRevision != shownRevision_) {
     shownRevision_ = model.imageRevision;
     graphImage_->setPixmap(QPixmap::fromImage(drawer_.Image()));

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "ui/control/graphics_controller.h"
 #include "ui/qt/qt_graph_drawer.h"
@@ -32,6 +33,9 @@ class GraphicsPage : public QWidget {
                std::function<void()> afterEvent);
 
   void Render();
+  // The page's controls in the order of the Tab key: the choices, Go, then
+  // the buttons.
+  std::vector<QWidget*> TabOrder() const;
 
  private:
   void Forward(const std::function<void()>& event);
@@ -45,6 +49,7 @@ class GraphicsPage : public QWidget {
   QWidget* choicesPanel_ = nullptr;
   QButtonGroup* choices_ = nullptr;
   std::array<QRadioButton*, 6> radios_{};
+  QPushButton* go_ = nullptr;
   QPushButton* makeGraph_ = nullptr;
   QPushButton* select_ = nullptr;
   QPushButton* saveGraph_ = nullptr;

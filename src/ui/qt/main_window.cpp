@@ -8,12 +8,16 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "ui/control/accessible_names.h"
 #include "ui/control/help_texts.h"
+#include "ui/control/mnemonics.h"
 #include "ui/control/window_placement.h"
 #include "ui/control/window_texts.h"
 #include "ui/qt/calc_window.h"
@@ -54,6 +58,7 @@ MainWindow::MainWindow(MainController& controller, QtWindowThread& thread,
   setWindowTitle(kMainCaption);
   pages_ = new QTabWidget;
   pages_->setObjectName("PageControl1");
+  pages_->tabBar()->setAccessibleName(kPagesName);
   pages_->addTab(BuildIntroPage(), "  Intro  ");
   pages_->addTab(BuildInputPage(), "  Input  ");
   pages_->addTab(BuildOutputPage(), "  Output  ");
@@ -76,7 +81,11 @@ MainWindow::MainWindow(MainController& controller, QtWindowThread& thread,
     Forward([this, index] { controller_.SelectChoice(index); });
   };
   select_->onConfirm = [this] { Forward([this] { controller_.ConfirmSelection(); }); };
+  select_->onClosed = [this] {
+    if (!rendering_) Forward([this] { controller_.SelectDialogClosed(); });
+  };
   BuildSmallWindows();
+  SetTabOrders();
   controller_.SetOnChange([this] { Render(); });
 
   const int height = 620;
@@ -101,14 +110,15 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildSmallWindows() {
   finish_ = new FinishWindow;
   finish_->onFinish = [this] { Forward([this] { controller_.FinishButtonClick(); }); };
+  finish_->onCancel = [this] { Forward([this] { controller_.CancelClosing(); }); };
   calc_ = new CalcWindow(controller_, [this] { Render(); });
   controller_.AttachCalculator(*calc_);
-  opt_ = new TextWindow("TOptForm", kOptCaption, "OptMemo", true);
+  opt_ = new TextWindow("TOptForm", kOptCaption, "OptMemo", kOptName, true);
   const std::string_view explanation = OptimizationText();
   opt_->SetLines(
       QString::fromUtf8(explanation.data(), static_cast<int>(explanation.size())).split('\n'));
   opt_->onClosed = [this] { Forward([this] { controller_.OptWindowClosed(); }); };
-  list_ = new TextWindow("TListForm", kListCaption, "ListMemo", true);
+  list_ = new TextWindow("TListForm", kListCaption, "ListMemo", kListName, true);
   list_->onClosed = [this] { Forward([this] { controller_.ListWindowClosed(); }); };
 }
 
@@ -135,15 +145,31 @@ void MainWindow::EndProgramIfAsked() {
   QApplication::quit();
 }
 
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitStatusHeight();
+}
+
+// A wrapped label asks for the height of its narrowest layout, which made
+// the bar several lines high under a one-line text.
+void MainWindow::FitStatusHeight() {
+  const QMargins margins = statusBar()->contentsMargins();
+  const int width = statusBar()->width() - margins.left() - margins.right() - 16;
+  // A label's height for a width is never below its minimum: free it first.
+  status_->setMinimumHeight(0);
+  status_->setMaximumHeight(QWIDGETSIZE_MAX);
+  status_->setFixedHeight(status_->heightForWidth(std::max(width, 100)));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   Forward([this] { controller_.CloseRequested(); });
 }
 
 void MainWindow::BuildMenus() {
-  const auto add = [this](QMenu* menu, const QString& text, const QString& name,
+  const auto add = [this](QMenu* menu, const char* text, const QString& name,
                           std::function<void()> event) {
-    QAction* action = menu->addAction(text);
+    QAction* action = menu->addAction(Q(WithMnemonic(text)));
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [event] { event(); });
     return action;
@@ -151,20 +177,69 @@ void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   openInputAction_ = add(file, "Open input", "InputOpenAction",
                          [this] { Forward([this] { controller_.InputOpenActionExecute(); }); });
+  openInputAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   openOutputAction_ = add(file, "Open output", "OutputOpenAction",
                           [this] { Forward([this] { controller_.OutputOpenActionExecute(); }); });
   openGraphAction_ = add(file, "Open &Graph", "GraphOpenAction", [this] {
     Forward([this] { graphicsController_.GraphOpenActionExecute(); });
   });
-  saveAction_ = add(file, "Save input", "InputSaveAction",
-                    [this] { Forward([this] { controller_.InputSaveActionExecute(); }); });
+  saveAction_ = add(file, "Save input", "InputSaveAction", [this] { SaveRunKey(); });
+  saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   file->addSeparator();
-  add(file, "Program E&xit", "FileExit", [this] { close(); });
+  add(file, "Program E&xit", "FileExit", [this] {
+    close();
+  })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* edit = menuBar()->addMenu("&Edit");
   add(edit, "Copy", "EditCopy", [this] { EditAction(0); })->setShortcut(QKeySequence::Copy);
-  add(edit, "Cut", "EditCut", [this] { EditAction(1); })->setShortcut(QKeySequence::Cut);
-  add(edit, "Paste", "EditPaste", [this] { EditAction(2); })->setShortcut(QKeySequence::Paste);
+  cutAction_ = add(edit, "Cut", "EditCut", [this] { EditAction(1); });
+  cutAction_->setShortcut(QKeySequence::Cut);
+  pasteAction_ = add(edit, "Paste", "EditPaste", [this] { EditAction(2); });
+  pasteAction_->setShortcut(QKeySequence::Paste);
+
+  // F1 has no menu entry: the Intro page and the paste help are the help.
+  auto* help = new QAction(this);
+  help->setObjectName("HelpAction");
+  help->setShortcut(QKeySequence(Qt::Key_F1));
+  connect(help, &QAction::triggered, this,
+          [this] { Forward([this] { controller_.HelpKeyPressed(); }); });
+  addAction(help);
+}
+
+void MainWindow::SaveRunKey() {
+  const unsigned faults = controller_.Model().focus.revision;
+  QWidget* focus = QApplication::focusWidget();
+  if (qobject_cast<QLineEdit*>(focus) && isAncestorOf(focus)) {
+    // Leaving a number field checks it; leaving a cell being edited hands
+    // its text to the grid.
+    if (input_.save->isVisible() && input_.save->isEnabled())
+      input_.save->setFocus(Qt::ShortcutFocusReason);
+    else
+      focus->clearFocus();
+  }
+  // A message about the field just left ends the command, as it would end
+  // a click on the button.
+  if (controller_.Model().focus.revision != faults) return;
+  Forward([this] { controller_.InputSaveActionExecute(); });
+}
+
+void MainWindow::SetTabOrders() {
+  const auto& in = input_;
+  const auto& out = output_;
+  std::vector<QWidget*> order{pages_->tabBar()};
+  for (QPlainTextEdit* memo : helpMemos_) order.push_back(memo);
+  for (int i : {1, 2, 3, 4, 0}) order.push_back(helpButtons_[i]);
+  for (QWidget* widget : std::initializer_list<QWidget*>{
+           in.fileName,      in.title1,      in.title2,    in.option,
+           in.nrOfData,      in.nrOfClasses, in.threshold, in.grid,
+           in.open,          in.save,        in.clear,     in.pasteHelp,
+           in.pasteHelpMemo, in.wait,        in.discon,    in.selectionButton,
+           in.selection,     out.open,       out.report,   out.viewGraph,
+           out.calc,         out.fit,        out.fitMemo,  out.closeFit,
+           out.opt,          out.list})
+    order.push_back(widget);
+  for (QWidget* widget : graphics_->TabOrder()) order.push_back(widget);
+  for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 // Copy, Cut and Paste act on the focused field; on the grid a paste is the
@@ -195,7 +270,10 @@ void MainWindow::Render() {
   rendering_ = true;
   const MainWindowModel& model = controller_.Model();
   pages_->setCurrentIndex(static_cast<int>(model.page));
-  status_->setText(Q(model.status));
+  if (status_->text() != Q(model.ShownStatus())) {
+    status_->setText(Q(model.ShownStatus()));
+    FitStatusHeight();
+  }
   for (int i = 0; i < static_cast<int>(helpMemos_.size()); ++i)
     helpMemos_[i]->setVisible(i == static_cast<int>(model.helpText));
   RenderInput();
@@ -203,11 +281,15 @@ void MainWindow::Render() {
   openInputAction_->setEnabled(!model.running);
   openOutputAction_->setEnabled(!model.running);
   openGraphAction_->setEnabled(!model.running);
+  // Nothing can be cut from or pasted into the entries a run waits with.
+  cutAction_->setEnabled(!model.running);
+  pasteAction_->setEnabled(!model.running);
   graphics_->Render();
 
   RenderOutput();
 
   select_->ShowChoice(model.selectedChoice);
+  select_->SetConfirmEnabled(!model.running);
   if (model.selectDialogShown && !select_->isVisible()) select_->show();
   if (!model.selectDialogShown && select_->isVisible()) select_->hide();
   const auto showOrHide = [](QWidget* window, bool shown) {
@@ -221,14 +303,46 @@ void MainWindow::Render() {
   if (model.finishShown && !finish_->isVisible()) {
     finish_->show();
     finish_->raise();
+    finish_->activateWindow();
   }
-  if (!model.finishShown && finish_->isVisible()) finish_->hide();
+  if (!model.finishShown && finish_->isVisible()) {
+    finish_->hide();
+    activateWindow();
+  }
+  RenderFocus();
   rendering_ = false;
+}
+
+void MainWindow::RenderFocus() {
+  const FocusRequest& focus = controller_.Model().focus;
+  if (focus.revision == focusShown_) return;
+  focusShown_ = focus.revision;
+  QWidget* field = nullptr;
+  switch (focus.field) {
+    case Field::NrOfData:
+      field = input_.nrOfData;
+      break;
+    case Field::NrOfClasses:
+      field = input_.nrOfClasses;
+      break;
+    case Field::Grid:
+      field = input_.grid;
+      break;
+    case Field::None:
+      break;
+  }
+  if (!field || !field->isVisible() || !field->isEnabled()) return;
+  field->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
 }
 
 void MainWindow::RenderOutput() {
   const MainWindowModel& model = controller_.Model();
   const OutputPageModel& output = model.output;
+  // What opens a report or leads on from one waits for a run to end.
+  for (QPushButton* button :
+       {output_.open, output_.viewGraph, output_.calc, output_.fit, output_.list})
+    button->setEnabled(!model.running);
   output_.report->setVisible(output.reportShown);
   if (output.reportShown) SetLines(output_.report, output.report);
   output_.viewGraph->setVisible(output.viewGraphButton);
@@ -272,7 +386,7 @@ void MainWindow::RenderInput() {
   input_.grid->setMinimumWidth(input.gridWidth);
   input_.grid->setVisible(!input.pasteHelpShown);
   input_.pasteHelpMemo->setVisible(input.pasteHelpShown);
-  input_.pasteHelp->setText(Q(input.pasteHelpCaption));
+  input_.pasteHelp->setText(Q(WithMnemonic(input.pasteHelpCaption)));
   input_.pasteHelp->setEnabled(editable);
   const bool buttons = !input.pasteHelpShown && editable;
   input_.clear->setEnabled(buttons);

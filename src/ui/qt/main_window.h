@@ -46,6 +46,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct InputWidgets {
@@ -58,6 +59,7 @@ class MainWindow : public QMainWindow {
     QComboBox* discon = nullptr;
     QLineEdit* nrOfData = nullptr;
     QLineEdit* nrOfClasses = nullptr;
+    QLineEdit* threshold = nullptr;
     QPushButton* selectionButton = nullptr;
     QLabel* selectionLabel = nullptr;
     QLineEdit* selection = nullptr;
@@ -71,6 +73,7 @@ class MainWindow : public QMainWindow {
     QWidget* entries = nullptr;  // the number fields and the distribution choice
   };
   struct OutputWidgets {
+    QPushButton* open = nullptr;
     QPlainTextEdit* report = nullptr;
     QPushButton* viewGraph = nullptr;
     QPushButton* calc = nullptr;
@@ -79,6 +82,7 @@ class MainWindow : public QMainWindow {
     QPushButton* list = nullptr;
     QWidget* fitPanel = nullptr;
     QPlainTextEdit* fitMemo = nullptr;
+    QPushButton* closeFit = nullptr;
   };
 
   // Runs a controller event, then draws the result.
@@ -96,7 +100,15 @@ class MainWindow : public QMainWindow {
   void RenderInput();
   void RenderOutput();
   void BuildSmallWindows();
+  // The order of the Tab key on each page.
+  void SetTabOrders();
   void EditAction(int which);
+  // Save-Run from its keys or its button: the field being typed in is left
+  // first, as a click on the button leaves it.
+  void SaveRunKey();
+  void RenderFocus();
+  // The status bar as high as its text's lines at the window's width.
+  void FitStatusHeight();
 
   MainController& controller_;
   QtWindowThread& thread_;
@@ -106,18 +118,22 @@ class MainWindow : public QMainWindow {
   QTabWidget* pages_ = nullptr;
   QLabel* status_ = nullptr;
   std::array<QPlainTextEdit*, 5> helpMemos_{};
+  std::array<QPushButton*, 5> helpButtons_{};
   InputWidgets input_;
   OutputWidgets output_;
   QAction* saveAction_ = nullptr;
   QAction* openInputAction_ = nullptr;
   QAction* openOutputAction_ = nullptr;
   QAction* openGraphAction_ = nullptr;
+  QAction* cutAction_ = nullptr;
+  QAction* pasteAction_ = nullptr;
   SelectDialog* select_ = nullptr;
   FinishWindow* finish_ = nullptr;
   CalcWindow* calc_ = nullptr;
   TextWindow* opt_ = nullptr;
   TextWindow* list_ = nullptr;
   bool rendering_ = false;
+  unsigned focusShown_ = 0;
   std::vector<EventWatcher*> watchers_;
 };
 

@@ -12,8 +12,11 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "ui/control/accessible_names.h"
 #include "ui/control/composite_list.h"
 #include "ui/control/help_texts.h"
+#include "ui/control/mnemonics.h"
+#include "ui/control/window_texts.h"
 #include "ui/qt/event_watcher.h"
 #include "ui/qt/graphics_page.h"
 #include "ui/qt/main_window.h"
@@ -23,24 +26,38 @@
 namespace quarlin::ui {
 namespace {
 
-QPlainTextEdit* Memo(const QString& name, std::string_view text = {}) {
+// A read-only text that the keyboard reaches and scrolls; Tab goes on to
+// the next control.
+QPlainTextEdit* Memo(const QString& name, std::string_view accessibleName,
+                     std::string_view text = {}) {
   auto* memo = new QPlainTextEdit(Q(text));
   memo->setObjectName(name);
   memo->setReadOnly(true);
+  memo->setTabChangesFocus(true);
+  memo->setAccessibleName(Q(accessibleName));
   return memo;
 }
 
-QPushButton* Button(const QString& caption, const QString& name) {
-  auto* button = new QPushButton(caption);
+QPushButton* Button(std::string_view caption, const QString& name) {
+  auto* button = new QPushButton(Q(WithMnemonic(caption)));
   button->setObjectName(name);
   return button;
 }
 
-QLineEdit* Edit(const QString& name, const QString& hint = {}) {
+QLineEdit* Edit(const QString& name, std::string_view hint = {}) {
   auto* edit = new QLineEdit;
   edit->setObjectName(name);
-  edit->setToolTip(hint);
+  edit->setToolTip(Q(hint));
   return edit;
+}
+
+// A label that names `field`, for the eye and for a screen reader, and
+// whose letter takes the focus there.
+QLabel* LabelFor(std::string_view caption, QWidget* field, const QString& name = {}) {
+  auto* label = new QLabel(Q(WithMnemonic(caption)));
+  if (!name.isEmpty()) label->setObjectName(name);
+  label->setBuddy(field);
+  return label;
 }
 
 }  // namespace
@@ -51,6 +68,7 @@ QWidget* MainWindow::BuildIntroPage() {
   auto* help = new QGroupBox("Help");
   help->setObjectName("HelpGroupBox");
   auto* buttons = new QVBoxLayout(help);
+  // In the order of the help texts.
   const std::array<std::pair<const char*, const char*>, 5> captions{{
       {"Introduction", "BackButton"},
       {"Distributions", "ContButton"},
@@ -64,15 +82,17 @@ QWidget* MainWindow::BuildIntroPage() {
   const QFont font = FixedPitchFont();
   for (int i = 0; i < 5; ++i) {
     const auto text = static_cast<HelpText>(i);
-    auto* button = Button(captions[i].first, captions[i].second);
-    connect(button, &QPushButton::clicked, this,
+    helpButtons_[i] = Button(captions[i].first, captions[i].second);
+    connect(helpButtons_[i], &QPushButton::clicked, this,
             [this, text] { Forward([this, text] { controller_.ShowHelp(text); }); });
-    buttons->addWidget(button);
-    helpMemos_[i] = Memo(memoNames[i], HelpTextOf(text));
+    helpMemos_[i] = Memo(memoNames[i], captions[i].first, HelpTextOf(text));
     helpMemos_[i]->setFont(font);
     helpMemos_[i]->setLineWrapMode(QPlainTextEdit::NoWrap);
     texts->addWidget(helpMemos_[i]);
   }
+  // The way back to the introduction closes the list, as in the order of
+  // the Tab key.
+  for (int i : {1, 2, 3, 4, 0}) buttons->addWidget(helpButtons_[i]);
   buttons->addStretch();
   auto* layout = new QHBoxLayout(page);
   layout->addLayout(texts, 1);
@@ -85,36 +105,35 @@ QWidget* MainWindow::BuildInputFields() {
   auto* fields = new QWidget;
   auto* form = new QFormLayout(fields);
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  in.nrOfData = Edit("NrOfDataEdit", "Between 6 and 2500");
-  in.nrOfClasses = Edit("NrOfClassesEdit", "Between 2 and 20");
-  auto* threshold = Edit("ThresholdEdit", "All values below threshold are not used");
-  threshold->setText("not used");
-  threshold->setEnabled(false);
-  for (QLineEdit* number : {in.nrOfData, in.nrOfClasses, threshold}) number->setMaximumWidth(90);
-  form->addRow("Nr. of Data", in.nrOfData);
-  form->addRow("Nr of Intervals for histogram", in.nrOfClasses);
-  form->addRow("Threshold  (cut-off for data values)", threshold);
+  in.nrOfData = Edit("NrOfDataEdit", kNrOfDataHint);
+  in.nrOfClasses = Edit("NrOfClassesEdit", kNrOfClassesHint);
+  in.threshold = Edit("ThresholdEdit", kThresholdHint);
+  in.threshold->setText("not used");
+  in.threshold->setEnabled(false);
+  for (QLineEdit* number : {in.nrOfData, in.nrOfClasses, in.threshold}) number->setMaximumWidth(90);
+  form->addRow(LabelFor("Nr. of Data", in.nrOfData), in.nrOfData);
+  form->addRow(LabelFor("Nr of Intervals for histogram", in.nrOfClasses), in.nrOfClasses);
+  form->addRow(LabelFor("Threshold  (cut-off for data values)", in.threshold), in.threshold);
 
   in.option = new QComboBox;
   in.option->setObjectName("OptionComboBox");
+  in.option->setAccessibleName(kOptionName);
   in.option->addItems({"No composite distribution allowed, even if detected",
                        "Allow a composite distribution, if it can be detected"});
   in.option->setMaxVisibleItems(3);
   form->addRow(in.option);
-  in.disconLabel = new QLabel("Select composite distribution");
-  in.disconLabel->setObjectName("DisconLabel");
   in.discon = new QComboBox;
   in.discon->setObjectName("DisconComboBox");
   for (const auto& item : CompositeListItems()) in.discon->addItem(Q(item));
   in.discon->setMaxVisibleItems(25);
+  in.disconLabel = LabelFor("Select composite distribution", in.discon, "DisconLabel");
   form->addRow(in.disconLabel);
   form->addRow(in.discon);
   in.selectionButton = Button("Select a preferred probability distribution", "SelectionButton");
   form->addRow(in.selectionButton);
-  in.selectionLabel = new QLabel("Actual selection");
-  in.selectionLabel->setObjectName("SelectionLabel");
   in.selection = Edit("SelectionEdit");
   in.selection->setReadOnly(true);
+  in.selectionLabel = LabelFor("Actual selection", in.selection, "SelectionLabel");
   form->addRow(in.selectionLabel);
   form->addRow(in.selection);
 
@@ -145,26 +164,26 @@ QWidget* MainWindow::BuildInputPage() {
   page->setObjectName("InputTabSheet");
 
   auto* heading = new QFormLayout;
-  in.fileNameLabel = new QLabel("File");
-  in.fileNameLabel->setObjectName("FileNameLabel");
   in.fileName = Edit("FileNameEdit");
   in.fileName->setReadOnly(true);
+  in.fileNameLabel = LabelFor("File", in.fileName, "FileNameLabel");
   heading->addRow(in.fileNameLabel, in.fileName);
   in.title1 = Edit("Title1Edit");
-  in.title2 = Edit("Title2Edit", "Details about the variable and units");
-  heading->addRow("Title1", in.title1);
-  heading->addRow("Title2", in.title2);
+  in.title2 = Edit("Title2Edit", kTitle2Hint);
+  heading->addRow(LabelFor("Title1", in.title1), in.title1);
+  heading->addRow(LabelFor("Title2", in.title2), in.title2);
   connect(in.title1, &QLineEdit::textEdited, this,
           [this](const QString& text) { controller_.SetTitle1(text.toStdString()); });
   connect(in.title2, &QLineEdit::textEdited, this,
           [this](const QString& text) { controller_.SetTitle2(text.toStdString()); });
 
   in.grid = new ValueGrid;
+  in.grid->setAccessibleName(kGridName);
   in.grid->onCellText = [this](int row, const std::string& text) {
     ForwardLater([this, row, text] { controller_.SetEditText(row, text); });
   };
-  in.pasteHelpMemo = Memo("PasteHelpMemo", PasteHelpText());
-  in.wait = Memo("WaitMemo");
+  in.pasteHelpMemo = Memo("PasteHelpMemo", kPasteHelpName, PasteHelpText());
+  in.wait = Memo("WaitMemo", kWaitName);
   in.wait->setFont(FixedPitchFont());
 
   auto* right = new QVBoxLayout;
@@ -184,8 +203,9 @@ QWidget* MainWindow::BuildInputPage() {
   in.pasteHelp = Button("Paste help", "PasteHelpButton");
   connect(in.open, &QPushButton::clicked, this,
           [this] { Forward([this] { controller_.InputOpenActionExecute(); }); });
-  connect(in.save, &QPushButton::clicked, this,
-          [this] { Forward([this] { controller_.InputSaveActionExecute(); }); });
+  // Its letter presses it without taking the focus from the field being
+  // typed in.
+  connect(in.save, &QPushButton::clicked, this, [this] { SaveRunKey(); });
   connect(in.clear, &QPushButton::clicked, this,
           [this] { Forward([this] { controller_.ClearButtonClick(); }); });
   connect(in.pasteHelp, &QPushButton::clicked, this,
@@ -205,7 +225,8 @@ QWidget* MainWindow::BuildOutputPage() {
   auto& out = output_;
   auto* page = new QWidget;
   page->setObjectName("OutputTabSheet");
-  auto* open = Button("Open output", "SeeOutputButton");
+  out.open = Button("Open output", "SeeOutputButton");
+  QPushButton* open = out.open;
   out.viewGraph = Button("Graphics", "ViewGraphButton");
   out.calc = Button("Calculator", "CalcButton");
   out.fit = Button("Goodness of fit", "FitButton");
@@ -233,15 +254,16 @@ QWidget* MainWindow::BuildOutputPage() {
     buttons->addLayout(row);
   }
 
-  out.report = Memo("OutputMemo");
+  out.report = Memo("OutputMemo", kReportName);
   out.report->setFont(FixedPitchFont());
   out.report->setLineWrapMode(QPlainTextEdit::NoWrap);
 
   out.fitPanel = new QWidget;
   out.fitPanel->setObjectName("FitPanel");
-  out.fitMemo = Memo("FitMemo");
+  out.fitMemo = Memo("FitMemo", kFitName);
   out.fitMemo->setFont(FixedPitchFont());
-  auto* closeFit = Button("Close", "CloseFitButton");
+  out.closeFit = Button("Close", "CloseFitButton");
+  QPushButton* closeFit = out.closeFit;
   connect(closeFit, &QPushButton::clicked, this,
           [this] { Forward([this] { controller_.CloseFitButtonClick(); }); });
   auto* fitLayout = new QVBoxLayout(out.fitPanel);
@@ -250,10 +272,13 @@ QWidget* MainWindow::BuildOutputPage() {
   fitLayout->addWidget(closeFit, 0, Qt::AlignRight);
   out.fitPanel->setMaximumHeight(280);
 
+  // Without a report the buttons keep their place at the top: the space
+  // below is the report's, or nobody's.
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(buttons);
   layout->addWidget(out.fitPanel);
   layout->addWidget(out.report, 1);
+  layout->addStretch(0);
   return page;
 }
 

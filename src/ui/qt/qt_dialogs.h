@@ -12,6 +12,8 @@ class QtDialogs : public Dialogs {
  public:
   // `folder` gives the folder the file dialogs open in.
   explicit QtDialogs(std::function<std::string()> folder) : folder_(std::move(folder)) {}
+  // The window messages come up over when no window of the program is
+  // active.
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void Message(const std::string& text) override;
@@ -21,6 +23,8 @@ class QtDialogs : public Dialogs {
 
  private:
   std::optional<std::string> Choose(const std::vector<FileFilter>& filters, bool save);
+  // The window the user is working in, whose event asked the question.
+  QWidget* Owner() const;
 
   std::function<std::string()> folder_;
   QWidget* parent_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "data/preference_names.h"
+#include "ui/control/mnemonics.h"
 
 namespace quarlin::ui {
 
@@ -32,14 +33,23 @@ SelectDialog::SelectDialog(QWidget* parent) : QDialog(parent) {
   connect(exclusive, &QButtonGroup::idClicked, this, [this](int id) {
     if (onChoice) onChoice(id);
   });
-  auto* confirm = new QPushButton(" Confirm");
+  confirm_ = new QPushButton(QString::fromStdString(WithMnemonic(" Confirm")));
+  QPushButton* confirm = confirm_;
   confirm->setObjectName("Button1");
+  confirm->setDefault(true);
   connect(confirm, &QPushButton::clicked, this, [this] {
     if (onConfirm) onConfirm();
+  });
+  connect(this, &QDialog::rejected, this, [this] {
+    if (onClosed) onClosed();
   });
   auto* panel = new QVBoxLayout(this);
   panel->addWidget(group);
   panel->addWidget(confirm, 0, Qt::AlignHCenter);
+}
+
+void SelectDialog::SetConfirmEnabled(bool enabled) {
+  confirm_->setEnabled(enabled);
 }
 
 void SelectDialog::ShowChoice(int index) {

@@ -3,6 +3,7 @@
 // choice and a Confirm button. Not modal: the main window stays usable.
 
 #include <QDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <functional>
 #include <vector>
@@ -15,11 +16,16 @@ class SelectDialog : public QDialog {
 
   std::function<void(int)> onChoice;
   std::function<void()> onConfirm;
+  // Closed without confirming: Escape or the window's close button.
+  std::function<void()> onClosed;
 
   void ShowChoice(int index);
+  // Confirm waits while a run is on.
+  void SetConfirmEnabled(bool enabled);
 
  private:
   std::vector<QRadioButton*> buttons_;
+  QPushButton* confirm_ = nullptr;
 };
 
 }  // namespace quarlin::ui

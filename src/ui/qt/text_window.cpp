@@ -7,12 +7,13 @@
 namespace quarlin::ui {
 
 TextWindow::TextWindow(const QString& name, const QString& caption, const QString& memoName,
-                       bool fixedPitch)
+                       const QString& textName, bool fixedPitch)
     : memo_(new QPlainTextEdit) {
   setObjectName(name);
   setWindowTitle(caption);
   memo_->setObjectName(memoName);
   memo_->setReadOnly(true);
+  memo_->setAccessibleName(textName);
   if (fixedPitch) {
     memo_->setFont(FixedPitchFont());
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);

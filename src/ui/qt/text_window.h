@@ -10,7 +10,9 @@ namespace quarlin::ui {
 
 class TextWindow : public QWidget {
  public:
-  TextWindow(const QString& name, const QString& caption, const QString& memoName, bool fixedPitch);
+  // `textName` is what a screen reader calls the text.
+  TextWindow(const QString& name, const QString& caption, const QString& memoName,
+             const QString& textName, bool fixedPitch);
 
   void SetLines(const QStringList& lines);
   std::function<void()> onClosed;
