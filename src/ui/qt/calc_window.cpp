@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 
 #include "ui/control/accessible_names.h"
 #include "ui/control/main_controller.h"
@@ -170,6 +171,10 @@ CalcWindow::CalcWindow(MainController& main, std::function<void()> afterEvent)
       Forward(&CalcController::Edit8Click);
     });
   }
+  // Escape closes the calculator, so that a keyboard user gets back to the
+  // main window without the window manager's keys.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &QWidget::close);
   adjustSize();
 }
 

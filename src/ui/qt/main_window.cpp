@@ -292,9 +292,18 @@ void MainWindow::Render() {
   select_->SetConfirmEnabled(!model.running);
   if (model.selectDialogShown && !select_->isVisible()) select_->show();
   if (!model.selectDialogShown && select_->isVisible()) select_->hide();
-  const auto showOrHide = [](QWidget* window, bool shown) {
-    if (shown && !window->isVisible()) window->show();
-    if (!shown && window->isVisible()) window->hide();
+  // A window the user asks for takes the keys, and the main window takes
+  // them back when it goes, as a window manager hands them on.
+  const auto showOrHide = [this](QWidget* window, bool shown) {
+    if (shown && !window->isVisible()) {
+      window->show();
+      window->raise();
+      window->activateWindow();
+    }
+    if (!shown && window->isVisible()) {
+      window->hide();
+      activateWindow();
+    }
   };
   showOrHide(calc_, model.calcShown);
   showOrHide(opt_, model.optShown);

@@ -2,6 +2,7 @@
 #include "ui/qt/qt_text.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace quarlin::ui {
@@ -23,6 +24,9 @@ TextWindow::TextWindow(const QString& name, const QString& caption, const QStrin
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(memo_);
   resize(640, 440);
+  // A window of text to read closes with Escape, as a viewer's does.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &QWidget::close);
 }
 
 void TextWindow::SetLines(const QStringList& lines) {
