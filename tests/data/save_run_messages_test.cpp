@@ -148,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"FiftyClasses", Cells(6), "50", ""},
         RefusalCase{"FiftyOneClasses", Cells(6), "51", kClassesOutOfRangeMessage},
         RefusalCase{"ClassesNotANumber", Cells(6), "x", kClassesOutOfRangeMessage},
-        RefusalCase{"ValuesAndClasses", With(Cells(6), 3, "abc"), "1", kNotRealMessage}),
+        RefusalCase{"ValuesAndClasses", With(Cells(6), 3, "abc"), "1",
+                    std::string(kNotRealMessage) + ": row 4 \"abc\""}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SaveRunMessagesTest, UnwritableInputFileStopsTheRun) {

@@ -185,8 +185,9 @@ TEST_F(AccessibilityTest, TheTabKeyFollowsTheOrderOfEachPage) {
   auto* radio = Find<QRadioButton>(ui::kGraphChoiceNames[0]);
   QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
   QTest::mouseClick(Find<QPushButton>("GoButton"), Qt::LeftButton);
+  // Port Pirie's 65 data draw the belt, so its button is offered last.
   EXPECT_EQ(Chain(), (Names{"qt_tabwidget_tabbar", "MakeGraphButton", "SelectButton",
-                            "SaveGraphButton", "SaveBlWhButton"}));
+                            "SaveGraphButton", "SaveBlWhButton", "ConfBeltButton"}));
 }
 
 TEST_F(AccessibilityTest, EveryButtonAndMenuEntryHasALetterOfItsOwn) {

@@ -86,7 +86,7 @@ TEST_F(FocusTest, ARefusedValueTakesTheFocusToTheGrid) {
   controller.SetEditText(4, "abc");
   Take();
   controller.InputSaveActionExecute();
-  EXPECT_EQ(Take().back(), std::string("message: ") + kNotRealMessage);
+  EXPECT_EQ(Take().back(), std::string("message: ") + kNotRealMessage + ": row 5 \"abc\"");
   EXPECT_EQ(Refocused(), Field::Grid);
 }
 
