@@ -5,6 +5,7 @@
 // (6 to 2500 values, the class count, the zeros) are checked on the way,
 // and the front end's StopRequest can end a run between two fits.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,11 @@ namespace quarlin {
 class RunSession {
  public:
   // The product's fits, computed ahead on one thread per processor.
-  RunSession() = default;
+  RunSession() : adapter_(std::make_unique<EngineAdapter>()), steps_(*adapter_) {}
   // Other fits (the reference, test fits) on `threads` threads as
   // FitAllRequest::threads counts them; `fits` must outlive the session.
-  RunSession(const CandidateFits& fits, int threads) : adapter_(fits, threads) {}
+  RunSession(const CandidateFits& fits, int threads)
+      : adapter_(std::make_unique<EngineAdapter>(fits, threads)), steps_(*adapter_) {}
   // Other engine steps altogether (test doubles); `steps` must outlive the
   // session.
   explicit RunSession(EngineSteps& steps) : steps_(steps) {}
@@ -42,8 +44,9 @@ class RunSession {
   const EngineData& Engine() const { return engine_; }
 
  private:
-  EngineAdapter adapter_;
-  EngineSteps& steps_ = adapter_;
+  // Null when the session was handed steps of its own.
+  std::unique_ptr<EngineAdapter> adapter_;
+  EngineSteps& steps_;
   EngineData engine_;
 };
 
