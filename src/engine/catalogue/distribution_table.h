@@ -106,9 +106,9 @@ struct DistributionRow {
   bool HasInverse() const { return inverse != nullptr; }
   bool IsComposite() const { return composite.has_value(); }
   bool IsNormalFamily() const { return kind == DistributionKind::NormalMember; }
-  // The calculator inverts every law with a function but the forms that say
-  // otherwise; the normal family by its grid search.
-  bool HasCalculatorInverse() const { return HasFunction() && CalculatorInverts(calculator); }
+  // The calculator inverts every law but the forms that say otherwise; the
+  // normal family by its grid search.
+  bool HasCalculatorInverse() const { return CalculatorInverts(calculator); }
 };
 
 // Every row, in ascending code order.
