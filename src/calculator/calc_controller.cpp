@@ -4,7 +4,6 @@
 
 #include "calculator/calculation.h"
 #include "calculator/report_inputs.h"
-#include "engine/catalogue/codes.h"
 
 namespace quarlin {
 namespace {
@@ -52,7 +51,7 @@ void CalcController::FormShow(int chosenCode) {
   returningTo_.reset();
   leftEmpty_.reset();
   Clear(view_, {Edit1, Edit2, Edit3, Edit4, Edit5, Edit9, Edit10, Edit13, Edit14});
-  const bool inverse = chosenCode != kGamma;
+  const bool inverse = CalculatorInvertsCode(chosenCode);
   for (CalcControl control :
        {CalcControl::Edit4, CalcControl::Edit5, CalcControl::Label4, CalcControl::Label5,
         CalcControl::Label6, CalcControl::Label13, CalcControl::Label14, CalcControl::Label18}) {

@@ -8,7 +8,6 @@
 #include "calculator/normal_inverse.h"
 #include "common/number_text.h"
 #include "engine/analysis/confidence_belt.h"
-#include "engine/catalogue/codes.h"
 #include "engine/model/shift_units.h"
 
 namespace quarlin {
@@ -71,7 +70,7 @@ ForwardResult CalcFrequent(const WorkingValues& w, int N, double X) {
 InverseResult CalcVal(const WorkingValues& w, const std::vector<long double>& values, double F) {
   const FrequencyLimits limits = LimitsOf(F, static_cast<int>(values.size()));
   InverseResult r;
-  if (w.code >= kNormal && w.code <= kGeneralizedNormal) {
+  if (w.IsNormalFamily()) {
     const Extremes extremes = MaxMin(w, values);
     auto at = [&](double f, Limit limit) -> std::optional<double> {
       const auto y = NormalCalc(w, extremes, f);

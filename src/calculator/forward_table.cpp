@@ -4,39 +4,52 @@
 #include <numbers>
 #include <optional>
 
-#include "calculator/shapes.h"
-#include "engine/catalogue/codes.h"
 #include "engine/catalogue/distribution_table.h"
-#include "engine/catalogue/laplace_formulas.h"
-#include "engine/catalogue/own_formulas.h"
+#include "engine/model/links.h"
+#include "engine/model/normal_cdf.h"
+#include "engine/model/shift_units.h"
 
 namespace quarlin {
 namespace {
 
-double NormalVariable(int code, double x, double E) {
-  switch (code) {
-    case kLogNormal:
-    case kLogNormalOptimized:
+using Form = CalculatorForm;
+
+constexpr double kShift = static_cast<double>(kPositiveShift);
+
+double Power(double x, double E) {
+  return std::pow(x, E);
+}
+
+double Scaled(Scale scale, double x, double E) {
+  switch (scale) {
+    case Scale::Log:
       return std::log(x);
-    case kRootNormal:
-      return std::sqrt(x);
-    case kSquareNormal:
-      return x * x;
-    case kGeneralizedNormal:
+    case Scale::Power:
       return std::pow(x, E);
-    default:
-      return x;
+    case Scale::Plain:
+      break;
   }
+  return x;
+}
+
+// A line of the catalogue: its link of A*Xt + B; the ratio line has no B.
+double LineF(const RegressionMember& member, const LinearParams& line, double x) {
+  const double B = member.ratioLine ? 0.0 : line.B;
+  return LinkFIn<double>(member.link, line.A * Scaled(member.scale, x, line.E) + B);
 }
 
 double BranchF(const WorkingValues& w, double x, bool upper) {
-  const BranchShapes shapes = CompositeShapes(w.code);
-  const bool generalized = w.code >= 70;
-  const double a = upper ? w.Ag : w.As;
-  const double b = upper ? w.Bg : w.Bs;
-  const double e = upper ? w.Eg : w.Es;
-  const double v = a * (generalized ? std::pow(x, e) : x) + b;
-  return ShapeF(upper ? shapes.upper : shapes.lower, v);
+  const CompositeShape& shape = *w.row->composite;
+  const CompositeParams& c = w.params.composite;
+  const double a = upper ? c.Ag : c.As;
+  const double b = upper ? c.Bg : c.Bs;
+  const double e = upper ? c.Eg : c.Es;
+  const double v = a * (shape.generalized ? std::pow(x, e) : x) + b;
+  return LinkFIn<double>(upper ? shape.upper : shape.lower, v);
+}
+
+bool UpperBranchAt(const WorkingValues& w, double X) {
+  return X + kShift > w.params.composite.P;
 }
 
 // Rounds halves to the even neighbour, as the count of terms is rounded.
@@ -44,9 +57,9 @@ long GammaTerms(double count) {
   return std::lround(std::nearbyint(count));
 }
 
-double GammaF(double x, double scale, double count) {
-  const long k = GammaTerms(count);
-  const double r = x / scale;
+double GammaF(double x, const GammaParams& p) {
+  const long k = GammaTerms(p.b);
+  const double r = x / p.a;
   double term = std::exp(-r);
   double sum = 0;
   for (long n = 0; n < k; ++n) {
@@ -56,171 +69,153 @@ double GammaF(double x, double scale, double count) {
   return 1 - sum;
 }
 
-double BoundScale(const WorkingValues& w) {
-  return std::exp(-w.B / w.A);
+double BoundScale(double A, double B) {
+  return std::exp(-B / A);
 }
 
-// Codes 33, 35, 58 and 59: the distance from the bound C on the side of
-// the law's range, or nothing on the far side of C.
+// The bounded forms: the distance from the bound C on the side of the law's
+// range, or nothing on the far side of C.
 std::optional<double> DistanceInside(const WorkingValues& w, double x) {
-  const double distance =
-      BoundSideOf(w.code) == BoundSide::Lower ? x + w.shift - w.C : w.C - x - w.shift;
+  const BoundParams& p = w.params.bound;
+  const double distance = w.row->bound == BoundSide::Lower ? x + w.shift - p.C : p.C - x - w.shift;
   if (!(distance > 0)) return std::nullopt;
   return distance;
 }
 
-// Code 67: the end of the support lies below for a positive shape, above
-// for a negative one.
-bool BeyondGevSupport(const WorkingValues& w, double x) {
-  return !(1 + (x - w.gevLocation) * w.E / w.gevScale > 0);
+// The gev form: the end of the support lies below for a positive shape,
+// above for a negative one.
+bool BeyondGevSupport(const GevParams& p, double x) {
+  return !(1 + (x - p.A) * p.K / p.B > 0);
 }
 
 // The ends that a parameter of the law names, where the formula would
 // give another value than the law's 0 or 1 beyond them.
 Beyond BeyondNamedBound(const WorkingValues& w, double x) {
-  switch (w.code) {
-    case kFrechet:
-    case kMirroredFrechet:
-    case kMirroredFisherTippett3:
-    case kFisherTippett3:
+  switch (w.Form()) {
+    case Form::Bound:
+    case Form::MirroredBound:
       if (DistanceInside(w, x)) return Beyond::None;
-      return BoundSideOf(w.code) == BoundSide::Lower ? Beyond::Lower : Beyond::Upper;
-    case kKumaraswamy:
-      return w.kumM > 0 && x >= w.kumM ? Beyond::Upper : Beyond::None;
-    case kGev:
-      if (!BeyondGevSupport(w, x)) return Beyond::None;
-      return w.E > 0 ? Beyond::Lower : Beyond::Upper;
+      return w.row->bound == BoundSide::Lower ? Beyond::Lower : Beyond::Upper;
+    case Form::Kumaraswamy: {
+      const double M = w.params.kumaraswamy.M;
+      return M > 0 && x >= M ? Beyond::Upper : Beyond::None;
+    }
+    case Form::Gev:
+      if (!BeyondGevSupport(w.params.gev, x)) return Beyond::None;
+      return w.params.gev.K > 0 ? Beyond::Lower : Beyond::Upper;
     default:
       return Beyond::None;
   }
 }
 
-double OwnFormulaF(const WorkingValues& w, double x) {
+// The calculator's own formulas; the catalogue's where the form says so.
+double FormF(const WorkingValues& w, double x) {
   constexpr double pi = std::numbers::pi;
-  switch (w.code) {
-    case kBurr:
-      return 1 - std::exp(w.burrE * std::log(w.burrB / (std::pow(x, w.burrA) + w.burrB)) + w.burrD);
-    case kDagum:
-      return std::exp(w.burrE * std::log(w.burrB / (std::pow(x, w.burrA) + w.burrB)) + w.burrD);
-    case kGeneralizedGompertz: {
-      const double z = w.gompertzFlag ? x + 1 : x;
-      const double F =
-          1 - std::exp(w.gompertzA * (std::exp(w.gompertzB * std::pow(z, w.gompertzE)) - 1));
+  const FittedParams& p = w.params;
+  switch (w.Form()) {
+    case Form::Linear:
+      return p.line.A * std::pow(x, p.line.E) + p.line.B;
+    case Form::LinearExponential:
+      return std::exp(p.line.A * std::pow(x, p.line.E) + p.line.B);
+    case Form::Burr:
+    case Form::Dagum: {
+      const BurrParams& b = p.burr;
+      const double G = std::exp(b.E * std::log(b.B / (std::pow(x, b.A) + b.B)) + b.D);
+      return w.Form() == Form::Burr ? 1 - G : G;
+    }
+    case Form::Gompertz: {
+      const GompertzParams& g = p.gompertz;
+      const double z = g.flag ? x + 1 : x;
+      const double F = 1 - std::exp(g.A * (std::exp(g.B * std::pow(z, g.E)) - 1));
       return F < 0.001 ? 0.001 : F;
     }
-    case kKumaraswamy:
-      return 1 - std::pow(1 - std::pow(x / w.kumM, w.kumA), w.kumB);
-    case kAdjustedFisk:
-      return static_cast<double>(FiskF(x, FiskParams{w.A, w.B}));
-    case kWeibull:
-      return 1 - std::exp(-std::pow(x / BoundScale(w), w.A));
-    case kMirroredWeibull:
-      return std::exp(-std::pow(x / BoundScale(w), w.A));
-    case kFrechet:
-    case kMirroredFrechet:
-    case kMirroredFisherTippett3:
-    case kFisherTippett3: {
-      const double u = *DistanceInside(w, x) / BoundScale(w);
-      const double G = std::exp(-std::pow(u, w.A));
-      return w.code == kFrechet || w.code == kFisherTippett3 ? G : 1 - G;
+    case Form::Kumaraswamy: {
+      const KumaraswamyParams& k = p.kumaraswamy;
+      return 1 - std::pow(1 - std::pow(x / k.M, k.A), k.B);
     }
-    case kGamma:
-      return GammaF(x, w.gammaScale, w.gammaCount);
-    case kStudentOneDf:
-    case kStudentTwoDf: {
-      const double y = (x - w.studentMean) / w.studentSd;
-      if (w.code == kStudentOneDf) return std::atan(y) / pi + 0.5;
+    case Form::Weibull:
+      return 1 - std::exp(-std::pow(x / BoundScale(p.line.A, p.line.B), p.line.A));
+    case Form::MirroredWeibull:
+      return std::exp(-std::pow(x / BoundScale(p.line.A, p.line.B), p.line.A));
+    case Form::Bound:
+    case Form::MirroredBound: {
+      const double u = *DistanceInside(w, x) / BoundScale(p.bound.A, p.bound.B);
+      const double G = std::exp(-std::pow(u, p.bound.A));
+      return w.Form() == Form::Bound ? G : 1 - G;
+    }
+    case Form::Gamma:
+      return GammaF(x, p.gamma);
+    case Form::StudentOneDf:
+    case Form::StudentTwoDf: {
+      const double y = (x - p.student.mean) / p.student.sd;
+      if (w.Form() == Form::StudentOneDf) return std::atan(y) / pi + 0.5;
       return 0.5 * (1 + y / std::sqrt(y * y + 2));
     }
-    case kCauchy:
-      return std::atan(w.A * x + w.B) / pi + 0.5;
-    case kGeneralizedCauchy:
-      return std::atan(w.A * std::pow(x, w.E) + w.B) / pi + 0.5;
-    case kMirroredPoisson:
-      return std::exp(-w.A * std::pow(x, w.E) - w.B);
-    case kGev: {
-      const double a = (x - w.gevLocation) * w.E / w.gevScale;
-      return std::exp(-std::pow(1 + a, -1 / w.E));
+    case Form::Gev: {
+      const double a = (x - p.gev.A) * p.gev.K / p.gev.B;
+      return std::exp(-std::pow(1 + a, -1 / p.gev.K));
     }
-    case kLaplace:
-      return static_cast<double>(LaplaceF(x, LaplaceParamsOf(w)));
-    case kGeneralizedRayleigh:
-      return 1 - std::exp(-std::pow(x, w.rayleighExponent) / w.rayleighDivisor);
-    case kGeneralizedLaplace:
-      return static_cast<double>(GeneralizedLaplaceF(x, LaplaceParamsOf(w)));
-    default:
-      return std::nan("");
+    case Form::Rayleigh:
+      return 1 - std::exp(-std::pow(x, p.rayleigh.E) / p.rayleigh.S);
+    case Form::Catalogue:
+    case Form::UnguardedRoot:
+    case Form::Laplace:
+    case Form::GeneralizedLaplace:
+      break;
   }
+  // The catalogue's own formula of the family (56, 68, 73), at x.
+  if (!w.row->forward) return std::nan("");
+  return static_cast<double>(w.row->forward(*w.row, x, p, EvalSite::FreeValue()).F);
 }
 
-// Codes whose intercept puts F = 0 or 1 at a finite x, so that the formula
-// leaves [0, 1] only beyond an end of the law's range: the linear forms 1
-// and 2, the Poisson form 3, Burr and Dagum with their additive term D (31,
-// 32), the mirrored Poisson form 66, and a composite's Poisson member below
-// the break point. Elsewhere a value outside [0, 1] is rounding (Gamma's
-// sum) or a law that turns back inside its range (code 73 between its two
-// sides), which the caller clamps.
+// Forms whose intercept puts F = 0 or 1 at a finite x, so that the formula
+// leaves [0, 1] only beyond an end of the law's range: the linear forms of
+// codes 1 and 2, a line of a Poisson type with its intercept (3, 66), Burr
+// and Dagum with their additive term D, and a composite's Poisson member
+// below the break point. Elsewhere a value outside [0, 1] is rounding
+// (Gamma's sum) or a law that turns back inside its range (code 73 between
+// its two sides), which the caller clamps.
 bool EndsWhereTheFormulaLeavesTheRange(const WorkingValues& w, double X) {
-  if (IsCalculatorComposite(w.code))
-    return CompositeShapes(w.code).lower == Shape::Q && !(X + 0.0001 > w.P);
-  switch (w.code) {
-    case kGeneralizedLinear:
-    case kGeneralizedLinearExponential:
-    case kGeneralizedExponential:
-    case kBurr:
-    case kDagum:
-    case kMirroredPoisson:
+  if (w.IsComposite()) return w.row->composite->lower == Link::Poisson && !UpperBranchAt(w, X);
+  switch (w.Form()) {
+    case Form::Linear:
+    case Form::LinearExponential:
+    case Form::Burr:
+    case Form::Dagum:
       return true;
     default:
-      return false;
+      break;
   }
+  const auto& member = w.row->regression;
+  return member && !member->ratioLine &&
+         (member->link == Link::Poisson || member->link == Link::MirroredPoisson);
+}
+
+bool IsCatalogueLine(const WorkingValues& w) {
+  return w.row->regression && (w.Form() == Form::Catalogue || w.Form() == Form::UnguardedRoot);
 }
 
 double TableF(const WorkingValues& w, double X, double x) {
-  const int code = w.code;
-  if (IsCalculatorComposite(code)) return BranchF(w, x, X + 0.0001 > w.P);
-  switch (code) {
-    case kGeneralizedLinear:
-      return w.A * std::pow(x, w.E) + w.B;
-    case kGeneralizedLinearExponential:
-      return std::exp(w.A * std::pow(x, w.E) + w.B);
-    case kGeneralizedExponential:
-      return 1 - std::exp(-w.A * std::pow(x, w.E) - w.B);
-    case kGumbel:
-      return ShapeF(Shape::G, w.A * x + w.B);
-    case kMirroredGumbel:
-      return ShapeF(Shape::M, w.A * x + w.B);
-    case kSimpleExponential:
-      return 1 - std::exp(-w.A * x);
-    case kGeneralizedGumbel:
-      return ShapeF(Shape::G, w.A * std::pow(x, w.E) + w.B);
-    case kGeneralizedMirroredGumbel:
-      return ShapeF(Shape::M, w.A * std::pow(x, w.E) + w.B);
-    case kLogistic:
-      return ShapeF(Shape::L, w.A * x + w.B);
-    case kLogLogistic:
-      return ShapeF(Shape::L, w.A * std::log(x) + w.B);
-    case kGeneralizedLogistic:
-      return ShapeF(Shape::L, w.A * std::pow(x, w.E) + w.B);
-    default:
-      return OwnFormulaF(w, x);
-  }
+  if (w.IsComposite()) return BranchF(w, x, UpperBranchAt(w, X));
+  if (IsCatalogueLine(w)) return LineF(*w.row->regression, w.params.line, x);
+  return FormF(w, x);
 }
 
 }  // namespace
 
-double CalculatorNormalF(double y, double Av, double Sd, double whenNegative) {
-  const double z = (y - Av) / Sd;
-  const double t = 1 / (1 + 0.23165 * z);
-  const double p = 0.31938 * t - 0.35656 * t * t + 1.78148 * std::pow(t, 3) -
-                   1.82126 * std::pow(t, 4) + 1.33027 * std::pow(t, 5);
-  if (p < 0) return whenNegative;
-  return 1 - std::exp(-z * z / 2) / std::sqrt(2 * std::numbers::pi) * p;
+double CalculatorNormalVariable(const DistributionRow& row, double x, double E) {
+  return NormalVariableIn(row.normalForm, x, E, Power);
+}
+
+double CalculatorNormalF(double y, const NormalParams& normal, double whenNegative) {
+  return NormalCdfHastingsInDouble((y - normal.M) / normal.S).value_or(whenNegative);
 }
 
 ForwardValue ForwardF(const WorkingValues& w, double X, double x) {
-  if (IsNormalFamily(w.code)) {
-    return {CalculatorNormalF(NormalVariable(w.code, x, w.E), w.Av, w.Sd, 0.001)};
+  if (!w.row) return {std::nan("")};
+  if (w.IsNormalFamily()) {
+    const NormalParams& normal = w.params.normal;
+    return {CalculatorNormalF(CalculatorNormalVariable(*w.row, x, normal.E), normal, 0.001)};
   }
   const Beyond named = BeyondNamedBound(w, x);
   if (named != Beyond::None) return {named == Beyond::Upper ? 1.0 : 0.0, named};
@@ -233,7 +228,7 @@ ForwardValue ForwardF(const WorkingValues& w, double X, double x) {
 }
 
 double BreakPointFrequency(const WorkingValues& w) {
-  return BranchF(w, w.P - w.shift, true);
+  return BranchF(w, w.params.composite.P - w.shift, true);
 }
 
 }  // namespace quarlin

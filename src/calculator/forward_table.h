@@ -1,6 +1,10 @@
 #pragma once
 // The calculator's forward table: F of the chosen code at x, where x is
 // the X typed by the user minus the shift (plus 0.0001, see CalcFrequent).
+// It is keyed by the row: a line by its link and scale, a composite by its
+// members' links, the normal family by its variable, the rest by the row's
+// calculator form (engine/catalogue/calculator_form.h). It computes in
+// double throughout.
 //
 // The table is the calculator's own and differs from the catalogue's
 // Evaluate, which the report uses, in these points:
@@ -52,9 +56,14 @@ struct ForwardValue {
 // sum, code 73 between its sides) or be not finite: the caller clamps.
 ForwardValue ForwardF(const WorkingValues& w, double X, double x);
 
-// The normal approximation of the calculator (also NormalCalc's), with the
-// value it gives where the short sum p turns negative.
-double CalculatorNormalF(double y, double Av, double Sd, double whenNegative);
+// The normal approximation of the calculator (also NormalCalc's) of the
+// family's variable y, with the value it gives where the short sum p turns
+// negative.
+double CalculatorNormalF(double y, const NormalParams& normal, double whenNegative);
+
+// The variable of the normal family in which the row's member is normal,
+// taken in double.
+double CalculatorNormalVariable(const DistributionRow& row, double x, double E);
 
 // F of a composite's upper branch at the break point, evaluated at
 // P - shift without the 0.0001 of the forward calculation.

@@ -3,14 +3,15 @@
 #include <cmath>
 #include <numbers>
 
-#include "calculator/shapes.h"
-#include "engine/catalogue/codes.h"
 #include "engine/catalogue/laplace_formulas.h"
 #include "engine/catalogue/own_formulas.h"
+#include "engine/model/links.h"
 #include "engine/model/shift_units.h"
 
 namespace quarlin {
 namespace {
+
+using Form = CalculatorForm;
 
 // The root 1/e of a value, guarded for the lower limit.
 double Root(double value, double e, Limit limit) {
@@ -18,132 +19,129 @@ double Root(double value, double e, Limit limit) {
   return std::pow(value, 1 / e);
 }
 
+// A line of the catalogue: Xt = (Ft(f) - B)/A taken back to X. The lower
+// limit's root is guarded, also for the ratio line (its Xt is divided out),
+// unless the row's form says otherwise.
+double LineX(const WorkingValues& w, double f, Limit limit) {
+  const RegressionMember& member = *w.row->regression;
+  const LinearParams& line = w.params.line;
+  const double B = member.ratioLine ? 0.0 : line.B;
+  const double value = (LinkFtIn<double>(member.link, f) - B) / line.A;
+  const double s = w.shift;
+  if (member.ratioLine) return Root(value, 1, limit) + s;
+  switch (member.scale) {
+    case Scale::Log:
+      return std::exp(value) + s;
+    case Scale::Power:
+      if (w.Form() == Form::UnguardedRoot) return std::pow(value, 1 / line.E) + s;
+      return Root(value, line.E, limit) + s;
+    case Scale::Plain:
+      break;
+  }
+  return value + s;
+}
+
 double CompositeX(const WorkingValues& w, double f, Limit limit, Branch branch) {
-  const BranchShapes shapes = CompositeShapes(w.code);
+  const CompositeShape& shape = *w.row->composite;
+  const CompositeParams& c = w.params.composite;
   const bool upper = branch == Branch::Upper;
-  const double a = upper ? w.Ag : w.As;
-  const double b = upper ? w.Bg : w.Bs;
-  const double value = (ShapeInverse(upper ? shapes.upper : shapes.lower, f) - b) / a;
-  if (w.code < 70) return value + w.shift;
-  return Root(value, upper ? w.Eg : w.Es, limit) + w.shift;
+  const double a = upper ? c.Ag : c.As;
+  const double b = upper ? c.Bg : c.Bs;
+  const double value = (LinkFtIn<double>(upper ? shape.upper : shape.lower, f) - b) / a;
+  if (!shape.generalized) return value + w.shift;
+  return Root(value, upper ? c.Eg : c.Es, limit) + w.shift;
 }
 
-double LaplaceW(const WorkingValues& w, double f) {
-  if (f >= 0.5) return w.laplaceCentre - std::log(2 - 2 * f) * w.upperScale;
-  return w.laplaceCentre + std::log(2 * f) * w.lowerScale;
+double LaplaceW(const LaplaceParams& p, double f) {
+  if (f >= 0.5) return p.L - std::log(2 - 2 * f) * p.D2;
+  return p.L + std::log(2 * f) * p.D1;
 }
 
-// Code 73 by the forward's side rule: the upper side's answer only where
-// the law is on its upper side. Below that (the upper side's value at the
-// centre lies above 0.5) the law passes f where it leaves its lower side,
-// at the centre itself.
-double GeneralizedLaplaceX(const WorkingValues& w, double f, Limit limit) {
-  if (f < 0.5) return Root(LaplaceW(w, f), w.E1, limit);
-  const double X = Root(LaplaceW(w, f), w.E2, limit);
-  const LaplaceParams p = LaplaceParamsOf(w);
-  if (std::isfinite(X) && OnGeneralizedLaplaceLowerSide(X, p))
-    return std::pow(w.laplaceCentre, 1 / w.E1);
+// The generalized Laplace form by the forward's side rule: the upper side's
+// answer only where the law is on its upper side. Below that (the upper
+// side's value at the centre lies above 0.5) the law passes f where it leaves
+// its lower side, at the centre itself.
+double GeneralizedLaplaceX(const LaplaceParams& p, double f, Limit limit) {
+  if (f < 0.5) return Root(LaplaceW(p, f), p.E1, limit);
+  const double X = Root(LaplaceW(p, f), p.E2, limit);
+  if (std::isfinite(X) && OnGeneralizedLaplaceLowerSide(X, p)) return std::pow(p.L, 1 / p.E1);
   return X;
 }
 
-double BoundScale(const WorkingValues& w) {
-  return std::exp(-w.B / w.A);
+double BoundScale(double A, double B) {
+  return std::exp(-B / A);
 }
 
-double OwnFormulaX(const WorkingValues& w, double f, Limit limit) {
+// The calculator's own inverses; the catalogue's where the form says so.
+double FormX(const WorkingValues& w, double f, Limit limit) {
   constexpr double pi = std::numbers::pi;
+  const FittedParams& p = w.params;
   const double s = w.shift;
-  // The Student pair keeps the mean of the shifted data, as the engine fitted
-  // it, and the forward takes the shift off: the shift goes back on here,
-  // less the 0.0001 the forward adds.
-  const double studentOffset = s - static_cast<double>(kPositiveShift);
-  switch (w.code) {
-    case kBurr:
-      return std::pow(w.burrB / std::exp((std::log(1 - f) - w.burrD) / w.burrE) - w.burrB,
-                      1 / w.burrA) +
-             s;
-    case kDagum:
-      return std::pow(w.burrB / std::exp((std::log(f) - w.burrD) / w.burrE) - w.burrB,
-                      1 / w.burrA) +
-             s;
-    case kGeneralizedGompertz: {
-      const double Z =
-          std::pow(std::log(1 + std::log(1 - f) / w.gompertzA) / w.gompertzB, 1 / w.gompertzE);
-      return Z + s - (w.gompertzFlag ? 1 : 0);
+  switch (w.Form()) {
+    case Form::Linear:
+      return Root((f - p.line.B) / p.line.A, p.line.E, limit) + s;
+    case Form::LinearExponential:
+      return Root((std::log(f) - p.line.B) / p.line.A, p.line.E, limit) + s;
+    case Form::Burr:
+    case Form::Dagum: {
+      const BurrParams& b = p.burr;
+      const double G = w.Form() == Form::Burr ? 1 - f : f;
+      return std::pow(b.B / std::exp((std::log(G) - b.D) / b.E) - b.B, 1 / b.A) + s;
     }
-    case kKumaraswamy:
-      return w.kumM * std::pow(1 - std::pow(1 - f, 1 / w.kumB), 1 / w.kumA) + s;
-    case kAdjustedFisk: {
-      const auto x = FiskInverse(f, FiskParams{w.A, w.B});
-      return x ? static_cast<double>(*x) + s : std::nan("");
+    case Form::Gompertz: {
+      const GompertzParams& g = p.gompertz;
+      const double Z = std::pow(std::log(1 + std::log(1 - f) / g.A) / g.B, 1 / g.E);
+      return Z + s - (g.flag ? 1 : 0);
     }
-    case kWeibull:
-      return std::exp((std::log(-std::log(1 - f)) - w.B) / w.A) + s;
-    case kMirroredWeibull:
-      return std::exp((std::log(-std::log(f)) - w.B) / w.A) + s;
-    case kFrechet:
-      return w.C + BoundScale(w) * std::pow(-std::log(f), 1 / w.A);
-    case kMirroredFrechet:
-      return w.C + BoundScale(w) * std::pow(-std::log(1 - f), 1 / w.A);
-    case kMirroredFisherTippett3:
-      return w.C - BoundScale(w) * std::pow(-std::log(1 - f), 1 / w.A);
-    case kFisherTippett3:
-      return w.C - BoundScale(w) * std::pow(-std::log(f), 1 / w.A);
-    case kStudentOneDf:
-      return w.studentSd * std::tan((f - 0.5) * pi) + w.studentMean + studentOffset;
-    case kStudentTwoDf: {
-      const double d = 2 * f - 1;
-      return w.studentSd * std::sqrt(2.0) * d / std::sqrt(1 - d * d) + w.studentMean +
-             studentOffset;
+    case Form::Kumaraswamy: {
+      const KumaraswamyParams& k = p.kumaraswamy;
+      return k.M * std::pow(1 - std::pow(1 - f, 1 / k.B), 1 / k.A) + s;
     }
-    case kCauchy:
-      return (std::tan((f - 0.5) * pi) - w.B) / w.A + s;
-    case kGeneralizedCauchy:
-      return Root((std::tan((f - 0.5) * pi) - w.B) / w.A, w.E, limit) + s;
-    case kMirroredPoisson:
-      return Root((-std::log(f) - w.B) / w.A, w.E, limit) + s;
-    case kGev:
-      return (std::exp(-w.E * std::log(-std::log(f))) - 1) * w.gevScale / w.E + w.gevLocation + s;
-    case kLaplace:
-      return LaplaceW(w, f) + s;
-    case kGeneralizedRayleigh:
-      return std::pow(-std::log(1 - f) * w.rayleighDivisor, 1 / w.rayleighExponent) + s;
-    case kGeneralizedLaplace:
-      return GeneralizedLaplaceX(w, f, limit) + s;
-    default:
+    case Form::Bound:
+    case Form::MirroredBound: {
+      // Bounds are in data units: no shift.
+      const double G = w.Form() == Form::Bound ? f : 1 - f;
+      const double d = BoundScale(p.bound.A, p.bound.B) * std::pow(-std::log(G), 1 / p.bound.A);
+      return w.row->bound == BoundSide::Lower ? p.bound.C + d : p.bound.C - d;
+    }
+    case Form::Gamma:
       return std::nan("");
+    case Form::StudentOneDf:
+    case Form::StudentTwoDf: {
+      // The Student pair keeps the mean of the shifted data, as the engine
+      // fitted it, and the forward takes the shift off: the shift goes back
+      // on here, less the 0.0001 the forward adds.
+      const double offset = s - static_cast<double>(kPositiveShift);
+      const StudentParams& t = p.student;
+      if (w.Form() == Form::StudentOneDf) return t.sd * std::tan((f - 0.5) * pi) + t.mean + offset;
+      const double d = 2 * f - 1;
+      return t.sd * std::sqrt(2.0) * d / std::sqrt(1 - d * d) + t.mean + offset;
+    }
+    case Form::Gev:
+      return (std::exp(-p.gev.K * std::log(-std::log(f))) - 1) * p.gev.B / p.gev.K + p.gev.A + s;
+    case Form::Rayleigh:
+      return std::pow(-std::log(1 - f) * p.rayleigh.S, 1 / p.rayleigh.E) + s;
+    case Form::Laplace:
+      return LaplaceW(p.laplace, f) + s;
+    case Form::GeneralizedLaplace:
+      return GeneralizedLaplaceX(p.laplace, f, limit) + s;
+    case Form::Weibull:
+    case Form::MirroredWeibull:
+    case Form::Catalogue:
+    case Form::UnguardedRoot:
+      break;
   }
+  // The catalogue's own inverse of the family (56).
+  if (!w.row->inverse) return std::nan("");
+  const auto Y = w.row->inverse(*w.row, f, p, Member::Lower);
+  return Y ? static_cast<double>(*Y) + s : std::nan("");
 }
 
 double TableX(const WorkingValues& w, double f, Limit limit, Branch branch) {
-  const double s = w.shift;
-  if (IsCalculatorComposite(w.code)) return CompositeX(w, f, limit, branch);
-  switch (w.code) {
-    case kGeneralizedLinear:
-      return Root((f - w.B) / w.A, w.E, limit) + s;
-    case kGeneralizedLinearExponential:
-      return Root((std::log(f) - w.B) / w.A, w.E, limit) + s;
-    case kGeneralizedExponential:
-      return Root((-std::log(1 - f) - w.B) / w.A, w.E, limit) + s;
-    case kGumbel:
-      return (ShapeInverse(Shape::G, f) - w.B) / w.A + s;
-    case kMirroredGumbel:
-      return (ShapeInverse(Shape::M, f) - w.B) / w.A + s;
-    case kSimpleExponential:
-      return Root(-std::log(1 - f) / w.A, 1, limit) + s;
-    case kGeneralizedGumbel:
-      return Root((ShapeInverse(Shape::G, f) - w.B) / w.A, w.E, limit) + s;
-    case kGeneralizedMirroredGumbel:
-      return Root((ShapeInverse(Shape::M, f) - w.B) / w.A, w.E, limit) + s;
-    case kLogistic:
-      return (ShapeInverse(Shape::L, f) - w.B) / w.A + s;
-    case kLogLogistic:
-      return std::exp((ShapeInverse(Shape::L, f) - w.B) / w.A) + s;
-    case kGeneralizedLogistic:
-      return std::pow((ShapeInverse(Shape::L, f) - w.B) / w.A, 1 / w.E) + s;
-    default:
-      return OwnFormulaX(w, f, limit);
-  }
+  if (w.IsComposite()) return CompositeX(w, f, limit, branch);
+  // The Weibull forms have the calculator's own forward but the line's inverse.
+  if (w.row->regression) return LineX(w, f, limit);
+  return FormX(w, f, limit);
 }
 
 }  // namespace
@@ -153,6 +151,7 @@ Branch BranchFor(const WorkingValues& w, double F) {
 }
 
 std::optional<double> InverseX(const WorkingValues& w, double f, Limit limit, Branch branch) {
+  if (!w.row) return std::nullopt;
   const double X = TableX(w, f, limit, branch);
   if (!std::isfinite(X)) return std::nullopt;
   return X;

@@ -4,25 +4,15 @@
 #include <cmath>
 
 #include "calculator/forward_table.h"
-#include "engine/catalogue/codes.h"
+#include "engine/catalogue/normal_variable.h"
 
 namespace quarlin {
 namespace {
 
-double Transformed(int code, double v, double E) {
-  switch (code) {
-    case kLogNormal:
-    case kLogNormalOptimized:
-      return std::log(v);
-    case kRootNormal:
-      return std::sqrt(v);
-    case kSquareNormal:
-      return v * v;
-    case kGeneralizedNormal:
-      return std::pow(v, E);
-    default:
-      return v;
-  }
+// The calculator takes the root 1/E by std::pow, and says nothing of its
+// value: the caller checks the result.
+std::optional<double> Root(double y, double E) {
+  return std::pow(y, 1 / E);
 }
 
 void Update(Extremes& e, double v) {
@@ -38,10 +28,11 @@ Extremes MaxMin(const WorkingValues& w, std::vector<long double> values) {
     v = v - w.shift + 0.001L;
     Update(extremes, static_cast<double>(v));
   }
-  if (w.code > kNormalOptimized) {
+  // The members normal in a transformed variable take the extremes of it.
+  if (w.row && w.row->normalForm != NormalForm::Plain) {
     extremes = Extremes{};
     for (auto& v : values) {
-      v = Transformed(w.code, static_cast<double>(v), w.E);
+      v = CalculatorNormalVariable(*w.row, static_cast<double>(v), w.params.normal.E);
       Update(extremes, static_cast<double>(v));
     }
   }
@@ -49,9 +40,10 @@ Extremes MaxMin(const WorkingValues& w, std::vector<long double> values) {
 }
 
 std::optional<NormalGrid> NormalGridFor(const WorkingValues& w, const Extremes& extremes) {
-  if (!(w.Sd > 0) || !std::isfinite(w.Sd) || !std::isfinite(w.Av)) return std::nullopt;
-  const double from = std::min(extremes.smallest, w.Av - 2 * w.Sd);
-  const double to = std::max(extremes.largest, w.Av + 8 * w.Sd);
+  const double Av = w.params.normal.M, Sd = w.params.normal.S;
+  if (!(Sd > 0) || !std::isfinite(Sd) || !std::isfinite(Av)) return std::nullopt;
+  const double from = std::min(extremes.smallest, Av - 2 * Sd);
+  const double to = std::max(extremes.largest, Av + 8 * Sd);
   const double step = (to - from) / kNormalGridSteps;
   if (!std::isfinite(from) || !(step > 0) || !std::isfinite(step)) return std::nullopt;
   return NormalGrid{from, step};
@@ -62,33 +54,21 @@ std::optional<double> NormalCalc(const WorkingValues& w, const Extremes& extreme
   if (!grid) return std::nullopt;
   for (int i = 0; i <= kNormalGridSteps; ++i) {
     const double y = grid->from + i * grid->step;
-    if (CalculatorNormalF(y, w.Av, w.Sd, 0.0) > f) return y;
+    if (CalculatorNormalF(y, w.params.normal, 0.0) > f) return y;
   }
   return std::nullopt;
 }
 
 std::optional<double> NormalBackTransform(const WorkingValues& w, double y, Limit limit) {
-  double X = 0;
-  switch (w.code) {
-    case kLogNormal:
-    case kLogNormalOptimized:
-      X = std::exp(y) + w.shift;
-      break;
-    case kRootNormal:
-      if (y < 0) return std::nullopt;
-      X = y * y + w.shift;
-      break;
-    case kSquareNormal:
-      if (y < 0) return std::nullopt;
-      X = std::sqrt(y) + w.shift;
-      break;
-    case kGeneralizedNormal:
-      if (limit == Limit::Lower && !(y > 0)) y = 0.001;
-      X = std::pow(y, 1 / w.E) + w.shift;
-      break;
-    default:
-      X = y + w.shift + 0.001;
-  }
+  if (!w.row) return std::nullopt;
+  const NormalForm form = w.row->normalForm;
+  if (form == NormalForm::Power && limit == Limit::Lower && !(y > 0)) y = 0.001;
+  const auto v = NormalVariableInverseIn(form, y, w.params.normal.E, Root);
+  if (!v) return std::nullopt;
+  // The members normal in X itself come back 0.001 higher, as the data were
+  // moved for MaxMin.
+  double X = *v + w.shift;
+  if (form == NormalForm::Plain) X += 0.001;
   if (!std::isfinite(X)) return std::nullopt;
   return X;
 }

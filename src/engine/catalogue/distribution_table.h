@@ -1,17 +1,20 @@
 #pragma once
 // One row per distribution code: everything the program knows of a code by
 // the code alone (its names, the lines a run shows for it, how it is fitted,
-// its cumulative function and inverse, its parameters in file order). ListName, Evaluate, Invert,
-// the fit-all driver and the report read the row; no second table keyed by code holds these facts.
+// its cumulative function and inverse, its parameters in file order, how the
+// calculator evaluates it). ListName, Evaluate, Invert, the fit-all driver,
+// the report and the calculator read the row.
 
 #include <array>
 #include <optional>
 #include <span>
 #include <string_view>
 
+#include "engine/catalogue/calculator_form.h"
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/codes.h"
 #include "engine/catalogue/composite_members.h"
+#include "engine/catalogue/normal_variable.h"
 #include "engine/catalogue/parameter_slots.h"
 #include "engine/catalogue/report_lines.h"
 #include "engine/model/links.h"
@@ -80,6 +83,8 @@ struct DistributionRow {
   // Set for regression members and composites respectively.
   std::optional<RegressionMember> regression{};
   std::optional<CompositeShape> composite{};
+  // The variable in which a member of the normal family is normal.
+  NormalForm normalForm = NormalForm::Plain;
 
   // Null where the code has no function (1, 2) or no closed-form inverse
   // (also the normal family and Gamma).
@@ -94,10 +99,16 @@ struct DistributionRow {
   ReportLines report{};
   TempValues tempValues = TempValues::None;
 
+  // How the calculator evaluates the code (calculator_form.h).
+  CalculatorForm calculator = CalculatorForm::Catalogue;
+
   bool HasFunction() const { return forward != nullptr; }
   bool HasInverse() const { return inverse != nullptr; }
   bool IsComposite() const { return composite.has_value(); }
   bool IsNormalFamily() const { return kind == DistributionKind::NormalMember; }
+  // The calculator inverts every law but the forms that say otherwise; the
+  // normal family by its grid search.
+  bool HasCalculatorInverse() const { return CalculatorInverts(calculator); }
 };
 
 // Every row, in ascending code order.

@@ -1,44 +1,33 @@
 #include "engine/catalogue/normal_variable.h"
 
-#include <cmath>
-
+#include "engine/catalogue/distribution_table.h"
 #include "engine/model/normal_cdf.h"
 #include "engine/model/real_power.h"
 
 namespace quarlin {
+namespace {
+
+long double Power(long double Y, double E) {
+  return RealPower(Y, E);
+}
+
+std::optional<long double> Root(long double x, double E) {
+  return RealRoot(x, E);
+}
+
+}  // namespace
+
+NormalForm NormalFormOf(int code) {
+  const DistributionRow* row = FindRow(code);
+  return row ? row->normalForm : NormalForm::Plain;
+}
 
 long double NormalVariable(int code, long double Y, double E) {
-  switch (code) {
-    case kLogNormal:
-    case kLogNormalOptimized:
-      return std::log(Y);
-    case kRootNormal:
-      return std::sqrt(Y);
-    case kSquareNormal:
-      return Y * Y;
-    case kGeneralizedNormal:
-      return RealPower(Y, E);
-    default:
-      return Y;
-  }
+  return NormalVariableIn(NormalFormOf(code), Y, E, Power);
 }
 
 std::optional<long double> NormalVariableInverse(int code, long double x, double E) {
-  switch (code) {
-    case kLogNormal:
-    case kLogNormalOptimized:
-      return FiniteOrNothing(std::exp(x));
-    case kRootNormal:
-      if (!(x >= 0.0L)) return std::nullopt;
-      return FiniteOrNothing(x * x);
-    case kSquareNormal:
-      if (!(x >= 0.0L)) return std::nullopt;
-      return FiniteOrNothing(std::sqrt(x));
-    case kGeneralizedNormal:
-      return RealRoot(x, E);
-    default:
-      return FiniteOrNothing(x);
-  }
+  return NormalVariableInverseIn(NormalFormOf(code), x, E, Root);
 }
 
 long double NormalMemberF(int code, long double Y, const NormalParams& p) {

@@ -5,6 +5,7 @@
 // regresses on (Ft = A*Xt + B); it is the exact inverse of LinkF.
 
 #include <cmath>
+#include <concepts>
 #include <numbers>
 
 namespace quarlin {
@@ -22,48 +23,62 @@ enum class Link {
 
 inline constexpr long double kPi = std::numbers::pi_v<long double>;
 
-inline long double LinkF(Link link, long double z) {
+// F and Ft in the precision of the caller: the engine works in long double,
+// the calculator in double (its answers are those of double arithmetic).
+template <std::floating_point Real>
+Real LinkFIn(Link link, Real z) {
+  constexpr Real one = 1;
   switch (link) {
     case Link::Gumbel:
       return std::exp(-std::exp(-z));
     case Link::MirroredGumbel:
-      return 1.0L - std::exp(-std::exp(-z));
+      return one - std::exp(-std::exp(-z));
     case Link::Logistic:
-      return 1.0L / (1.0L + std::exp(z));
+      return one / (one + std::exp(z));
     case Link::Poisson:
-      return 1.0L - std::exp(-z);
+      return one - std::exp(-z);
     case Link::Weibull:
-      return 1.0L - std::exp(-std::exp(z));
+      return one - std::exp(-std::exp(z));
     case Link::MirroredWeibull:
       return std::exp(-std::exp(z));
     case Link::Cauchy:
-      return 0.5L + std::atan(z) / kPi;
+      return Real(0.5) + std::atan(z) / std::numbers::pi_v<Real>;
     case Link::MirroredPoisson:
       return std::exp(-z);
   }
-  return 0.0L;
+  return 0;
 }
 
-inline long double LinkFt(Link link, long double F) {
+template <std::floating_point Real>
+Real LinkFtIn(Link link, Real F) {
+  constexpr Real one = 1;
   switch (link) {
     case Link::Gumbel:
       return -std::log(-std::log(F));
     case Link::MirroredGumbel:
-      return -std::log(-std::log(1.0L - F));
+      return -std::log(-std::log(one - F));
     case Link::Logistic:
-      return std::log(1.0L / F - 1.0L);
+      return std::log(one / F - one);
     case Link::Poisson:
-      return -std::log(1.0L - F);
+      return -std::log(one - F);
     case Link::Weibull:
-      return std::log(-std::log(1.0L - F));
+      return std::log(-std::log(one - F));
     case Link::MirroredWeibull:
       return std::log(-std::log(F));
     case Link::Cauchy:
-      return std::tan(kPi * (F - 0.5L));
+      return std::tan(std::numbers::pi_v<Real> * (F - Real(0.5)));
     case Link::MirroredPoisson:
       return -std::log(F);
   }
-  return 0.0L;
+  return 0;
+}
+
+inline long double LinkF(Link link, long double z) {
+  return LinkFIn<long double>(link, z);
+}
+
+inline long double LinkFt(Link link, long double F) {
+  return LinkFtIn<long double>(link, F);
 }
 
 // The calculated frequency as the fits' searches take it: the double

@@ -41,13 +41,14 @@ constexpr DistributionRow Row(int code, DistributionKind kind, const Texts& t,
 // Codes 1 and 2: the report has no name of its own for them either. A
 // parameter file that names them is read as a line's A and B, and the
 // report would print those.
-constexpr DistributionRow NameOnly(int code, std::string_view name) {
+constexpr DistributionRow NameOnly(int code, std::string_view name, CalculatorForm calculator) {
   return {.code = code,
           .listName = name,
           .reportName = name,
           .parameters = kLineAB,
           .report = {.slopeIntercept = true},
-          .tempValues = TempValues::SlopeIntercept};
+          .tempValues = TempValues::SlopeIntercept,
+          .calculator = calculator};
 }
 
 // A line's parameters: its slope and intercept, the exponent where it is
@@ -101,12 +102,15 @@ constexpr DistributionRow Generalized(int code, Link lower, Link upper, const Te
   return Composite(code, lower, upper, true, t, r);
 }
 
-constexpr DistributionRow Normal(int code, const Texts& t, const ReportLines& r) {
+constexpr DistributionRow Normal(int code, NormalForm form, const Texts& t, const ReportLines& r) {
   // Only the generalized member adds its exponent.
-  const std::span<const ParameterSlot> slots =
-      code == kGeneralizedNormal ? std::span<const ParameterSlot>(kNormalSlotsE) : kNormalSlots;
-  return Row(code, DistributionKind::NormalMember, t, slots, NormalForward, nullptr, r,
-             TempValues::FamilyPair);
+  const std::span<const ParameterSlot> slots = form == NormalForm::Power
+                                                   ? std::span<const ParameterSlot>(kNormalSlotsE)
+                                                   : std::span<const ParameterSlot>(kNormalSlots);
+  DistributionRow row = Row(code, DistributionKind::NormalMember, t, slots, NormalForward, nullptr,
+                            r, TempValues::FamilyPair);
+  row.normalForm = form;
+  return row;
 }
 
 constexpr DistributionRow OwnFormula(int code, const Texts& t, std::span<const ParameterSlot> slots,
@@ -129,6 +133,12 @@ constexpr DistributionRow Student(int code, const Texts& t, ForwardFn forward, I
                                   const ReportLines& r) {
   return Row(code, DistributionKind::Student, t, kStudentSlots, forward, inverse, r,
              TempValues::Ones);
+}
+
+// A row whose calculator has a form of its own (calculator_form.h).
+constexpr DistributionRow Calculated(CalculatorForm form, DistributionRow row) {
+  row.calculator = form;
+  return row;
 }
 
 constexpr DistributionRow WithPreference(DistributionRow row, int number) {
