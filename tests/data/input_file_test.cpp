@@ -68,6 +68,17 @@ INSTANTIATE_TEST_SUITE_P(Forms, DataLineTest,
 
 class InputFileTest : public testing::Test {
  protected:
+  // `lines` with line `number` (from 1) replaced by `text`, written as
+  // bad.inp; its path.
+  std::string WithLine(std::vector<std::string> lines, size_t number, const std::string& text) {
+    lines[number - 1] = text;
+    TextBuilder builder;
+    for (const auto& line : lines) builder.Line(line);
+    const std::string path = (dir_ / "bad.inp").string();
+    WriteAll(path, builder.Text());
+    return path;
+  }
+
   TempDir dir_;
 };
 
@@ -221,12 +232,7 @@ std::string BeyondOnLine17(const std::string& text) {
 class BadNumberTest : public InputFileTest, public testing::WithParamInterface<BadNumberCase> {};
 
 TEST_P(BadNumberTest, IsRefusedNamingItsLineAndKeepsTheState) {
-  auto lines = SplitLines(InputFileText(RainState()));
-  lines[16] = GetParam().line;
-  TextBuilder builder;
-  for (const auto& line : lines) builder.Line(line);
-  const std::string path = (dir_ / "bad.inp").string();
-  WriteAll(path, builder.Text());
+  const std::string path = WithLine(SplitLines(InputFileText(RainState())), 17, GetParam().line);
 
   RunState state = RainState();
   state.FileName = path;
@@ -265,13 +271,9 @@ struct BadLineCase {
 class BadNumberLineTest : public InputFileTest, public testing::WithParamInterface<BadLineCase> {};
 
 TEST_P(BadNumberLineTest, NamesTheLine) {
-  auto lines = SplitLines(ReadAll(kFixtures + "/" + GetParam().fixture));
+  const auto lines = SplitLines(ReadAll(kFixtures + "/" + GetParam().fixture));
   ASSERT_LE(GetParam().line, lines.size());
-  lines[GetParam().line - 1] = "    4      12,5";
-  TextBuilder builder;
-  for (const auto& line : lines) builder.Line(line);
-  const std::string path = (dir_ / "bad.inp").string();
-  WriteAll(path, builder.Text());
+  const std::string path = WithLine(lines, GetParam().line, "    4      12,5");
   RunState state = RainState();
   state.FileName = path;
   const Status status = ReadInputFile(state);

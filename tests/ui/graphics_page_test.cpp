@@ -11,11 +11,6 @@
 namespace quarlin::testing_support {
 namespace {
 
-// Makes the offscreen application as the window tests do.
-struct Application : WindowTest {
-  using WindowTest::SetUpTestSuite;
-};
-
 class NoHost : public ui::GraphicsHost {
  public:
   void SetStatus(const std::string&) override {}
@@ -32,7 +27,7 @@ constexpr int kPanelY = 400;
 
 class GraphicsPageTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { Application::SetUpTestSuite(); }
+  static void SetUpTestSuite() { EnsureApplication(); }
 
   GraphicsPageTest() : dialogs(events) {
     for (const char* extension : {".out", ".aux", ".inp"}) {

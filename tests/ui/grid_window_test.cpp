@@ -37,13 +37,7 @@ class GridWindowTest : public WindowTest {
     Press(Qt::Key_Return);
   }
 
-  void Paste(const std::string& text) {
-    QApplication::clipboard()->setText(QString::fromStdString(text));
-    grid->setFocus();
-    grid->setCurrentCell(0, 1);
-    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
-    QApplication::processEvents();
-  }
+  void Paste(const std::string& text) { PasteIntoFirstCell(text); }
 
   std::string Cell(int row) { return grid->item(row, 1)->text().toStdString(); }
   bool Marked(int row) {

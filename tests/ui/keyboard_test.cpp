@@ -33,13 +33,7 @@ class KeyboardTest : public WindowTest {
     QApplication::setActiveWindow(&window());
   }
 
-  void PasteColumn(int n) {
-    QApplication::clipboard()->setText(QString::fromStdString(Local(Column(n, "\n"))));
-    grid->setFocus();
-    grid->setCurrentCell(0, 1);
-    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
-    QApplication::processEvents();
-  }
+  void PasteColumn(int n) { PasteIntoFirstCell(Local(Column(n, "\n"))); }
 
   // Keys go where the focus is, as the user's do.
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

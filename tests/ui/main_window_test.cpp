@@ -25,13 +25,7 @@ class MainWindowTest : public WindowTest {
     grid = Find<ui::ValueGrid>("StringGrid1");
   }
 
-  void PasteColumn(int n) {
-    QApplication::clipboard()->setText(QString::fromStdString(Local(Column(n, "\n"))));
-    grid->setFocus();
-    grid->setCurrentCell(0, 1);
-    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
-    QApplication::processEvents();
-  }
+  void PasteColumn(int n) { PasteIntoFirstCell(Local(Column(n, "\n"))); }
 
   void RunAndWait() {
     QTest::mouseClick(Find<QPushButton>("InputSaveButton"), Qt::LeftButton);

@@ -17,20 +17,14 @@
 #include <gtest/gtest.h>
 #include "data/temp_dir.h"
 #include "ui/control/window_texts.h"
+#include "ui/window_fixture.h"
 
 namespace quarlin::testing_support {
 namespace {
 
 class QtDialogsTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!QApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "ui_tests";
-      static char* argv[] = {name, nullptr};
-      new QApplication(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { EnsureApplication(); }
 
   QtDialogsTest() : dialogs([this] { return dir.path().string(); }) {
     main.setWindowTitle("main");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <memory>
 #include <mutex>
@@ -12,19 +13,23 @@
 #include "data/run_doubles.h"
 #include "data/temp_dir.h"
 #include "ui/qt/desktop_program.h"
+#include "ui/qt/value_grid.h"
 
 namespace quarlin::testing_support {
 
+// The one application object of the window tests, made on first use.
+inline void EnsureApplication() {
+  if (!QApplication::instance()) {
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+  }
+}
+
 class WindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!QApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "ui_tests";
-      static char* argv[] = {name, nullptr};
-      new QApplication(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { EnsureApplication(); }
 
   explicit WindowTest(int pauseMs = 0) : dialogs(events) {
     ui::ControllerSettings settings = ui::DesktopProgram::SystemSettings();
@@ -54,6 +59,17 @@ class WindowTest : public ::testing::Test {
     return text;
   }
   static double Number(QString text) { return text.replace(',', '.').toDouble(); }
+
+  // `text` as a spreadsheet leaves it on the clipboard, pasted with Ctrl+V
+  // into the grid's first value cell.
+  void PasteIntoFirstCell(const std::string& text) {
+    auto* grid = Find<ui::ValueGrid>("StringGrid1");
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+    grid->setFocus();
+    grid->setCurrentCell(0, 1);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+  }
 
   // Messages shown so far.
   Events Messages() const {
