@@ -23,7 +23,11 @@ NormalForm NormalFormOf(int code) {
 }
 
 long double NormalVariable(int code, long double Y, double E) {
-  return NormalVariableIn(NormalFormOf(code), Y, E, Power);
+  return NormalVariable(NormalFormOf(code), Y, E);
+}
+
+long double NormalVariable(NormalForm form, long double Y, double E) {
+  return NormalVariableIn(form, Y, E, Power);
 }
 
 std::optional<long double> NormalVariableInverse(int code, long double x, double E) {

@@ -65,6 +65,8 @@ NormalForm NormalFormOf(int code);
 
 // x of a value Y for a member; Y itself for other codes.
 long double NormalVariable(int code, long double Y, double E);
+// The same for a form looked up once, for loops over the data.
+long double NormalVariable(NormalForm form, long double Y, double E);
 
 // Y of a member's variable x; nothing for an x that no Y can give (a
 // negative x of 24 or 25) or whose root 1/E is not defined (x <= 0 for 26).

@@ -55,7 +55,8 @@ long double PowerOfLog(long double lnX, double E) {
 }
 
 void TransformAll(int code, const Sample& sample, double E, std::vector<long double>& x) {
-  for (int i = 1; i <= sample.N; ++i) x[i] = NormalVariable(code, sample.X[i], E);
+  const NormalForm form = NormalFormOf(code);
+  for (int i = 1; i <= sample.N; ++i) x[i] = NormalVariable(form, sample.X[i], E);
 }
 
 void NormalCdfAll(std::span<const long double> x, int N, double M, double S,
